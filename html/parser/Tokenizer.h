@@ -1,0 +1,95 @@
+#pragma once
+// The tokenizer: turns the characters of one document into the symbols the builder reads.
+// It normalises line ends (every line end becomes the single character 13), skips comments
+// and declarations, splices in text the host supplies for include directives, collapses
+// white space outside preformatted text, decodes entities and scans tags with their
+// attributes into the attribute list.
+//
+// One tokenizer is one parse. Only one parse runs at a time: making a tokenizer while
+// another exists (for instance from an include handler) throws EParseError.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "html/parser/Attributes.h"
+#include "html/parser/SourceText.h"
+#include "html/parser/Symbols.h"
+
+class TriruRedu;
+
+using TStringList = std::vector<std::u32string>;
+
+// Answers an include directive <!--#command NAME="value" ...-->. The handler owns Params.
+// It may set Buffer and Size to text that then stands in place of the directive; the
+// buffer stays the handler's and must remain valid until the parse ends.
+using TIncludeHandler = std::function<void(TriruRedu* sender, const std::u32string& command,
+                                           TStringList params, const char*& buffer,
+                                           std::size_t& size)>;
+
+class TTokenizer {
+ public:
+  // Reads the document from these bytes (a file's contents or a memory buffer), which
+  // must outlive the tokenizer.
+  explicit TTokenizer(std::string_view bytes);
+  ~TTokenizer();
+  TTokenizer(const TTokenizer&) = delete;
+  TTokenizer& operator=(const TTokenizer&) = delete;
+
+  // Loads the first character, then the first symbol.
+  void Start();
+
+  void NextChar();
+  void SkipWhiteSpace();
+  void NextSymbol();
+  void NextTextareaSymbol();
+  void NextScriptSymbol();
+
+  // State the builder reads and sets.
+  char32_t CurCh = 0;
+  char32_t CurChUpper = 0;
+  TSymbol CurSym = symEof;
+  std::u32string TokenText;
+  int TokenValue = 0;           // the level of an H tag, else 0
+  TAttributeList Attributes;    // of the last tag that stores attributes
+  bool InPreformatted = false;  // white space is kept
+  bool InScript = false;        // comment skipping is off
+  bool AfterParagraph = false;  // the builder's flag against stacking paragraph spaces
+
+  TIncludeHandler IncludeHandler;
+  TriruRedu* Viewer = nullptr;  // passed as sender to the handlers
+
+  // StrValue of the first attribute with this symbol in the current list, or "".
+  std::u32string AttributeText(TSymbol symbol) const;
+
+ private:
+  char32_t ReadSourceChar();
+  void PushBack(char32_t ch);
+  void ReadChar();
+  void SkipComment();
+  void ProcessInclude();
+
+  void ScanTag();
+  bool ScanAttribute(TSymbol& symbol, std::int32_t& intValue, std::u32string& value);
+  void ScanAttributeValue(TSymbol symbol, std::int32_t& intValue, std::u32string& value);
+  void ScanQuotedValue(std::u32string& value);
+  void ScanEntity(std::u32string& out);
+  void ScanNumericEntity(std::u32string& out);
+  void ScanNamedEntity(std::u32string& out);
+  bool ScanTextRun();
+  void ScanRawRun(bool stopAtAmpersand);
+
+  TSourceText Source;
+  TSourceText IncludeSource;
+  bool ReadingInclude = false;  // characters come from IncludeSource until it is used up
+  char32_t PushedBackCh = 0;
+  bool HasPushedBack = false;
+  bool InDeclaration = false;
+  bool InDirective = false;     // reading the attributes of an include directive
+};
+
+// Removes every character of code 32 or less from both ends.
+std::u32string AttributeValueTrim(std::u32string_view text);
