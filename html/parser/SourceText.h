@@ -25,6 +25,16 @@ class TSourceText {
 
   TTextEncoding Encoding() const { return Encoding_; }
 
+  // The next byte when it is a printable ASCII character other than "<" (which may open a
+  // comment), consumed; else 0 and nothing is consumed. The tokenizer's fast path.
+  char32_t NextPlainAscii() {
+    if (Pos == End) return 0;
+    unsigned char byte = static_cast<unsigned char>(*Pos);
+    if (byte < 32 || byte >= 0x80 || byte == '<') return 0;
+    ++Pos;
+    return byte;
+  }
+
   char32_t Next() {
     if (Pos == End) return EndOfInput;
     unsigned char byte = static_cast<unsigned char>(*Pos);

@@ -119,7 +119,7 @@ void TTokenizer::ReadChar() {
     throw EParseError("Open Comment at End of HTML File");
 }
 
-void TTokenizer::NextChar() {
+void TTokenizer::NextCharSlow() {
   if (InDirective) {
     ReadChar();
     return;

@@ -42,7 +42,17 @@ class TTokenizer {
   // Loads the first character, then the first symbol.
   void Start();
 
-  void NextChar();
+  // The next character after comments, declarations and include directives.
+  void NextChar() {
+    if (!HasPushedBack && !ReadingInclude && !InDirective) {
+      if (char32_t ch = Source.NextPlainAscii()) {
+        CurCh = ch;
+        CurChUpper = ch >= U'a' && ch <= U'z' ? ch - 32 : ch;
+        return;
+      }
+    }
+    NextCharSlow();
+  }
   void SkipWhiteSpace();
   void NextSymbol();
   void NextTextareaSymbol();
@@ -66,6 +76,7 @@ class TTokenizer {
   std::u32string AttributeText(TSymbol symbol) const;
 
  private:
+  void NextCharSlow();
   char32_t ReadSourceChar();
   void PushBack(char32_t ch);
   void ReadChar();

@@ -1,0 +1,63 @@
+#include "platform/Font.h"
+
+TFont& TFont::operator=(const TFont& other) {
+  SetDesc(other.FDesc);
+  return *this;
+}
+
+void TFont::SetDesc(const TFontDesc& desc) {
+  if (FDesc == desc) return;
+  FDesc = desc;
+  if (OnChange) OnChange();
+}
+
+void TFont::SetName(const std::string& name) {
+  TFontDesc desc = FDesc;
+  desc.Name = name;
+  SetDesc(desc);
+}
+
+void TFont::SetSize(int points) {
+  TFontDesc desc = FDesc;
+  desc.Size = points;
+  SetDesc(desc);
+}
+
+void TFont::SetStyle(TFontStyles style) {
+  TFontDesc desc = FDesc;
+  desc.Style = style;
+  SetDesc(desc);
+}
+
+void TFont::SetColor(TColor color) {
+  TFontDesc desc = FDesc;
+  desc.Color = color;
+  SetDesc(desc);
+}
+
+void TFont::SetCharSet(int charSet) {
+  TFontDesc desc = FDesc;
+  desc.CharSet = charSet;
+  SetDesc(desc);
+}
+
+void TFont::Assign(const TFont& source) { SetDesc(source.FDesc); }
+
+int TFontFace::Advance(char32_t ch) {
+  if (ch < FLatin.size()) {
+    int& advance = FLatin[ch];
+    if (advance < 0) advance = MeasureAdvance(ch);
+    return advance;
+  }
+  const auto found = FOthers.find(ch);
+  if (found != FOthers.end()) return found->second;
+  const int advance = MeasureAdvance(ch);
+  FOthers.emplace(ch, advance);
+  return advance;
+}
+
+int TFontFace::TextWidth(std::u32string_view text) {
+  int width = 0;
+  for (const char32_t ch : text) width += Advance(ch);
+  return width;
+}

@@ -1,0 +1,67 @@
+#include "platform/qt/QtCanvas.h"
+
+#include "platform/qt/QtGraphics.h"
+
+namespace {
+
+QColor QtColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+QPainter::CompositionMode ModeOf(TRasterOp op) {
+  switch (op) {
+    case ropCopy: return QPainter::CompositionMode_Source;
+    case ropAnd: return QPainter::RasterOp_SourceAndDestination;
+    case ropOr: return QPainter::RasterOp_SourceOrDestination;
+    case ropXor: return QPainter::RasterOp_SourceXorDestination;
+    case ropNotCopy: return QPainter::RasterOp_NotSource;
+  }
+  return QPainter::CompositionMode_Source;
+}
+
+}  // namespace
+
+TQtCanvas::TQtCanvas(TGraphicsFactory& factory, TBitmap& surface)
+    : TCanvas(factory, surface), FImage(QtImageOf(surface)) {
+  if (!FImage.isNull()) FPainter = std::make_unique<QPainter>(&FImage);
+}
+
+TQtCanvas::~TQtCanvas() = default;
+
+void TQtCanvas::FillDevice(const TRect& rect, TColor color) {
+  if (MonochromeSurface() && color != clWhite) color = clBlack;
+  FPainter->setCompositionMode(QPainter::CompositionMode_Source);
+  FPainter->fillRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), QtColor(color));
+}
+
+void TQtCanvas::InvertDevice(const TRect& rect) {
+  FPainter->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  FPainter->fillRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), QtColor(clWhite));
+}
+
+void TQtCanvas::DrawText(int x, int y, std::u32string_view text, const TRect& clip,
+                         TColor color) {
+  if (MonochromeSurface() && color != clWhite) color = clBlack;
+  TFontFace& face = Face();
+  FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  FPainter->setClipRect(QRect(clip.Left, clip.Top, clip.Width(), clip.Height()));
+  FPainter->setFont(static_cast<TQtFontFace&>(face).QtFont());
+  FPainter->setPen(QtColor(color));
+  int pen = x;
+  for (const char32_t ch : text) {
+    if (ch >= 32) FPainter->drawText(QPoint(pen, y), QString::fromUcs4(&ch, 1));
+    pen += face.Advance(ch);
+  }
+  FPainter->setClipping(false);
+}
+
+void TQtCanvas::BlitDevice(const TRect& area, const std::vector<int>& columns,
+                           const std::vector<int>& rows, const TBitmap& bitmap, TRasterOp op) {
+  // The source (which may be the surface itself) is read completely before anything is drawn.
+  QImage piece(area.Width(), area.Height(), QImage::Format_RGB32);
+  for (std::size_t j = 0; j < rows.size(); ++j) {
+    auto* line = reinterpret_cast<std::uint32_t*>(piece.scanLine(int(j)));
+    for (std::size_t i = 0; i < columns.size(); ++i)
+      line[i] = TBitmap::ToWord(SourceColor(bitmap, columns[i], rows[j]));
+  }
+  FPainter->setCompositionMode(ModeOf(op));
+  FPainter->drawImage(QPoint(area.Left, area.Top), piece);
+}
