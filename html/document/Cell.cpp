@@ -1,0 +1,147 @@
+#include "html/document/Cell.h"
+
+#include <algorithm>
+
+#include "html/document/PreFormated.h"
+#include "html/document/SectionList.h"
+#include "html/support/Errors.h"
+
+void TCell::AddSection(std::unique_ptr<TSectionBase> section) {
+  if (!section) return;
+  if (auto* pre = dynamic_cast<TPreFormated*>(section.get()); pre && pre->Text.empty())
+    pre->EnsureText();
+  if (auto* text = dynamic_cast<TSection*>(section.get()))
+    text->Text.shrink_to_fit();  // the section is complete; drop the growth reserve
+  section->Document = Document;
+  section->UpdateSpacing();
+  Sections.push_back(std::move(section));
+}
+
+int TCell::Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs) {
+  Indents.ClearRecs();
+  Indents.SetEdges(0, width);
+  Indents.Width = width;
+  Top = y;
+  FirstPos = curs;
+  int height = 0;
+  maxWidth = 0;
+  for (std::size_t i = 0; i < Sections.size();) {
+    int sectionWidth = 0;
+    try {
+      height += Sections[i]->Arrange(canvas, y + height, Indents, sectionWidth, curs);
+    } catch (const EProcessError& error) {
+      if (Document && Document->OnProcessError) Document->OnProcessError(error.what());
+      Sections.erase(Sections.begin() + std::ptrdiff_t(i));
+      continue;
+    }
+    maxWidth = std::max(maxWidth, sectionWidth);
+    ++i;
+  }
+  PosCount = curs - FirstPos;
+  return std::max(height, Indents.FloatBottom() - Top);
+}
+
+void TCell::MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth) {
+  minWidth = 0;
+  maxWidth = 0;
+  for (const auto& section : Sections) {
+    int sectionMin = 0, sectionMax = 0;
+    section->MeasureWidths(canvas, sectionMin, sectionMax);
+    minWidth = std::max(minWidth, sectionMin);
+    maxWidth = std::max(maxWidth, sectionMax);
+  }
+}
+
+int TCell::Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y) {
+  Indents.SetEdges(x, x + Indents.Width);
+  Indents.ClipWidth = clipWidth;
+  for (const auto& section : Sections) y = section->Render(canvas, clip, Indents, x, y);
+  return y;
+}
+
+bool TCell::LinkAt(TCanvas& canvas, int x, int y, TInlineControl*& formControl,
+                   std::optional<TUrlTarget>& urlTarget) {
+  formControl = nullptr;
+  urlTarget.reset();
+  int top = 0;
+  for (const auto& section : Sections) {
+    if (y >= top && y < top + section->PaintHeight &&
+        section->LinkAt(canvas, x, y - top, formControl, urlTarget))
+      return true;
+    top += section->FlowHeight;
+  }
+  return false;
+}
+
+TSectionBase* TCell::SectionAtY(int y, int& sectionTop, int& index) const {
+  int top = 0;
+  for (std::size_t i = 0; i < Sections.size(); ++i) {
+    const int bottom = top + Sections[i]->FlowHeight;
+    if (bottom > y) {
+      sectionTop = top;
+      index = int(i);
+      return Sections[i].get();
+    }
+    top = bottom;
+  }
+  return nullptr;
+}
+
+bool TCell::ImageAt(int x, int y, TInlineImage*& image, int& xInImage, int& yInImage) {
+  image = nullptr;
+  int top = 0;
+  for (const auto& section : Sections) {
+    if (y >= top && y < top + section->PaintHeight &&
+        section->ImageAt(x, y - top, image, xInImage, yInImage))
+      return true;
+    top += section->FlowHeight;
+  }
+  return false;
+}
+
+int TCell::PositionAt(TCanvas& canvas, int x, int y, int& caretX, int& caretY, int& caretHeight,
+                      TCell*& cell, bool& inText) {
+  int sectionTop = 0, index = 0;
+  TSectionBase* section = SectionAtY(y, sectionTop, index);
+  if (!section) return -1;
+  cell = nullptr;
+  const int position =
+      section->PositionAt(canvas, x, y - sectionTop, caretX, caretY, caretHeight, cell, inText);
+  caretY += sectionTop;
+  if (position >= 0 && !cell) cell = this;
+  return position;
+}
+
+int TCell::SearchText(int start, std::u32string_view text, bool matchCase) {
+  for (const auto& section : Sections) {
+    const int found = section->SearchText(start, text, matchCase);
+    if (found >= 0) return found;
+  }
+  return -1;
+}
+
+bool TCell::PositionToPoint(TCanvas& canvas, int position, int& x, int& y) {
+  for (const auto& section : Sections)
+    if (section->PositionToPoint(canvas, position, x, y)) return true;
+  return false;
+}
+
+bool TCell::CharAt(int position, char32_t& ch, TSectionBase*& section) {
+  if (position < FirstPos || position > FirstPos + PosCount) return false;
+  for (const auto& each : Sections)
+    if (each->CharAt(position, ch, section)) return true;
+  return false;
+}
+
+void TCell::RefreshFonts() {
+  for (const auto& section : Sections) section->RefreshFonts();
+}
+
+void TCell::CopySelection() {
+  if (!Document || Document->SelectionStart >= Document->SelectionEnd) return;
+  for (const auto& section : Sections) {
+    if (section->FirstPos >= Document->SelectionEnd) break;
+    if (section->FirstPos + section->PosCount >= Document->SelectionStart)
+      section->CopySelection();
+  }
+}

@@ -1,0 +1,68 @@
+#pragma once
+// A cell: a vertical list of sections with its own indent manager. The document root extends
+// it, and every table cell holds one.
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "html/document/IndentManager.h"
+#include "html/document/SectionBase.h"
+#include "platform/Color.h"
+
+class TSectionList;
+
+class TCell {
+ public:
+  // document is the page's root; the root passes itself.
+  explicit TCell(TSectionList* document) : Document(document) {}
+  virtual ~TCell() = default;
+  TCell(const TCell&) = delete;
+  TCell& operator=(const TCell&) = delete;
+
+  TSectionList* Document;
+  int Top = 0;        // y of the last layout
+  int FirstPos = 0;   // first cursor position
+  int PosCount = 0;   // cursor positions of all the sections
+  IndentManager Indents;
+  bool HasBackground = false;  // a table cell's BGCOLOR
+  TColor BackgroundColor = 0;
+
+  // Appends a section (a null one is ignored), giving an empty preformatted section one
+  // space, then tells it its document and lets it compute its spacing.
+  void AddSection(std::unique_ptr<TSectionBase> section);
+  std::size_t Count() const { return Sections.size(); }
+  TSectionBase& operator[](std::size_t index) const { return *Sections[index]; }
+  auto begin() const { return Sections.begin(); }
+  auto end() const { return Sections.end(); }
+  // Frees all sections.
+  void ClearSections() { Sections.clear(); }
+
+  // Lays the sections out from y for the width; returns the height (at least down to the
+  // floats still registered). A section that fails with EProcessError is reported to the
+  // document's OnProcessError, removed and freed.
+  virtual int Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs);
+  virtual void MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth);
+  // Draws the sections from y with the cell's left edge at x; returns the y below the last.
+  virtual int Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y);
+  virtual bool LinkAt(TCanvas& canvas, int x, int y, TInlineControl*& formControl,
+                      std::optional<TUrlTarget>& urlTarget);
+
+  // The first section whose bottom (adding up FlowHeight) lies below y, with its top and
+  // index; null when y is below all of them.
+  TSectionBase* SectionAtY(int y, int& sectionTop, int& index) const;
+  bool ImageAt(int x, int y, TInlineImage*& image, int& xInImage, int& yInImage);
+  int PositionAt(TCanvas& canvas, int x, int y, int& caretX, int& caretY, int& caretHeight,
+                 TCell*& cell, bool& inText);
+  int SearchText(int start, std::u32string_view text, bool matchCase);
+  bool PositionToPoint(TCanvas& canvas, int position, int& x, int& y);
+  bool CharAt(int position, char32_t& ch, TSectionBase*& section);
+  void RefreshFonts();
+  void CopySelection();
+
+ protected:
+  std::vector<std::unique_ptr<TSectionBase>> Sections;
+};

@@ -1,0 +1,71 @@
+#include "html/document/FontObj.h"
+
+#include <algorithm>
+
+#include "html/document/SectionList.h"
+#include "platform/Graphics.h"
+
+TFontObj::TFontObj(const TMyFont& font, int pos) : Pos(pos), Font(font) {
+  // Metrics follow the font: any change makes the run measure again before it is used.
+  Font.OnChange = [this] { FFace = nullptr; };
+}
+
+void TFontObj::Measure(TGraphicsFactory& graphics) {
+  FFace = &graphics.Face(Font.Desc());
+  const TTextMetrics& metrics = FFace->Metrics();
+  Height = metrics.Height;
+  LineHeight = metrics.Height + metrics.ExternalLeading;
+  Descent = metrics.Descent;
+  Overhang = metrics.Overhang;
+}
+
+void TFontObj::ApplyDocument(const TSectionList& document) {
+  Font.ApplyDocument(document, IsLink() ? document.HotSpotColor : document.FontColor);
+}
+
+int TFontObj::ScriptOffset() const {
+  switch (ScriptKind) {
+    case skSubscript: return Descent / 2 + 1;
+    case skSuperscript: return -(LineHeight / 3);
+    default: return 0;
+  }
+}
+
+TFontObj& TFontList::Add(std::unique_ptr<TFontObj> run) {
+  Runs.push_back(std::move(run));
+  return *Runs.back();
+}
+
+std::size_t TFontList::IndexAt(int position) const {
+  // The last run whose Pos is not above position; the first run when all start after it.
+  const auto after = std::upper_bound(Runs.begin(), Runs.end(), position,
+                                      [](int p, const auto& run) { return p < run->Pos; });
+  return after == Runs.begin() ? 0 : std::size_t(after - Runs.begin()) - 1;
+}
+
+TMyFont& TFontList::FontAt(int position, int& overhang) const {
+  TFontObj& run = *Runs[IndexAt(position)];
+  overhang = run.Overhang;
+  return run.Font;
+}
+
+TFontObj& TFontList::RunAt(int position, int& index) const {
+  const std::size_t at = IndexAt(position);
+  index = int(at);
+  return *Runs[at];
+}
+
+int TFontList::CharsToNextRun(int position, int sectionLength) const {
+  const auto next = std::upper_bound(Runs.begin(), Runs.end(), position,
+                                     [](int p, const auto& run) { return p < run->Pos; });
+  return next == Runs.end() ? sectionLength - position : (*next)->Pos - position;
+}
+
+void TFontList::ApplyDocument(const TSectionList& document) {
+  for (const auto& run : Runs) run->ApplyDocument(document);
+}
+
+void TFontList::Measure(TGraphicsFactory& graphics) {
+  for (const auto& run : Runs)
+    if (!run->Measured()) run->Measure(graphics);
+}

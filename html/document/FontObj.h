@@ -1,0 +1,79 @@
+#pragma once
+// Font runs: from its first character on, a run gives a section's text a font, a script
+// position and a link. A section's runs are ordered by Pos, strictly increasing, the first
+// at 0.
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "html/document/MyFont.h"
+#include "html/document/UrlTarget.h"
+
+class TGraphicsFactory;
+class TFontFace;
+class TSectionList;
+
+// ScriptKind values.
+inline constexpr int skNormal = 0;
+inline constexpr int skSubscript = 1;
+inline constexpr int skSuperscript = 2;
+
+class TFontObj {
+ public:
+  // Copies the font; the run is unmeasured until Measure.
+  TFontObj(const TMyFont& font, int pos);
+  TFontObj(const TFontObj&) = delete;
+  TFontObj& operator=(const TFontObj&) = delete;
+
+  int Pos;
+  TMyFont Font;
+  // Metrics of Font, valid once measured (see Measured).
+  int LineHeight = 0;  // height plus external leading
+  int Height = 0;
+  int Overhang = 0;
+  int Descent = 0;
+  int ScriptKind = skNormal;
+  TUrlTarget UrlTarget;  // empty Url: the run is no link
+
+  bool IsLink() const { return !UrlTarget.Url.empty(); }
+
+  // Reads the metrics of Font through the factory and keeps its realised face. Any change of
+  // Font marks the run unmeasured again.
+  void Measure(TGraphicsFactory& graphics);
+  bool Measured() const { return FFace != nullptr; }
+  // The realised face; only valid when Measured().
+  TFontFace& Face() const { return *FFace; }
+  // The run's colour from the document: link colour for links, else the text colour.
+  void ApplyDocument(const TSectionList& document);
+  // Pixels the draw pass moves the run's baseline down (negative: up).
+  int ScriptOffset() const;
+
+ private:
+  TFontFace* FFace = nullptr;  // owned by the graphics factory
+};
+
+class TFontList {
+ public:
+  TFontObj& Add(std::unique_ptr<TFontObj> run);
+  std::size_t Count() const { return Runs.size(); }
+  TFontObj& operator[](std::size_t index) const { return *Runs[index]; }
+  TFontObj& Last() const { return *Runs.back(); }
+  auto begin() const { return Runs.begin(); }
+  auto end() const { return Runs.end(); }
+
+  // The font of the run with the greatest Pos not above position, and its Overhang.
+  TMyFont& FontAt(int position, int& overhang) const;
+  // That run and its index.
+  TFontObj& RunAt(int position, int& index) const;
+  // Characters from position to the start of the next run; sectionLength - position when no
+  // run starts after it.
+  int CharsToNextRun(int position, int sectionLength) const;
+  void ApplyDocument(const TSectionList& document);
+  // Measures every run that is not measured.
+  void Measure(TGraphicsFactory& graphics);
+
+ private:
+  std::size_t IndexAt(int position) const;
+  std::vector<std::unique_ptr<TFontObj>> Runs;
+};

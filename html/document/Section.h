@@ -1,0 +1,143 @@
+#pragma once
+// The text section: a paragraph of flowing text. One character buffer holds the text, with
+// inline images (character 4) and form controls (character 2) standing in it as single
+// characters; font runs give it its appearance. Layout breaks it into lines for the width the
+// indent manager leaves free at each height; drawing paints the lines, the selection and the
+// embedded objects. Every line break and block boundary of the source starts a new section.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "html/document/FontObj.h"
+#include "html/document/InlineObjects.h"
+#include "html/document/SectionBase.h"
+#include "html/parser/Attributes.h"
+#include "html/parser/Symbols.h"
+
+// One laid-out line.
+struct LineRec {
+  int Start = 0;        // index of the first character
+  int SpaceAbove = 0;   // room above the text for objects that rise above it
+  int SpaceBelow = 0;   // room below the text for objects that hang below it
+  int TextHeight = 0;   // largest LineHeight of the runs on the line (0: objects only)
+  int PaintHeight = 0;  // height to paint: at least the line's height, more below floats
+  int Count = 0;        // characters on the line
+  int Descent = 0;      // largest Descent of the runs on the line
+  int LineX = 0;        // x of the first character from the cell's left edge
+  int DrawX = 0;        // x at which the line was last drawn
+  int DrawTop = 0;      // y of the top of the line's text at the last draw
+
+  int Height() const { return SpaceAbove + TextHeight + SpaceBelow; }
+};
+
+// Justify values.
+inline constexpr int jLeft = 1;
+inline constexpr int jCentre = 2;
+inline constexpr int jRight = 3;
+// ListKind values.
+inline constexpr int lkNone = 0;
+inline constexpr int lkOrdered = 1;
+inline constexpr int lkUnordered = 2;
+inline constexpr int lkDefinition = 3;
+// ClearKind values.
+inline constexpr int ckNone = 0;
+inline constexpr int ckLeft = 1;
+inline constexpr int ckRight = 2;
+inline constexpr int ckBoth = 3;
+
+class TSection : public TSectionBase {
+ public:
+  // A section at list level level with justification justify (jLeft, jCentre, jRight). Its
+  // first run is a copy of font with the style bits currentStyle added (the builder's bold,
+  // italic, underline and strike-out switches) and the link copied when one is given.
+  TSection(int level, int justify, const TUrlTarget* link, const TMyFont& font,
+           TFontStyles currentStyle = 0);
+  ~TSection() override;
+
+  std::u32string Text;  // PosCount is its length once laid out
+  TFontList Fonts;      // at least one run
+  TImageObjList Images;
+  TFormControlList FormControls;
+  int Level;            // list nesting level, 0 outside lists
+  int Indent;           // Level * 35; added to the widths the section reports
+  int ListNumber = 0;   // number of an ordered-list item
+  std::vector<LineRec> Lines;  // rebuilt by every layout
+  std::unique_ptr<TMyFont> MarkerFont;  // ordered-list items only: draws the number
+  int ListKind = lkNone;
+  int Justify;
+  int ClearKind = ckNone;
+  int MarkerX = 0;      // left indent at the section's top; list markers hang from it
+
+  const char* KindName() const override { return "TSection"; }
+
+  // --- Building.
+  // Appends text. A leading space is dropped when the section is empty, ends with a space or
+  // holds nothing but floating images. All of the text is kept, however long.
+  virtual void AppendText(std::u32string_view text);
+  // Starts a run with a copy of font at the current end of the text (or re-uses the last run
+  // when nothing was added since it started). A new run keeps the previous run's link.
+  // currentStyle is added to the run's style, currentScript (skNormal, skSubscript,
+  // skSuperscript) becomes its ScriptKind, and scripts are drawn at 3/4 of the scale.
+  void ChangeFont(TSectionList& document, const TMyFont& font, TFontStyles currentStyle = 0,
+                  int currentScript = skNormal);
+  // ChangeFont, then the new run's link: link when symbol is symHref, else none.
+  void SetLink(TSymbol symbol, TSectionList& document, const TMyFont& font,
+               const TUrlTarget* link, TFontStyles currentStyle = 0,
+               int currentScript = skNormal);
+  // An empty section receives one space, so an empty line keeps the height of one line of
+  // text. Returns Justify.
+  int EnsureText();
+  // Reads CLEAR of a BR: "left" 1, "right" 2, any other value 3; no CLEAR leaves ClearKind.
+  void ReadClear(const TAttributeList& attributes);
+  // Places an image at the end of the text (its marker is appended; Pos is set).
+  TInlineImage& InsertImage(std::unique_ptr<TInlineImage> image);
+  // Places a windowed form control at the end of the text (its marker is appended).
+  void InsertControl(TInlineControl& control);
+
+  // --- Section operations.
+  int Arrange(TCanvas& canvas, int y, IndentManager& indent, int& maxWidth, int& curs) override;
+  int Render(TCanvas& canvas, const TRect& clip, IndentManager& indent, int x, int y) override;
+  void RefreshFonts() override;
+  void MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth) override;
+
+  // --- Measuring (positions are indexes into Text; runs must be measured).
+  // Width of count characters from start; with trim, trailing spaces are left out but at
+  // least one character is kept. Floating images take no width.
+  int TextWidth(int start, int count, bool trim) const;
+  // How many characters from start (at most limit) fit in width, without layout side
+  // effects: floating images count as their width plus HSpace.
+  int FitChars(int width, int start, int limit) const;
+
+ protected:
+  // The layout state of the line being built.
+  struct TLineLayout;
+  // FitChars for the line being laid out: registers the floating images met while the line is
+  // still empty and defers the others to the line's end. Without a line it is FitChars.
+  int FitLine(TLineLayout* line, int width, int start, int limit) const;
+  void FinishLine(TLineLayout& line, int count);
+  // Free width of every line.
+  virtual int FreeWidth(const IndentManager& indent, int y) const;
+  // Whether a text draw may move runs by their script offset.
+  virtual bool UsesScriptOffsets() const { return true; }
+  // Clip for the text of a line drawn from lineTop to lineBottom, or none.
+  virtual std::optional<TRect> LineClip(const IndentManager& indent, int x, int lineTop,
+                                        int lineBottom) const;
+  // Appends text without the leading-space rule.
+  void AppendRaw(std::u32string_view text);
+  // Makes sure every run knows its metrics.
+  void MeasureRuns();
+  // The object at position, if any.
+  TInlineImage* ImageAtPos(int pos) const { return Images.FindImage(pos); }
+  TInlineControl* ControlAtPos(int pos) const { return FormControls.FindControl(pos); }
+  bool ObjectAt(int pos) const { return ImageAtPos(pos) || ControlAtPos(pos); }
+  // Index of the first character at or after start where a text piece must end: the next
+  // run start, image or control (Text.size() at most).
+  int PieceEnd(int start) const;
+  // The clear height for a layout at y.
+  int ClearHeight(const IndentManager& indent, int y) const;
+  // Draws one line whose text ends at textBottom (document coordinates).
+  void DrawLine(TCanvas& canvas, const IndentManager& indent, const LineRec& line, int x,
+                int baseline, int textBottom);
+};

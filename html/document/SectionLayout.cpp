@@ -1,0 +1,233 @@
+// Line layout of a text section.
+#include <algorithm>
+
+#include "html/document/IndentManager.h"
+#include "html/document/Section.h"
+#include "html/document/SectionList.h"
+#include "platform/Font.h"
+
+struct TSection::TLineLayout {
+  IndentManager& Indent;
+  int Y;                 // top of the line being built
+  int FloatHeight = 0;   // tallest float registered on the line
+  std::vector<TInlineImage*> Deferred;  // floats met after the line's first object or text
+};
+
+namespace {
+
+// The largest n in 0..count whose first n characters of text measure at most available,
+// measured width being the sum of the advances minus overhang. The search doubles a count
+// known to fit until one does not, then halves the gap between them, so finding the break of
+// a line measures about log2 of the line's length pieces and never walks the text beyond it.
+int FitPrefix(TFontFace& face, std::u32string_view text, int overhang, int available) {
+  const int count = int(text.size());
+  int fit = 0, fitWidth = 0;  // fitWidth: advances of the first fit characters
+  for (int step = 1; fit < count; step *= 2) {
+    const int probe = std::min(step, count - fit);
+    const int probeWidth = face.TextWidth(text.substr(std::size_t(fit), std::size_t(probe)));
+    if (fitWidth + probeWidth - overhang > available) {
+      // The answer lies in fit .. fit + probe - 1.
+      int low = fit, high = fit + probe - 1;
+      while (high >= low) {
+        const int mid = (low + high) / 2;
+        const int width =
+            fitWidth + face.TextWidth(text.substr(std::size_t(fit), std::size_t(mid + 1 - fit)));
+        if (width - overhang > available)
+          high = mid - 1;
+        else
+          low = mid + 1;
+      }
+      return low;
+    }
+    fit += probe;
+    fitWidth += probeWidth;
+    if (step > count) step = count;  // keeps the doubling from overflowing
+  }
+  return fit;
+}
+
+}  // namespace
+
+int TSection::FitChars(int width, int start, int limit) const {
+  return FitLine(nullptr, width, start, limit);
+}
+
+int TSection::FitLine(TLineLayout* line, int width, int start, int limit) const {
+  const int length = int(Text.size());
+  limit = std::min(limit, length - start);
+  int used = 0, taken = 0;
+  bool empty = true;
+  while (taken < limit) {
+    const int pos = start + taken;
+    if (TInlineImage* image = ImageAtPos(pos)) {
+      if (!image->Floating()) {
+        used += image->ImageWidth;
+        empty = false;
+      } else if (!line) {
+        used += image->ImageWidth + image->HSpace;
+      } else if (empty) {
+        line->Indent.AddFloatImage(line->Y, *image);
+        line->FloatHeight = std::max(line->FloatHeight, image->ImageHeight);
+        used += image->ImageWidth + image->HSpace;
+      } else {
+        line->Deferred.push_back(image);
+      }
+      if (used > width) break;
+      ++taken;
+    } else if (const TInlineControl* control = ControlAtPos(pos)) {
+      used += control->Width();
+      empty = false;
+      if (used > width) break;
+      ++taken;
+    } else {
+      const int pieceEnd = std::min(PieceEnd(pos), start + limit);
+      int index = 0;
+      const TFontObj& run = Fonts.RunAt(pos, index);
+      const std::u32string_view piece =
+          std::u32string_view(Text).substr(std::size_t(pos), std::size_t(pieceEnd - pos));
+      const int fit = FitPrefix(run.Face(), piece, run.Overhang, width - used);
+      taken += fit;
+      if (fit < int(piece.size())) break;
+      used += run.Face().TextWidth(piece) - run.Overhang;
+      empty = false;
+    }
+  }
+  return std::min(taken, limit);
+}
+
+int TSection::FreeWidth(const IndentManager& indent, int y) const {
+  return indent.RightLimit(y) - indent.LeftIndent(y);
+}
+
+int TSection::ClearHeight(const IndentManager& indent, int y) const {
+  if (ClearKind == ckNone) return 0;
+  int left = 0, right = 0;
+  indent.ClearBottoms(left, right);
+  const int bottom = ClearKind == ckLeft ? left : ClearKind == ckRight ? right : std::max(left, right);
+  return std::max(bottom - y - 1, 0);
+}
+
+int TSection::Arrange(TCanvas& canvas, int y, IndentManager& indent, int& maxWidth, int& curs) {
+  Top = y;
+  FirstPos = curs;
+  FlowHeight = 0;
+  Lines.clear();
+  indent.SetLevel(y, Level);
+  const int length = int(Text.size());
+  PosCount = length;
+  const int clearHeight = ClearHeight(indent, y);
+  if (length == 0) {
+    FlowHeight = PaintHeight = clearHeight;
+    maxWidth = 0;
+    return FlowHeight;
+  }
+  MeasureRuns();
+  MarkerX = indent.LeftIndent(y);
+  maxWidth = indent.Width;
+  const int freeAtTop = indent.RightLimit(y) - indent.LeftIndent(y);
+  for (const auto& image : Images) {
+    int index = 0;
+    image->ComputeSize(*Document, canvas, freeAtTop, Fonts.RunAt(image->Pos, index));
+    maxWidth = std::max(maxWidth, image->ImageWidth + Indent);
+  }
+  for (const TInlineControl* control : FormControls)
+    maxWidth = std::max(maxWidth, control->Width() + Indent);
+
+  const auto isSpace = [&](int pos) { return Text[std::size_t(pos)] == U' ' && !ObjectAt(pos); };
+  const auto isBreak = [&](int pos) { return isSpace(pos) || ObjectAt(pos); };
+  TLineLayout line{indent, y, 0, {}};
+  if (clearHeight > 0) {
+    LineRec clear;
+    clear.TextHeight = clear.PaintHeight = clearHeight;
+    clear.LineX = indent.LeftIndent(y);
+    Lines.push_back(clear);
+    FlowHeight += clearHeight;
+    line.Y += clearHeight;
+  }
+  for (int pos = 0; pos < length;) {
+    line.FloatHeight = 0;
+    line.Deferred.clear();
+    const int remaining = length - pos;
+    const int fit = std::max(FitLine(&line, FreeWidth(indent, line.Y), pos, remaining), 1);
+    int count = fit;
+    if (fit < remaining) {
+      const int last = pos + fit - 1;
+      if (isSpace(last)) {
+        while (pos + count < length && isSpace(pos + count)) ++count;
+      } else if (!ObjectAt(pos + fit)) {
+        int back = last;
+        while (back > pos && !isBreak(back)) --back;
+        if (back > pos) {
+          count = back - pos + 1;
+        } else {
+          // A word longer than the line: it stays whole and overflows to the right.
+          int end = pos + 1;
+          while (end < length && !isBreak(end)) ++end;
+          while (end < length && isSpace(end)) ++end;
+          count = end - pos;
+        }
+      }
+    }
+    FinishLine(line, count);
+    pos += count;
+  }
+  curs = FirstPos + length;
+  if (Level > 0) FlowHeight = std::max(FlowHeight, indent.LevelFloatBottom() - Top);
+  PaintHeight = std::max(FlowHeight, indent.FloatBottom() - Top);
+  return FlowHeight;
+}
+
+void TSection::FinishLine(TLineLayout& line, int count) {
+  LineRec rec;
+  rec.Start = Lines.empty() ? 0 : Lines.back().Start + Lines.back().Count;
+  const int start = rec.Start, end = start + count;
+  const std::size_t firstImage = Images.FirstAtOrAfter(start), endImage = Images.FirstAtOrAfter(end);
+  const std::size_t firstControl = FormControls.FirstAtOrAfter(start),
+                    endControl = FormControls.FirstAtOrAfter(end);
+  const int objects = int(endImage - firstImage + endControl - firstControl);
+  if (count > objects) {
+    int index = 0;
+    Fonts.RunAt(start, index);
+    for (std::size_t i = std::size_t(index); i < Fonts.Count() && Fonts[i].Pos < end; ++i) {
+      rec.TextHeight = std::max(rec.TextHeight, Fonts[i].LineHeight);
+      rec.Descent = std::max(rec.Descent, Fonts[i].Descent);
+    }
+  }
+  const int textHeight = rec.TextHeight;
+  for (std::size_t i = firstImage; i < endImage; ++i) {
+    const TInlineImage& image = Images[i];
+    const int rise = image.ImageHeight - textHeight;
+    switch (image.Align) {
+      case iaTop: rec.SpaceBelow = std::max(rec.SpaceBelow, rise); break;
+      case iaMiddle:
+        rec.SpaceBelow = std::max(rec.SpaceBelow, rise / 2);
+        rec.SpaceAbove = std::max(rec.SpaceAbove, rise - rise / 2);
+        break;
+      case iaBottom: rec.SpaceAbove = std::max(rec.SpaceAbove, rise + rec.Descent); break;
+      case iaLeft:
+      case iaRight: break;
+    }
+  }
+  for (std::size_t i = firstControl; i < endControl; ++i) {
+    TInlineControl& control = FormControls[i];
+    const int rise = control.Height() - textHeight + (control.OnBaseline ? rec.Descent : 0);
+    rec.SpaceAbove = std::max(rec.SpaceAbove, rise);
+    control.YValue = line.Y;
+  }
+  rec.Count = count;
+  const int left = line.Indent.LeftIndent(line.Y), right = line.Indent.RightLimit(line.Y);
+  rec.LineX = left;
+  if (Justify == jCentre)
+    rec.LineX = std::max(left, (left + right - TextWidth(start, count, true)) / 2);
+  else if (Justify == jRight)
+    rec.LineX = right - TextWidth(start, count, true) - 1;
+  const int height = rec.Height();
+  rec.PaintHeight = std::max(height, line.FloatHeight);
+  FlowHeight += height;
+  line.Y += height;
+  for (TInlineImage* image : line.Deferred) {
+    line.Indent.AddFloatImage(line.Y, *image);
+    rec.PaintHeight = std::max(rec.PaintHeight, height + image->ImageHeight);
+  }
+  Lines.push_back(rec);
+}

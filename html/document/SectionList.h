@@ -1,0 +1,84 @@
+#pragma once
+// The document root: the top-level sections of a page and everything that belongs to the
+// page as a whole (default fonts and colours, background, selection, scroll offset, form
+// controls, animated images). One lives as long as its viewer and is cleared and refilled for
+// every document; the defaults persist.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "html/document/Cell.h"
+#include "platform/Color.h"
+#include "platform/Font.h"
+
+class TBitmap;
+class TGIFImage;
+class TGraphicsFactory;
+class TriruRedu;
+
+// The viewer's defaults.
+inline constexpr int DefaultFontSize = 12;
+inline constexpr const char* DefaultFontName = "Times New Roman";
+inline constexpr const char* DefaultPreFontName = "Courier New";
+inline constexpr TColor DefaultFontColor = clBtnText;
+inline constexpr TColor DefaultHotSpotColor = clBlue;
+inline constexpr TColor DefaultBackground = clBtnFace;
+// Longest default face name kept.
+inline constexpr std::size_t MaxFontNameLength = 33;
+
+class TSectionList : public TCell {
+ public:
+  // graphics realises and measures the document's fonts; it must outlive the list.
+  explicit TSectionList(TGraphicsFactory& graphics, TriruRedu* viewer = nullptr);
+  ~TSectionList() override;
+
+  TGraphicsFactory& Graphics;
+  int FontSize = DefaultFontSize;  // default font size in points
+  bool ImagesEnabled = true;
+  int ScrollTop = 0;               // change it through SetScrollTop
+  bool ControlsMoved = false;      // ScrollTop changed since the last draw
+  int SelectionStart = 0;          // the selection is empty unless start < end
+  int SelectionEnd = 0;
+  std::string FontName = DefaultFontName;
+  std::string PreFontName = DefaultPreFontName;
+  TColor FontColor = DefaultFontColor;
+  TColor HotSpotColor = DefaultHotSpotColor;
+  int CharSet = DefaultCharSet;
+  TriruRedu* Viewer;
+  TColor Background = DefaultBackground;  // change it through SetBackground
+  // Called with the list whenever Background is set.
+  std::function<void(TSectionList&)> OnBackgroundChange;
+  // Called with the message of a section that failed to lay out (a table with too many
+  // columns); the section is then dropped.
+  std::function<void(const std::string& message)> OnProcessError;
+  const TBitmap* BackgroundImage = nullptr;  // owned by the image cache
+  std::u32string BackgroundImageName;
+  bool BackgroundTried = false;
+  std::vector<TGIFImage*> AnimatedImages;     // not owned
+  std::vector<TInlineControl*> FormControls;  // all form controls of the page; not owned
+  // The 50 ms animation timer runs only while this is set: off during layout and drawing, on
+  // afterwards when the page has animated images. The viewer's timer follows it.
+  bool AnimationTimerEnabled = false;
+
+  // Forgets the background image, the controls, the animated images and the selection, and
+  // frees all sections. The defaults stay.
+  void Clear();
+  void SetScrollTop(int y);
+  // Stores the defaults (names cut to 33 characters), sets the background and lets every
+  // section re-apply them.
+  void SetDefaults(const std::string& fontName, const std::string& preFontName, int fontSize,
+                   TColor fontColor, TColor hotSpotColor, TColor background);
+  void SetBackground(TColor color);
+  void SetBackgroundImageName(const std::u32string& name);
+  // The y at which the top-level section with this index starts.
+  int HeightAbove(int index) const;
+  // Hides the form controls the last draw did not place (or moves them out of sight while
+  // one of them has the keyboard focus).
+  void HideControls();
+
+  // Lays out the whole page for the width; returns its height.
+  int Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs) override;
+  // Draws the band of the page inside clip.
+  int Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y) override;
+};

@@ -1,0 +1,92 @@
+#pragma once
+// A document on the headless platform, where a font of 12 points is 16 pixels high with
+// descent 4 and every character 8 pixels wide.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "html/document/Section.h"
+#include "html/document/SectionList.h"
+#include "platform/Bitmap.h"
+#include "platform/headless/HeadlessGraphics.h"
+
+// An inline image of a fixed size that records where it was drawn.
+class TFakeImage : public TInlineImage {
+ public:
+  TFakeImage(int width, int height, TImageAlign align, int hSpace = 0) {
+    ImageWidth = width;
+    ImageHeight = height;
+    Align = align;
+    HSpace = hSpace;
+  }
+  void ComputeSize(TSectionList&, TCanvas&, int, TFontObj&) override {}
+  void DrawImage(TCanvas&, int x, TFontObj&, int baseline, int top) override {
+    DrawnX = x;
+    DrawnBaseline = baseline;
+    DrawnTop = top;
+  }
+  int DrawnX = -1, DrawnBaseline = -1, DrawnTop = -1;
+};
+
+class DocumentTest : public ::testing::Test {
+ protected:
+  THeadlessGraphics Graphics;
+  TSectionList Document{Graphics};
+  TBitmap Surface{400, 300};
+  std::unique_ptr<TCanvas> Canvas = Graphics.CanvasFor(Surface);
+
+  // The builder's base font: the document's face and colour at scale 12.
+  TMyFont BaseFont() const {
+    TFontDesc desc;
+    desc.Name = Document.FontName;
+    desc.Size = Document.FontSize;
+    desc.Color = Document.FontColor;
+    return TMyFont(desc);
+  }
+
+  // A text section holding text, added to the document.
+  template <typename Kind = TSection, typename... Args>
+  Kind& AddText(std::u32string_view text, Args&&... args) {
+    auto section = MakeSection<Kind>(std::forward<Args>(args)...);
+    section->AppendText(text);
+    Kind& result = *section;
+    Document.AddSection(std::move(section));
+    return result;
+  }
+
+  template <typename Kind = TSection, typename... Args>
+  std::unique_ptr<Kind> MakeSection(Args&&... args) {
+    if constexpr (sizeof...(Args) == 0)
+      return std::make_unique<Kind>(0, jLeft, nullptr, BaseFont());
+    else
+      return std::make_unique<Kind>(std::forward<Args>(args)...);
+  }
+
+  // Lays the document out for a width; returns its height.
+  int Arrange(int width) {
+    int maxWidth = 0, curs = 0;
+    return Document.Arrange(*Canvas, 0, width, maxWidth, curs);
+  }
+
+  void RenderAll() {
+    Surface.Fill(clWhite);
+    Document.Render(*Canvas, {0, 0, Surface.Width(), Surface.Height()}, Surface.Width(), 0, 0);
+  }
+
+  int CountOf(TColor color) const {
+    int count = 0;
+    for (int y = 0; y < Surface.Height(); ++y)
+      for (int x = 0; x < Surface.Width(); ++x) count += Surface.Pixel(x, y) == color;
+    return count;
+  }
+
+  // The text of each line of a section.
+  static std::vector<std::u32string> LineTexts(const TSection& section) {
+    std::vector<std::u32string> texts;
+    for (const LineRec& line : section.Lines)
+      texts.push_back(section.Text.substr(std::size_t(line.Start), std::size_t(line.Count)));
+    return texts;
+  }
+};
