@@ -10,5 +10,10 @@ file="${1:-$here/samples/index.htm}"
 cmake -S "$here" -B "$here/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAMBLIN_TESTS=OFF >/dev/null
 cmake --build "$here/build/release"
 
-echo "Tamblin: the symbol stream of $file, as the document builder receives it:"
-"$here/build/release/tools/tamblin-dump" tokens "$file"
+# Until the browser window exists, Tamblin shows a page as a picture of what the window will show.
+picture="$here/build/page.png"
+text=()
+[[ "${file,,}" == *.txt ]] && text=(--text)
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" \
+  "$here/build/release/tools/tamblin-render" "${text[@]}" --full "$file" "$picture"
+echo "Tamblin drew $file as it shows it in an 800-pixel-wide window: $picture"

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -63,4 +65,57 @@ std::string GenerateMarkupPage(std::size_t bytes) {
   }
   page += "</BODY></HTML>\n";
   return page;
+}
+
+std::string GenerateListPage(std::size_t bytes) {
+  TRandom random;
+  std::string page;
+  page.reserve(bytes + 4096);
+  page += "<HTML><HEAD><TITLE>Lists</TITLE></HEAD><BODY>\n";
+  std::vector<bool> open;  // true: an ordered list
+  while (page.size() < bytes) {
+    std::size_t action = random.Below(10);
+    if ((action < 2 && open.size() < 6) || open.empty()) {
+      bool ordered = random.Below(2) == 0;
+      page += ordered ? "<OL TYPE=i>\n" : "<UL>\n";
+      open.push_back(ordered);
+    } else if (action < 3) {
+      page += open.back() ? "</OL>\n" : "</UL>\n";
+      open.pop_back();
+    } else {
+      page += "<LI>";
+      int words = 3 + static_cast<int>(random.Below(20));
+      for (int w = 0; w < words; ++w) {
+        page += Words[random.Below(Words.size())];
+        page += ' ';
+      }
+      page += '\n';
+    }
+  }
+  while (!open.empty()) {
+    page += open.back() ? "</OL>\n" : "</UL>\n";
+    open.pop_back();
+  }
+  page += "</BODY></HTML>\n";
+  return page;
+}
+
+std::string GenerateTextLog(std::size_t bytes) {
+  TRandom random;
+  std::string log;
+  log.reserve(bytes + 256);
+  for (long line = 0; log.size() < bytes; ++line) {
+    char stamp[48];
+    std::snprintf(stamp, sizeof stamp, "2026-12-08 %02ld:%02ld:%02ld.%03ld ", line / 3600000 % 24,
+                  line / 60000 % 60, line / 1000 % 60, line % 1000);
+    log += stamp;
+    log += random.Below(5) == 0 ? "WARN  " : "INFO  ";
+    int words = 2 + static_cast<int>(random.Below(18));
+    for (int w = 0; w < words; ++w) {
+      log += Words[random.Below(Words.size())];
+      log += w + 1 < words ? " " : "";
+    }
+    log += '\n';
+  }
+  return log;
 }

@@ -7,3 +7,10 @@
 // An HTML page of about `bytes` bytes: paragraphs of words with inline markup, FONT tags,
 // links, entities and comments, as a long real page would have.
 std::string GenerateMarkupPage(std::size_t bytes);
+
+// An HTML page of about `bytes` bytes of nested lists (ordered and unordered, up to six
+// deep), each item a line of words.
+std::string GenerateListPage(std::size_t bytes);
+
+// A plain-text log of about `bytes` bytes: time-stamped lines of varying length.
+std::string GenerateTextLog(std::size_t bytes);

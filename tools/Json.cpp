@@ -1,29 +1,9 @@
 #include "tools/Json.h"
 
-#include <cstdio>
+#include "html/support/Utf8.h"
 
-std::string ToUtf8(std::u32string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char32_t c : text) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+#include <cstdio>
+#include <type_traits>
 
 std::string JsonString(std::string_view utf8) {
   std::string out = "\"";
@@ -49,4 +29,106 @@ std::string JsonString(std::string_view utf8) {
   return out;
 }
 
-std::string JsonString(std::u32string_view text) { return JsonString(ToUtf8(text)); }
+std::string JsonString(std::u32string_view text) { return JsonString(EncodeUtf8(text)); }
+
+std::string ColorString(std::uint32_t color) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08X", color);
+  return text;
+}
+
+TJson::TJson(std::u32string_view value) : Value(EncodeUtf8(value)) {}
+
+TJson& TJson::Push(TJson item) {
+  std::get<Array>(Value).push_back(std::move(item));
+  return *this;
+}
+
+TJson& TJson::Set(std::string key, TJson item) {
+  std::get<Object>(Value).emplace_back(std::move(key), std::move(item));
+  return *this;
+}
+
+namespace {
+
+constexpr std::size_t LineWidth = 100;
+
+}  // namespace
+
+std::string TJson::PrintCompact() const {
+  return std::visit(
+      [](const auto& value) -> std::string {
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, std::nullptr_t>) {
+          return "null";
+        } else if constexpr (std::is_same_v<T, bool>) {
+          return value ? "true" : "false";
+        } else if constexpr (std::is_same_v<T, std::int64_t>) {
+          return std::to_string(value);
+        } else if constexpr (std::is_same_v<T, std::string>) {
+          return JsonString(std::string_view(value));
+        } else if constexpr (std::is_same_v<T, Array>) {
+          std::string out = "[";
+          for (std::size_t i = 0; i < value.size(); ++i) {
+            if (i) out += ',';
+            out += value[i].PrintCompact();
+          }
+          return out + "]";
+        } else {
+          std::string out = "{";
+          for (std::size_t i = 0; i < value.size(); ++i) {
+            if (i) out += ',';
+            out += JsonString(std::string_view(value[i].first)) + ":" + value[i].second.PrintCompact();
+          }
+          return out + "}";
+        }
+      },
+      Value);
+}
+
+bool TJson::IsFlat() const {
+  auto nested = [](const TJson& item) {
+    return std::holds_alternative<Array>(item.Value) || std::holds_alternative<Object>(item.Value);
+  };
+  if (const auto* array = std::get_if<Array>(&Value)) {
+    for (const TJson& item : *array)
+      if (nested(item)) return false;
+  } else if (const auto* object = std::get_if<Object>(&Value)) {
+    for (const auto& member : *object)
+      if (nested(member.second)) return false;
+  }
+  return true;
+}
+
+void TJson::PrintTo(std::string& out, int indent) const {
+  std::string compact = PrintCompact();
+  if (IsFlat() || compact.size() + static_cast<std::size_t>(indent) <= LineWidth) {
+    out += compact;
+    return;
+  }
+  std::string inner(static_cast<std::size_t>(indent + 2), ' ');
+  if (const auto* array = std::get_if<Array>(&Value)) {
+    out += "[\n";
+    for (std::size_t i = 0; i < array->size(); ++i) {
+      out += inner;
+      (*array)[i].PrintTo(out, indent + 2);
+      out += i + 1 < array->size() ? ",\n" : "\n";
+    }
+    out += std::string(static_cast<std::size_t>(indent), ' ') + "]";
+  } else {
+    const auto& object = std::get<Object>(Value);
+    out += "{\n";
+    for (std::size_t i = 0; i < object.size(); ++i) {
+      out += inner + JsonString(std::string_view(object[i].first)) + ": ";
+      object[i].second.PrintTo(out, indent + 2);
+      out += i + 1 < object.size() ? ",\n" : "\n";
+    }
+    out += std::string(static_cast<std::size_t>(indent), ' ') + "}";
+  }
+}
+
+std::string TJson::Print() const {
+  std::string out;
+  PrintTo(out, 0);
+  return out;
+}

@@ -1,19 +1,94 @@
 // tamblin-dump: prints what the engine makes of a document, as JSON.
-//   tamblin-dump tokens FILE   the symbol stream, one object per line
+//   tamblin-dump tokens FILE
+//       the symbol stream, one object per line
+//   tamblin-dump doc [--width N] [--font-size N] [--text] [--qt] FILE
+//       the document laid out for width N (600) at font size N (12), on the headless
+//       platform or, with --qt, with real fonts
 
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include "html/parser/DocumentFile.h"
+#include "platform/headless/HeadlessGraphics.h"
+#include "tools/PageBuild.h"
 #include "tools/dump/TokenDump.h"
+
+#ifdef TAMBLIN_DUMP_WITH_QT
+#include <QGuiApplication>
+
+#include "platform/qt/QtGraphics.h"
+#endif
 
 namespace {
 
 int Usage() {
-  std::cerr << "usage: tamblin-dump tokens FILE\n";
+  std::cerr << "usage: tamblin-dump tokens FILE\n"
+               "       tamblin-dump doc [--width N] [--font-size N] [--text] [--qt] FILE\n";
   return 2;
+}
+
+struct TDocOptions {
+  TPageOptions Page;
+  bool Qt = false;
+  std::string File;
+};
+
+bool ParseDocArguments(int argc, char** argv, TDocOptions& options) {
+  for (int i = 2; i < argc; ++i) {
+    std::string arg = argv[i];
+    auto number = [&](int& into, int low, int high) {
+      if (i + 1 >= argc) return false;
+      into = std::atoi(argv[++i]);
+      return into >= low && into <= high;
+    };
+    if (arg == "--width") {
+      if (!number(options.Page.Width, 1, 1000000)) return false;
+    } else if (arg == "--font-size") {
+      if (!number(options.Page.FontSize, 1, 1000)) return false;
+    } else if (arg == "--text") {
+      options.Page.AsText = true;
+    } else if (arg == "--qt") {
+      options.Qt = true;
+    } else if (options.File.empty()) {
+      options.File = arg;
+    } else {
+      return false;
+    }
+  }
+  return !options.File.empty();
+}
+
+void DumpDocument(TGraphicsFactory& graphics, const TDocOptions& options) {
+  TSectionList document(graphics);
+  TAnchorList anchors;
+  TBitmap measuring(1, 1);
+  auto canvas = graphics.CanvasFor(measuring);
+  TDocumentSummary summary = BuildPage(options.File, options.Page, document, anchors, *canvas);
+  std::cout << DocumentJson(document, anchors, summary).Print() << '\n';
+}
+
+int RunDoc(int argc, char** argv) {
+  TDocOptions options;
+  if (!ParseDocArguments(argc, argv, options)) return Usage();
+  if (options.Qt) {
+#ifdef TAMBLIN_DUMP_WITH_QT
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication application(argc, argv);
+    TQtGraphics graphics;
+    DumpDocument(graphics, options);
+    return 0;
+#else
+    std::cerr << "tamblin-dump: built without Qt, --qt is not available\n";
+    return 2;
+#endif
+  }
+  THeadlessGraphics graphics;
+  DumpDocument(graphics, options);
+  return 0;
 }
 
 }  // namespace
@@ -27,6 +102,7 @@ int main(int argc, char** argv) {
       DumpTokens(bytes, std::cout);
       return 0;
     }
+    if (mode == "doc") return RunDoc(argc, argv);
   } catch (const std::exception& error) {
     std::cout.flush();
     std::cerr << error.what() << '\n';

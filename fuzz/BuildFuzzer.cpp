@@ -1,0 +1,86 @@
+// Builds arbitrary bytes into a document, then lays it out and draws it on the headless
+// platform. The first byte is a flags byte:
+//   bit 0      read the rest as a plain-text file instead of HTML
+//   bit 1      answer include directives with the first 64 bytes of the input
+//   bit 2      set the meta, sound and script handlers
+//   bit 3      lay the document out and draw it
+//   bits 4-7   layout width: 40 + 60 * value pixels
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "html/builder/Builder.h"
+#include "html/builder/HtmlBuilder.h"
+#include "html/document/SectionList.h"
+#include "html/support/Errors.h"
+#include "platform/Bitmap.h"
+#include "platform/headless/HeadlessGraphics.h"
+
+namespace {
+
+void LayOutAndDraw(THeadlessGraphics& graphics, TSectionList& document, int width) {
+  TBitmap surface(width, 200);
+  auto canvas = graphics.CanvasFor(surface);
+  int maxWidth = 0;
+  int curs = 0;
+  const int height = document.Arrange(*canvas, 0, width, maxWidth, curs);
+  document.Render(*canvas, {0, 0, width, 200}, width, 0, 0);
+  // A band from the middle of the page exercises the clipping of sections cut by the edge.
+  document.SetScrollTop(height / 2);
+  document.Render(*canvas, {0, 0, width, 200}, width, 0, 0);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const std::uint8_t flags = data[0];
+  const std::string_view source(reinterpret_cast<const char*>(data + 1), size - 1);
+
+  THeadlessGraphics graphics;
+  TSectionList document(graphics);
+  TAnchorList anchors;
+  TDocumentHead head;
+  std::size_t reported = 0;
+
+  TIncludeHandler include;
+  if (flags & 2) {
+    include = [&](TriruRedu*, const std::u32string&, TStringList, const char*& buffer,
+                  std::size_t& length) {
+      buffer = source.data();
+      length = std::min<std::size_t>(source.size(), 64);
+    };
+  }
+  TMetaType meta;
+  TSoundType sound;
+  TScriptEvent script;
+  if (flags & 4) {
+    meta = [&](TriruRedu*, const std::u32string& httpEq, const std::u32string& name,
+               const std::u32string& content) {
+      reported += httpEq.size() + name.size() + content.size();
+    };
+    sound = [&](TriruRedu*, const std::u32string& src, int, bool) { reported += src.size(); };
+    script = [&](TriruRedu*, const std::u32string& language, std::u32string text) {
+      reported += language.size() + text.size();
+    };
+  }
+
+  try {
+    if (flags & 1) {
+      THtmlBuilder builder(source, document, anchors, head);
+      builder.BuildPlainText();
+      builder.Finish();
+    } else {
+      ParseHtmlBuffer(document, anchors, source, meta, nullptr, sound, include, script, head);
+    }
+  } catch (const EParseError&) {
+  }
+
+  // Every anchor must point at a live section.
+  for (const auto& [name, section] : anchors)
+    if (!section || !section->KindName()) __builtin_trap();
+  if (flags & 8) LayOutAndDraw(graphics, document, 40 + 60 * (flags >> 4));
+  return 0;
+}

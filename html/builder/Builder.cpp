@@ -1,0 +1,65 @@
+// The entry points: choose the source, run the builder, and clean up however the parse ends.
+#include "html/builder/Builder.h"
+
+#include "html/builder/HtmlBuilder.h"
+#include "html/parser/DocumentFile.h"
+#include "html/support/Errors.h"
+
+namespace {
+
+void BuildHtml(std::string_view source, TSectionList& document, TAnchorList& anchorList,
+               const TMetaType& metaHandler, TriruRedu* viewer, const TSoundType& soundHandler,
+               const TIncludeHandler& includeHandler, const TScriptEvent& scriptHandler,
+               TDocumentHead& head) {
+  THtmlBuilder builder(source, document, anchorList, head);
+  builder.MetaHandler = metaHandler;
+  builder.SoundHandler = soundHandler;
+  builder.ScriptHandler = scriptHandler;
+  builder.SetViewer(viewer);
+  builder.SetIncludeHandler(includeHandler);
+  try {
+    builder.BuildHtml();
+  } catch (...) {
+    builder.Finish();
+    throw;
+  }
+  builder.Finish();
+}
+
+}  // namespace
+
+void ParseHtmlBuffer(TSectionList& document, TAnchorList& anchorList, std::string_view buffer,
+                     const TMetaType& metaHandler, TriruRedu* viewer,
+                     const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
+                     const TScriptEvent& scriptHandler, TDocumentHead& head) {
+  BuildHtml(buffer, document, anchorList, metaHandler, viewer, soundHandler, includeHandler,
+            scriptHandler, head);
+}
+
+void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
+                   const TMetaType& metaHandler, TriruRedu* viewer,
+                   const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
+                   const TScriptEvent& scriptHandler, TDocumentHead& head) {
+  const std::string source = ReadDocumentFile(fileName);
+  try {
+    BuildHtml(source, document, anchorList, metaHandler, viewer, soundHandler, includeHandler,
+              scriptHandler, head);
+  } catch (const EParseError&) {
+    // A page that ends inside a comment shows what was read before it.
+  }
+}
+
+void ParseTextFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
+                   TDocumentHead& head) {
+  const std::string source = ReadDocumentFile(fileName);
+  THtmlBuilder builder(source, document, anchorList, head);
+  try {
+    builder.BuildPlainText();
+  } catch (const EParseError&) {
+    // A comment left open at the end hides the rest of the file, as in a page.
+  } catch (...) {
+    builder.Finish();
+    throw;
+  }
+  builder.Finish();
+}

@@ -1,0 +1,179 @@
+// The builder's state, its section and font helpers, and the body loop.
+#include "html/builder/HtmlBuilder.h"
+
+#include "html/document/SectionList.h"
+
+THtmlBuilder::THtmlBuilder(std::string_view source, TSectionList& document,
+                           TAnchorList& anchorList, TDocumentHead& head)
+    : Tokens(source), Document(document), AnchorList(anchorList), Head(head),
+      CurrentCell(&document) {
+  Head = TDocumentHead();
+  FontStack.reserve(MaxFontStack);
+  TFontDesc base;
+  base.Name = Document.FontName;
+  base.Color = Document.FontColor;
+  base.CharSet = Document.CharSet;
+  auto& font = FontStack.emplace_back(std::make_unique<TMyFont>(base));
+  font->SetScale(Document, 12);
+  StartSection(0, jLeft);
+}
+
+void THtmlBuilder::BuildHtml() {
+  Tokens.Start();
+  ParseBody(0, TSymbolSet());
+}
+
+void THtmlBuilder::BuildPlainText() {
+  Tokens.NextChar();
+  ParsePlainText();
+}
+
+void THtmlBuilder::Finish() {
+  Tokens.Attributes.Clear();
+  CloseSection();
+  FontStack.clear();
+  CurrentUrlTarget.Clear();
+  InLink = false;
+}
+
+// --- Sections, fonts and links.
+
+void THtmlBuilder::CloseSection() {
+  if (CurrentSection) CurrentCell->AddSection(std::move(CurrentSection));
+}
+
+void THtmlBuilder::EnsureSection(int level) {
+  if (!CurrentSection) StartSection(level, CurrentAlign);
+}
+
+void THtmlBuilder::StartSection(int level, int justify) {
+  StartSection(std::make_unique<TSection>(level, justify, &CurrentUrlTarget, TopFont(),
+                                          CurrentStyle));
+}
+
+void THtmlBuilder::StartSection(std::unique_ptr<TSection> section) {
+  // An open section is kept, never dropped: anchors may point at it.
+  CloseSection();
+  CurrentSection = std::move(section);
+  CurrentScript = skNormal;
+}
+
+bool THtmlBuilder::PushNewFont() {
+  if (FontStack.size() >= MaxFontStack) return false;
+  FontStack.push_back(std::make_unique<TMyFont>(TopFont()));
+  return true;
+}
+
+void THtmlBuilder::PopFont() {
+  if (FontStack.size() > 1) FontStack.pop_back();
+}
+
+void THtmlBuilder::RefreshFont() {
+  if (CurrentSection) CurrentSection->ChangeFont(Document, TopFont(), CurrentStyle, CurrentScript);
+}
+
+void THtmlBuilder::EndLink() {
+  if (InLink) {
+    CurrentUrlTarget.Clear();
+    InLink = false;
+    PopFont();
+  }
+  if (CurrentSection)
+    CurrentSection->SetLink(symAnchorEnd, Document, TopFont(), nullptr, CurrentStyle,
+                            CurrentScript);
+}
+
+// --- The body loop.
+
+void THtmlBuilder::ParseBody(int level, const TSymbolSet& stopSet) {
+  while (Sym() != symEof && Sym() != symBodyEnd) {
+    switch (Sym()) {
+      case symTitle: ParseTitle(); break;
+      case symBody: ParseBodyTag(level); break;
+      case symHr: ParseHorzLine(); break;
+      case symBase: ParseBase(); break;
+      case symMeta: ParseMeta(); break;
+      case symBgsound: ParseSound(); break;
+      case symOl:
+      case symUl:
+      case symDir:
+      case symMenu:
+      case symDl:
+      case symBlockquote:
+        // A list inside a centred block of a list item starts again at the first level.
+        ParseNestedList(1, stopSet);
+        break;
+      case symCenter:
+      case symDiv: ParseAlignedBlock(level, stopSet); break;
+      default:
+        if (ParseCommonSymbol(level)) break;
+        if (stopSet.Contains(Sym())) return;
+        NextSymbol();
+    }
+  }
+  NextSymbol();
+}
+
+bool THtmlBuilder::ParseCommonSymbol(int level) {
+  if (ParseStyleSymbol()) {
+    RefreshFont();
+    NextSymbol();
+    return true;
+  }
+  switch (Sym()) {
+    case symPara:
+    case symParaEnd: ParseParagraph(level); return true;
+    case symBr: ParseBreak(level); break;
+    case symHeading: ParseHeading(level); break;
+    case symHeadingEnd: ParseHeadingEnd(); break;
+    case symSub:
+    case symSup:
+      EnsureSection(level);
+      CurrentScript = Sym() == symSub ? skSubscript : skSuperscript;
+      RefreshFont();
+      break;
+    case symSubEnd:
+    case symSupEnd:
+      CurrentScript = skNormal;
+      RefreshFont();
+      break;
+    case symTt:
+    case symCode:
+    case symKbd:
+    case symSamp: ParseFixedFont(); break;
+    case symTtEnd:
+    case symCodeEnd:
+    case symKbdEnd:
+    case symSampEnd:
+    case symFontEnd:
+    case symBigEnd:
+    case symSmallEnd:
+      PopFont();
+      RefreshFont();
+      break;
+    case symAddress:
+    case symAddressEnd: ParseAddress(level); break;
+    case symPre: ParsePreformatted(level); return true;
+    case symAnchor: ParseAnchor(level); break;
+    case symAnchorEnd: EndLink(); break;
+    case symText:
+      EnsureSection(level);
+      CurrentSection->AppendText(Tokens.TokenText);
+      break;
+    case symFont:
+    case symBasefont:
+      if (ParseFontTag(Sym(), FontSizeScales)) RefreshFont();
+      break;
+    case symBig:
+    case symSmall:
+      if (ParseBigSmall(Sym())) RefreshFont();
+      break;
+    case symScript: ParseScript(); break;
+    // Tables, images, image maps and form controls are not built yet. Until they are, their
+    // tags are not common symbols: the loops skip them like unknown tags, and the text
+    // inside them shows as ordinary text.
+    default: return false;
+  }
+  NextSymbol();
+  return true;
+}

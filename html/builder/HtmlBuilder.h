@@ -1,0 +1,139 @@
+#pragma once
+// The document builder: a recursive-descent parser over the tokenizer's symbols that appends
+// sections to a document in the order it meets them. There is no element tree; a section is
+// closed by adding it to the current cell. One builder is one parse and owns all its state:
+// the tokenizer, the font stack, the open section and link, and the style switches.
+
+#include <array>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "html/builder/Builder.h"
+#include "html/document/MyFont.h"
+#include "html/document/Section.h"
+#include "html/document/UrlTarget.h"
+#include "html/parser/Symbols.h"
+#include "html/parser/Tables.h"
+#include "html/parser/Tokenizer.h"
+
+class TCell;
+class TSectionList;
+
+class THtmlBuilder {
+ public:
+  // Reads source, which must outlive the builder; head is reset. The document's sections go to
+  // the document itself until a table cell takes them.
+  THtmlBuilder(std::string_view source, TSectionList& document, TAnchorList& anchorList,
+               TDocumentHead& head);
+  THtmlBuilder(const THtmlBuilder&) = delete;
+  THtmlBuilder& operator=(const THtmlBuilder&) = delete;
+
+  TMetaType MetaHandler;
+  TSoundType SoundHandler;
+  TScriptEvent ScriptHandler;
+  void SetViewer(TriruRedu* viewer) { Tokens.Viewer = viewer; }
+  void SetIncludeHandler(const TIncludeHandler& handler) { Tokens.IncludeHandler = handler; }
+
+  // The whole source as HTML, or as plain text.
+  void BuildHtml();
+  void BuildPlainText();
+  // Adds the open section to its cell and drops the parse's fonts and link. Called once the
+  // parse has ended, normally or not.
+  void Finish();
+
+  // Fonts the stack holds at most; tags that push beyond it are ignored.
+  static constexpr std::size_t MaxFontStack = 25;
+  // Lists, blockquotes and centred or aligned blocks nest at most this deep; further start
+  // tags are skipped, so hostile nesting cannot exhaust the stack.
+  static constexpr int MaxNesting = 100;
+
+ private:
+  // --- The body loop (HtmlBuilder.cpp).
+  void ParseBody(int level, const TSymbolSet& stopSet);
+  // The inline and simple block symbols of bodies, list items and cells; false when the
+  // current symbol is not one of them.
+  bool ParseCommonSymbol(int level);
+  void NextSymbol() { Tokens.NextSymbol(); }
+  TSymbol Sym() const { return Tokens.CurSym; }
+
+  // --- Sections, fonts and links (HtmlBuilder.cpp).
+  // Adds the open section to the current cell; there is none afterwards.
+  void CloseSection();
+  // Opens a section if none is open.
+  void EnsureSection(int level);
+  // Closes the open section, if any, and opens a new text section with the current link and
+  // top font.
+  void StartSection(int level, int justify);
+  void StartSection(std::unique_ptr<TSection> section);
+  TMyFont& TopFont() { return *FontStack.back(); }
+  bool PushNewFont();
+  void PopFont();
+  // Starts a run with the top font in the open section.
+  void RefreshFont();
+  void EndLink();
+
+  // --- Inline markup (InlineMarkup.cpp).
+  // Switches a style bit for B, I, U, S and their kin and their end tags; false for any
+  // other symbol.
+  bool ParseStyleSymbol();
+  void ParseParagraph(int level);
+  void ParseBreak(int level);
+  void ParseHeading(int level);
+  void ParseHeadingEnd();
+  void ParseFixedFont();
+  void ParseAddress(int level);
+  void ParseAnchor(int level);
+  bool ParseFontTag(TSymbol symbol, const std::array<int, 7>& scales);
+  bool ParseBigSmall(TSymbol symbol);
+  // Justification of a P or H tag: its ALIGN, else CurrentAlign.
+  int ParagraphAlign(TSymbol symbol) const;
+
+  // --- Blocks and lists (BlockMarkup.cpp).
+  void ParseAlignedBlock(int level, const TSymbolSet& stopSet);
+  // A list or blockquote start tag: the list, then its end tag. Beyond MaxNesting the start
+  // tag is skipped instead.
+  void ParseNestedList(int level, const TSymbolSet& stopSet);
+  void ParseList(int level, TSymbol listSymbol, const TSymbolSet& stopSet);
+  void ParsePreformatted(int level);
+  void ParsePlainText();
+  // Starts a new preformatted line section at the level.
+  void StartPreLine(int level);
+
+  // --- Head elements (HeadElements.cpp).
+  void ParseTitle();
+  void ParseBodyTag(int level);
+  void ParseHorzLine();
+  void ParseBase();
+  void ParseMeta();
+  void ParseSound();
+  void ParseScript();
+
+  // Counts one level of nesting for as long as it lives.
+  class TNesting {
+   public:
+    explicit TNesting(int& depth) : Depth(depth) { ++Depth; }
+    ~TNesting() { --Depth; }
+    TNesting(const TNesting&) = delete;
+    TNesting& operator=(const TNesting&) = delete;
+
+   private:
+    int& Depth;
+  };
+  bool CanNest() const { return Nesting < MaxNesting; }
+
+  TTokenizer Tokens;
+  TSectionList& Document;
+  TAnchorList& AnchorList;
+  TDocumentHead& Head;
+  TCell* CurrentCell;
+  std::unique_ptr<TSection> CurrentSection;
+  std::vector<std::unique_ptr<TMyFont>> FontStack;  // [0] is the document's base font
+  TUrlTarget CurrentUrlTarget;
+  bool InLink = false;
+  int CurrentAlign = jLeft;
+  TFontStyles CurrentStyle = 0;
+  int CurrentScript = skNormal;
+  int BaseFontSize = 3;
+  int Nesting = 0;
+};

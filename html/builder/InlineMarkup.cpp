@@ -1,0 +1,180 @@
+// Text-level markup: style switches, paragraphs, line breaks, headings, fonts and links.
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+#include "html/builder/HtmlBuilder.h"
+#include "html/builder/TextCase.h"
+#include "html/support/Utf8.h"
+#include "html/document/BlockSpaces.h"
+#include "html/document/SectionList.h"
+#include "html/parser/Colors.h"
+
+namespace {
+
+// Font scales of the headings H1 to H6; a bare H is level 0.
+constexpr std::array<int, 7> HeadingScales{12, 24, 18, 15, 12, 10, 8};
+
+// Only the first face of a FACE list is used, and only this much of the value is read.
+constexpr std::size_t MaxFaceLength = 50;
+
+}  // namespace
+
+bool THtmlBuilder::ParseStyleSymbol() {
+  TFontStyles bit = 0;
+  bool on = true;
+  switch (Sym()) {
+    case symBold: case symStrong: bit = fsBold; break;
+    case symBoldEnd: case symStrongEnd: bit = fsBold; on = false; break;
+    case symItalic: case symEm: case symCite: case symVar: bit = fsItalic; break;
+    case symItalicEnd: case symEmEnd: case symCiteEnd: case symVarEnd:
+      bit = fsItalic;
+      on = false;
+      break;
+    case symUnderline: bit = fsUnderline; break;
+    case symUnderlineEnd: bit = fsUnderline; on = false; break;
+    case symS: case symStrike: bit = fsStrikeOut; break;
+    case symSEnd: case symStrikeEnd: bit = fsStrikeOut; on = false; break;
+    default: return false;
+  }
+  // Switches, not counters: an inner end tag ends the style for the rest of the outer element.
+  CurrentStyle = on ? CurrentStyle | bit : CurrentStyle & ~bit;
+  return true;
+}
+
+int THtmlBuilder::ParagraphAlign(TSymbol symbol) const {
+  // An end tag of P stores no attributes: the list still holds an earlier tag's.
+  if (symbol == symParaEnd) return CurrentAlign;
+  return AlignFromText(Tokens.AttributeText(symAlign), CurrentAlign);
+}
+
+void THtmlBuilder::ParseParagraph(int level) {
+  CloseSection();
+  if (!Tokens.AfterParagraph) CurrentCell->AddSection(std::make_unique<TParagraphSpace>());
+  int justify;
+  do {
+    justify = ParagraphAlign(Sym());
+    Tokens.SkipWhiteSpace();
+    Tokens.AfterParagraph = true;
+    NextSymbol();
+  } while (Sym() == symPara || Sym() == symParaEnd);
+  StartSection(level, justify);
+}
+
+void THtmlBuilder::ParseBreak(int level) {
+  // An empty line gets a space so that it keeps the height of a line of text.
+  const int justify = CurrentSection ? CurrentSection->EnsureText() : CurrentAlign;
+  CloseSection();
+  StartSection(level, justify);
+  CurrentSection->ReadClear(Tokens.Attributes);
+}
+
+void THtmlBuilder::ParseHeading(int level) {
+  if (FontStack.size() >= MaxFontStack) return;
+  const int headingLevel = std::clamp(Tokens.TokenValue, 0, 6);
+  CloseSection();
+  PushNewFont();
+  TopFont().SetScale(Document, HeadingScales[headingLevel]);
+  if (headingLevel > 0) TopFont().SetStyle(TopFont().Style() | fsBold);
+  CurrentCell->AddSection(std::make_unique<THeadingSpace>(headingLevel));
+  StartSection(level, ParagraphAlign(symHeading));
+}
+
+void THtmlBuilder::ParseHeadingEnd() {
+  if (FontStack.size() <= 1) return;
+  CloseSection();
+  CurrentCell->AddSection(std::make_unique<THeadingSpace>(Tokens.TokenValue));
+  PopFont();
+}
+
+void THtmlBuilder::ParseFixedFont() {
+  if (!PushNewFont()) return;
+  TopFont().Fixed = true;
+  TopFont().SetName(Document.PreFontName);
+  TopFont().SetScale(Document, 10);
+  RefreshFont();
+}
+
+void THtmlBuilder::ParseAddress(int level) {
+  CloseSection();
+  if (Sym() == symAddressEnd) {
+    PopFont();
+    return;
+  }
+  // With a full stack the address keeps the font it is in rather than making that one italic.
+  if (PushNewFont()) TopFont().SetStyle(TopFont().Style() | fsItalic);
+  StartSection(level, CurrentAlign);
+}
+
+void THtmlBuilder::ParseAnchor(int level) {
+  for (const auto& attribute : Tokens.Attributes) {
+    if (attribute->Symbol == symHref) {
+      if (InLink) EndLink();
+      if (attribute->StrValue.empty()) continue;
+      CurrentUrlTarget.Url = attribute->StrValue;
+      CurrentUrlTarget.Target = Tokens.AttributeText(symTarget);
+      InLink = true;
+      // With a full stack the link text keeps the outer font rather than restyling it.
+      if (PushNewFont()) {
+        TopFont().SetStyle(TopFont().Style() | fsUnderline);
+        TopFont().SetColor(Document.HotSpotColor);
+      }
+      if (CurrentSection)
+        CurrentSection->SetLink(symHref, Document, TopFont(), &CurrentUrlTarget, CurrentStyle,
+                                CurrentScript);
+    } else if (attribute->Symbol == symName && !attribute->StrValue.empty()) {
+      EnsureSection(level);
+      AnchorList.Add(attribute->StrValue, CurrentSection.get());
+    }
+  }
+}
+
+bool THtmlBuilder::ParseFontTag(TSymbol symbol, const std::array<int, 7>& scales) {
+  std::optional<int> size;
+  std::optional<TColor> color;
+  std::optional<std::u32string> face;
+  for (const auto& attribute : Tokens.Attributes) {
+    const std::u32string& text = attribute->StrValue;
+    switch (attribute->Symbol) {
+      case symSize: {
+        std::int64_t number = attribute->IntValue;
+        if (text.size() > 1 && (text[0] == U'+' || text[0] == U'-')) number += BaseFontSize;
+        size = int(std::clamp<std::int64_t>(number, 1, 7));
+        if (symbol == symBasefont) BaseFontSize = *size;
+        break;
+      }
+      case symColor:
+        if (symbol == symFont)
+          if (auto value = ColorFromString(text)) color = *value;
+        break;
+      case symFace:
+        if (symbol == symFont && !text.empty()) {
+          std::u32string_view name = std::u32string_view(text).substr(0, MaxFaceLength);
+          name = name.substr(0, name.find(U','));
+          if (std::u32string trimmed = AttributeValueTrim(name); !trimmed.empty()) face = trimmed;
+        }
+        break;
+      default: break;
+    }
+  }
+  // A BASEFONT counts only before the document's first section.
+  if (symbol == symBasefont && (CurrentCell != &Document || Document.Count() != 0)) return false;
+  // The copy is pushed even when nothing changes, so that the end tag has a font to pop.
+  if (!PushNewFont()) return false;
+  if (!size && !color && !face) return false;
+  if (color) TopFont().SetColor(*color | DocumentColorFlag);
+  if (size) TopFont().SetScale(Document, scales[*size - 1]);
+  if (face) TopFont().SetName(EncodeUtf8(*face));
+  return true;
+}
+
+bool THtmlBuilder::ParseBigSmall(TSymbol symbol) {
+  const auto found = std::find(FontSizeScales.begin(), FontSizeScales.end(), TopFont().Scale);
+  if (found == FontSizeScales.end()) return false;
+  const auto index = found - FontSizeScales.begin();
+  const auto next = symbol == symBig ? index + 1 : index - 1;
+  if (next < 0 || next >= std::ssize(FontSizeScales)) return false;
+  if (!PushNewFont()) return false;
+  TopFont().SetScale(Document, FontSizeScales[next]);
+  return true;
+}

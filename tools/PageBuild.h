@@ -1,0 +1,23 @@
+#pragma once
+// Builds a page for the tools the way the viewer will: a fresh document with the viewer's
+// default faces and colours, the file parsed as HTML (or as plain text), then laid out.
+
+#include <string>
+
+#include "html/builder/AnchorList.h"
+#include "html/document/SectionList.h"
+#include "tools/dump/DocumentJson.h"
+
+class TCanvas;
+
+struct TPageOptions {
+  int Width = 600;          // width the sections are laid out for
+  int FontSize = 12;        // default font size in points
+  bool AsText = false;      // a plain-text file
+  int Top = 0;              // y of the first section
+};
+
+// Parses the file into the document (which must be empty) and lays it out on the canvas.
+// A missing file raises EInOutError.
+TDocumentSummary BuildPage(const std::string& fileName, const TPageOptions& options,
+                           TSectionList& document, TAnchorList& anchors, TCanvas& canvas);
