@@ -2,6 +2,7 @@
 
 #include "html/document/MyFont.h"
 #include "html/document/SectionList.h"
+#include "html/document/SelectionText.h"
 
 void TParagraphSpace::UpdateSpacing() { FlowHeight = MulDiv(14, Document->FontSize, 12); }
 
@@ -10,3 +11,7 @@ void THeadingSpace::UpdateSpacing() {
   const int n = HeadingLevel >= 1 && HeadingLevel <= 6 ? Spaces[HeadingLevel - 1] : 8;
   FlowHeight = MulDiv(n, Document->FontSize, 12);
 }
+
+void TParagraphSpace::CopySelection() { CopyLineBreak(Document); }
+
+void THeadingSpace::CopySelection() { CopyLineBreak(Document); }

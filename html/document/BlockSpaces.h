@@ -8,6 +8,8 @@
 class TParagraphSpace : public TSectionBase {
  public:
   const char* KindName() const override { return "TParagraphSpace"; }
+  // Copies as a line break.
+  void CopySelection() override;
   void UpdateSpacing() override;
 };
 
@@ -19,5 +21,7 @@ class THeadingSpace : public TSectionBase {
   int HeadingLevel;
 
   const char* KindName() const override { return "THeadingSpace"; }
+  // Copies as a line break.
+  void CopySelection() override;
   void UpdateSpacing() override;
 };

@@ -139,9 +139,10 @@ void TCell::RefreshFonts() {
 
 void TCell::CopySelection() {
   if (!Document || Document->SelectionStart >= Document->SelectionEnd) return;
+  // A section overlaps the selection when the selection starts before its end; one that ends
+  // where the selection starts has nothing selected, not even its line break.
   for (const auto& section : Sections) {
     if (section->FirstPos >= Document->SelectionEnd) break;
-    if (section->FirstPos + section->PosCount >= Document->SelectionStart)
-      section->CopySelection();
+    if (Document->SelectionStart < section->FirstPos + section->PosCount) section->CopySelection();
   }
 }

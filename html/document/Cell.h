@@ -61,6 +61,8 @@ class TCell {
   bool PositionToPoint(TCanvas& canvas, int position, int& x, int& y);
   bool CharAt(int position, char32_t& ch, TSectionBase*& section);
   void RefreshFonts();
+  // Lets the sections that overlap the document's selection append their part to the
+  // document's Clipboard, in order.
   void CopySelection();
 
  protected:

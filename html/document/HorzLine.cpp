@@ -6,6 +6,7 @@
 #include "html/document/IndentManager.h"
 #include "html/document/MyFont.h"
 #include "html/document/SectionList.h"
+#include "html/document/SelectionText.h"
 #include "html/parser/Colors.h"
 #include "platform/Canvas.h"
 #include "platform/Graphics.h"
@@ -61,6 +62,8 @@ THorzLine::THorzLine(const TAttributeList& attributes) {
     }
   }
 }
+
+void THorzLine::CopySelection() { CopyLineBreak(Document); }
 
 void THorzLine::UpdateSpacing() { FlowHeight = MulDiv(20, Document->FontSize, 12) + Thickness - 2; }
 

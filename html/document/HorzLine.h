@@ -24,6 +24,8 @@ class THorzLine : public TSectionBase {
   bool HasColor = false;
 
   const char* KindName() const override { return "THorzLine"; }
+  // Copies as a line break.
+  void CopySelection() override;
   int Render(TCanvas& canvas, const TRect& clip, IndentManager& indent, int x, int y) override;
   void UpdateSpacing() override;
 };

@@ -26,6 +26,12 @@ TInlineImage* TImageObjList::FindImage(int pos) const {
   return index < Items.size() && Items[index]->Pos == pos ? Items[index].get() : nullptr;
 }
 
+TInlineImage* TImageObjList::ObjectAtPoint(int x, int y, int& xInImage, int& yInImage) const {
+  for (const auto& image : Items)
+    if (image->ContainsPoint(x, y, xInImage, yInImage)) return image.get();
+  return nullptr;
+}
+
 std::size_t TFormControlList::FirstAtOrAfter(int pos) const { return LowerBound(Items, pos); }
 
 TInlineControl* TFormControlList::FindControl(int pos) const {

@@ -9,12 +9,15 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "html/document/UrlTarget.h"
 #include "platform/Color.h"
 
 class TCanvas;
 class TFontObj;
+class TInlineControl;
 class TSectionList;
 
 // Marker characters in a section's text.
@@ -35,6 +38,7 @@ class TInlineImage {
   int FloatOffset = 0;  // floating images: x from the cell's left edge, set by the indent manager
   TImageAlign Align = iaBottom;
   bool PercentWidth = false;  // the width follows the available width
+  bool IsMap = false;         // a server-side map: a click's point travels with the link
 
   bool Floating() const { return Align == iaLeft || Align == iaRight; }
 
@@ -45,6 +49,16 @@ class TInlineImage {
   // Paints the image at x in window coordinates, given the line's baseline and the top the
   // image hangs from (both in document coordinates; ScrollTop is the image's to subtract).
   virtual void DrawImage(TCanvas& canvas, int x, TFontObj& font, int baseline, int top) = 0;
+
+  // --- Point queries, answered for the picture as last drawn.
+  // Whether (x, y), in document coordinates, lies on the picture; gives the point inside it.
+  virtual bool ContainsPoint(int x, int y, int& xInImage, int& yInImage) const = 0;
+  // Whether the image itself answers a click at (xInImage, yInImage) inside its picture. An
+  // image input records the click and gives its control; an image with a client-side map gives
+  // the link of the area there, or nothing at all when no area matches. Any other image answers
+  // false and leaves the link of the text it stands in to decide.
+  virtual bool AnswersClick(int xInImage, int yInImage, TInlineControl*& formControl,
+                            std::optional<TUrlTarget>& link) = 0;
 };
 
 class TInlineControl {
@@ -75,6 +89,9 @@ class TImageObjList {
   TInlineImage* FindImage(int pos) const;
   // Index of the first image at or after pos (Count() when none).
   std::size_t FirstAtOrAfter(int pos) const;
+  // The first image, in list order, whose picture holds (x, y) (document coordinates), with
+  // the point inside it; null when none does.
+  TInlineImage* ObjectAtPoint(int x, int y, int& xInImage, int& yInImage) const;
   std::size_t Count() const { return Items.size(); }
   bool Empty() const { return Items.empty(); }
   TInlineImage& operator[](std::size_t index) const { return *Items[index]; }

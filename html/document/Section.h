@@ -102,12 +102,41 @@ class TSection : public TSectionBase {
   void RefreshFonts() override;
   void MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth) override;
 
+  // --- Queries. x is in the coordinates the last draw used (lines keep their DrawX); y is
+  // relative to the section's top. Sections answer nothing for points or positions outside
+  // them, so a container goes on with the next one.
+  // The position at the point, or -1 below the last line. The caret goes before the character
+  // under x, or after it when x lies on its right half; caretX and caretY are those of the
+  // caret (caretY the top of the line's text, relative to the section's top) and caretHeight
+  // the height of the line's text. inText is false left of the line and beyond its end.
+  int PositionAt(TCanvas& canvas, int x, int y, int& caretX, int& caretY, int& caretHeight,
+                 TCell*& cell, bool& inText) override;
+  // Where the caret of a position of this section stands: x from the cell's left edge, y the
+  // top of its line's text in document coordinates (the caretY that PositionAt gives for the
+  // same line). A position before the section answers its start; false when the section has
+  // no text or the position lies beyond its last character.
+  bool PositionToPoint(TCanvas& canvas, int position, int& x, int& y) override;
+  // The character at a position of this section, and the section.
+  bool CharAt(int position, char32_t& ch, TSectionBase*& section) override;
+  // The link under the point: the image there decides first (see TInlineImage::AnswersClick;
+  // other images take the link of the text at their position, with "?x,y" appended for a
+  // server-side map), else the font run of the character under x.
+  bool LinkAt(TCanvas& canvas, int x, int y, TInlineControl*& formControl,
+              std::optional<TUrlTarget>& urlTarget) override;
+  bool ImageAt(int x, int y, TInlineImage*& image, int& xInImage, int& yInImage) override;
+  // The first match of text at or after start, exact or ignoring letter case; a match never
+  // runs on into the next section. -1 for none and for empty text.
+  int SearchText(int start, std::u32string_view text, bool matchCase) override;
+  // Appends the selected characters, line by line: a selected line start first gets its
+  // indentation as spaces, a selected line end a line break.
+  void CopySelection() override;
+
   // --- Measuring (positions are indexes into Text; runs must be measured).
   // Width of count characters from start; with trim, trailing spaces are left out but at
   // least one character is kept. Floating images take no width.
   int TextWidth(int start, int count, bool trim) const;
-  // How many characters from start (at most limit) fit in width, without layout side
-  // effects: floating images count as their width plus HSpace.
+  // How many characters from start (at most limit) fit in width as the line is drawn, without
+  // layout side effects: floating images take no room.
   int FitChars(int width, int start, int limit) const;
 
  protected:
@@ -137,6 +166,8 @@ class TSection : public TSectionBase {
   int PieceEnd(int start) const;
   // The clear height for a layout at y.
   int ClearHeight(const IndentManager& indent, int y) const;
+  // The line that holds y (relative to the section's top), with its top; null below the last.
+  const LineRec* LineAtY(int y, int& lineTop) const;
   // Draws one line whose text ends at textBottom (document coordinates).
   void DrawLine(TCanvas& canvas, const IndentManager& indent, const LineRec& line, int x,
                 int baseline, int textBottom);

@@ -64,7 +64,7 @@ int TSection::FitLine(TLineLayout* line, int width, int start, int limit) const 
         used += image->ImageWidth;
         empty = false;
       } else if (!line) {
-        used += image->ImageWidth + image->HSpace;
+        // Drawn floats stand beside the text, not in it.
       } else if (empty) {
         line->Indent.AddFloatImage(line->Y, *image);
         line->FloatHeight = std::max(line->FloatHeight, image->ImageHeight);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "html/document/InlineObjects.h"
+#include "html/document/SelectionText.h"
 
 TSectionList::TSectionList(TGraphicsFactory& graphics, TriruRedu* viewer)
     : TCell(this), Graphics(graphics), Viewer(viewer) {}
@@ -88,4 +89,28 @@ int TSectionList::Render(TCanvas& canvas, const TRect& clip, int clipWidth, int 
   }
   AnimationTimerEnabled = !AnimatedImages.empty();
   return bottom;
+}
+
+void TSectionList::GatherSelection(SelTextBuf& buffer) {
+  // Clipboard must not outlive the buffer, also when a section fails while copying.
+  struct TBufferInUse {
+    TSectionList& Document;
+    ~TBufferInUse() { Document.Clipboard = nullptr; }
+  } inUse{*this};
+  Clipboard = &buffer;
+  CopySelection();
+  buffer.Finish();
+}
+
+std::u32string TSectionList::SelectedText() {
+  if (SelectionStart >= SelectionEnd) return {};
+  SelTextBuf buffer;
+  GatherSelection(buffer);
+  return std::move(buffer.Text);
+}
+
+void TSectionList::CopyToClipboard(TClipboard& clipboard) {
+  if (SelectionStart >= SelectionEnd) return;
+  ClipBuffer buffer(clipboard);
+  GatherSelection(buffer);
 }

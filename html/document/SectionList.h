@@ -12,7 +12,9 @@
 #include "platform/Color.h"
 #include "platform/Font.h"
 
+class SelTextBuf;
 class TBitmap;
+class TClipboard;
 class TGIFImage;
 class TGraphicsFactory;
 class TriruRedu;
@@ -60,6 +62,8 @@ class TSectionList : public TCell {
   // The 50 ms animation timer runs only while this is set: off during layout and drawing, on
   // afterwards when the page has animated images. The viewer's timer follows it.
   bool AnimationTimerEnabled = false;
+  // The buffer the sections' CopySelection appends to; set only while a copy runs.
+  SelTextBuf* Clipboard = nullptr;
 
   // Forgets the background image, the controls, the animated images and the selection, and
   // frees all sections. The defaults stay.
@@ -77,8 +81,22 @@ class TSectionList : public TCell {
   // one of them has the keyboard focus).
   void HideControls();
 
+  // --- The selection as text, as laid out by the last Arrange. Lines keep their end as a line
+  // break, and a line whose start is selected keeps its indentation as three spaces for every
+  // whole 35 pixels; images and form controls are left out. Nothing is cut, however long.
+  // The selected text; empty when the selection is empty.
+  std::u32string SelectedText();
+  // Puts the selected text on clipboard as plain text; leaves the clipboard alone when the
+  // selection is empty.
+  void CopyToClipboard(TClipboard& clipboard);
+
   // Lays out the whole page for the width; returns its height.
   int Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs) override;
   // Draws the band of the page inside clip.
   int Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y) override;
+
+ private:
+  // Lets the top-level sections copy their part of a non-empty selection into buffer, then
+  // finishes it.
+  void GatherSelection(SelTextBuf& buffer);
 };

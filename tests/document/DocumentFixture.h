@@ -27,7 +27,40 @@ class TFakeImage : public TInlineImage {
     DrawnBaseline = baseline;
     DrawnTop = top;
   }
+  // The picture fills the image's box from where it was drawn: the line top (iaTop) or its
+  // bottom on the baseline.
+  bool ContainsPoint(int x, int y, int& xInImage, int& yInImage) const override {
+    const int top = Align == iaBottom ? DrawnBaseline - ImageHeight : DrawnTop;
+    xInImage = x - DrawnX;
+    yInImage = y - top;
+    return DrawnX >= 0 && xInImage >= 0 && xInImage < ImageWidth && yInImage >= 0 &&
+           yInImage < ImageHeight;
+  }
+  // Answers a click itself when told to, with AnswerControl and AnswerUrl.
+  bool AnswersClick(int, int, TInlineControl*& formControl,
+                    std::optional<TUrlTarget>& link) override {
+    if (!Answers) return false;
+    formControl = AnswerControl;
+    if (!AnswerUrl.empty()) link.emplace().Url = AnswerUrl;
+    return true;
+  }
   int DrawnX = -1, DrawnBaseline = -1, DrawnTop = -1;
+  bool Answers = false;
+  TInlineControl* AnswerControl = nullptr;
+  std::u32string AnswerUrl;
+};
+
+// A form control 40 by 20 pixels that records what is done to its window.
+class TFakeControl : public TInlineControl {
+ public:
+  int Width() const override { return 40; }
+  int Height() const override { return 20; }
+  void Place(int x, int top, TColor) override { PlacedX = x, PlacedTop = top; }
+  void Hide() override { Hidden = true; }
+  void MoveOutOfSight() override { OutOfSight = true; }
+  bool HasFocus() const override { return Focused; }
+  int PlacedX = -1, PlacedTop = -1;
+  bool Hidden = false, OutOfSight = false, Focused = false;
 };
 
 class DocumentTest : public ::testing::Test {

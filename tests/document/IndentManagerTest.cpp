@@ -15,6 +15,10 @@ class TBox : public TInlineImage {
   }
   void ComputeSize(TSectionList&, TCanvas&, int, TFontObj&) override {}
   void DrawImage(TCanvas&, int, TFontObj&, int, int) override {}
+  bool ContainsPoint(int, int, int&, int&) const override { return false; }
+  bool AnswersClick(int, int, TInlineControl*&, std::optional<TUrlTarget>&) override {
+    return false;
+  }
 };
 
 IndentManager Cell(int left, int right) {

@@ -6,18 +6,6 @@
 
 namespace {
 
-class TFakeControl : public TInlineControl {
- public:
-  int Width() const override { return 40; }
-  int Height() const override { return 20; }
-  void Place(int x, int top, TColor) override { PlacedX = x, PlacedTop = top; }
-  void Hide() override { Hidden = true; }
-  void MoveOutOfSight() override { OutOfSight = true; }
-  bool HasFocus() const override { return Focused; }
-  int PlacedX = -1, PlacedTop = -1;
-  bool Hidden = false, OutOfSight = false, Focused = false;
-};
-
 // A section of a fixed height that can fail its layout and records the link queries it gets.
 class TProbeSection : public TSectionBase {
  public:
