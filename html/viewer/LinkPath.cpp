@@ -1,0 +1,150 @@
+#include "html/viewer/LinkPath.h"
+
+#include <filesystem>
+
+#include "html/parser/SourceText.h"
+#include "html/support/Utf8.h"
+
+namespace {
+
+int HexValue(char ch) {
+  if (ch >= '0' && ch <= '9') return ch - '0';
+  if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
+  if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
+  return -1;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    char ch = text[i];
+    if (ch >= 'A' && ch <= 'Z') ch = char(ch - 'A' + 'a');
+    if (ch != prefix[i]) return false;
+  }
+  return true;
+}
+
+bool EqualsNoCase(std::u32string_view text, std::string_view ascii) {
+  if (text.size() != ascii.size()) return false;
+  for (std::size_t i = 0; i < ascii.size(); ++i) {
+    char32_t ch = text[i];
+    if (ch >= U'A' && ch <= U'Z') ch = ch - U'A' + U'a';
+    if (ch != char32_t(ascii[i])) return false;
+  }
+  return true;
+}
+
+// "http:", "mailto:", ...: a letter, then at least one more letter, digit, "+", "." or "-",
+// then ":". One letter before the colon is not taken for a scheme.
+bool HasScheme(std::string_view name) {
+  const std::size_t colon = name.find(':');
+  if (colon == std::string_view::npos || colon < 2) return false;
+  const auto letter = [](char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); };
+  if (!letter(name[0])) return false;
+  for (std::size_t i = 1; i < colon; ++i) {
+    const char ch = name[i];
+    if (!letter(ch) && !(ch >= '0' && ch <= '9') && ch != '+' && ch != '.' && ch != '-')
+      return false;
+  }
+  return true;
+}
+
+std::string PercentDecoded(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  std::size_t i = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] != '%') {
+      result += text[i];
+      continue;
+    }
+    if (i == 0 || i + 2 >= text.size()) break;
+    const int high = HexValue(text[i + 1]);
+    const int low = HexValue(text[i + 2]);
+    if (high < 0 || low < 0) break;
+    result += char(high * 16 + low);
+    i += 2;
+  }
+  if (i < text.size()) result.append(text.substr(i));
+  return result;
+}
+
+}  // namespace
+
+std::u32string TrimControls(std::u32string_view text) {
+  std::size_t first = 0, last = text.size();
+  while (first < last && text[first] <= U' ') ++first;
+  while (last > first && text[last - 1] <= U' ') --last;
+  return std::u32string(text.substr(first, last - first));
+}
+
+std::string TrimControls(std::string_view text) {
+  std::size_t first = 0, last = text.size();
+  while (first < last && (unsigned char)text[first] <= ' ') ++first;
+  while (last > first && (unsigned char)text[last - 1] <= ' ') --last;
+  return std::string(text.substr(first, last - first));
+}
+
+std::string UrlToPath(std::string_view url) {
+  std::string path = PercentDecoded(url);
+  if (StartsWithNoCase(path, "file:///"))
+    path.erase(0, 7);
+  else if (StartsWithNoCase(path, "file://localhost/"))
+    path.erase(0, 16);
+  else if (StartsWithNoCase(path, "file://"))
+    path.erase(0, 7);
+  for (char& ch : path)
+    if (ch == '\\') ch = '/';
+  return path;
+}
+
+std::string ExpandRootedPath(std::string_view url, std::string_view serverRoot) {
+  std::string path = UrlToPath(url);
+  if (!path.empty() && path[0] == '/' && !serverRoot.empty()) path.insert(0, serverRoot);
+  return path;
+}
+
+std::string FullPath(std::string_view name) {
+  std::error_code error;
+  std::filesystem::path path(name);
+  if (path.is_relative()) {
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (!error) path = absolute;
+  }
+  return path.lexically_normal().string();
+}
+
+std::string ExpandLinkPath(std::u32string_view link, std::string_view serverRoot,
+                           std::u32string_view docBase, std::string_view docFileName) {
+  const std::string path = ExpandRootedPath(EncodeUtf8(TrimControls(link)), serverRoot);
+  if (!path.empty() && path[0] == '/') return FullPath(path);
+  if (HasScheme(path) || EqualsNoCase(docBase, "dospath")) return path;
+  std::string folder;
+  if (!docBase.empty()) {
+    folder = UrlToPath(EncodeUtf8(docBase));
+  } else {
+    const std::size_t slash = docFileName.rfind('/');
+    if (slash != std::string_view::npos) folder = docFileName.substr(0, slash + 1);
+  }
+  const std::string joined = folder + path;
+  // A BASE that is a web address makes a web address, which is no file to normalise.
+  if (HasScheme(joined)) return joined;
+  return FullPath(joined);
+}
+
+std::string UpperExtension(std::string_view name) {
+  const std::size_t dot = name.rfind('.');
+  const std::size_t slash = name.rfind('/');
+  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) return {};
+  std::string extension(name.substr(dot, 5));
+  for (char& ch : extension)
+    if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
+  return extension;
+}
+
+std::u32string DecodeName(std::string_view bytes) {
+  TSourceText source(bytes);
+  std::u32string text;
+  for (char32_t ch = source.Next(); ch != EndOfInput; ch = source.Next()) text += ch;
+  return text;
+}

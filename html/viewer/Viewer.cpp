@@ -1,0 +1,293 @@
+// The viewer's make-up: construction, the window notifications it receives, and its
+// properties.
+#include "html/viewer/Viewer.h"
+
+#include <algorithm>
+
+#include "html/document/SectionList.h"
+#include "html/viewer/LinkPath.h"
+#include "platform/Graphics.h"
+#include "platform/Windowing.h"
+
+namespace {
+
+constexpr int VerticalSmallChange = 16;
+constexpr int HorizontalSmallChange = 15;
+constexpr int AutoScrollInterval = 100;
+
+bool EqualsNoCase(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return lower(x) == lower(y);
+  });
+}
+
+}  // namespace
+
+// The drawing panel's notifications, passed to the viewer.
+class TriruRedu::TPanelEvents : public TWindowEvents {
+ public:
+  explicit TPanelEvents(TriruRedu& viewer) : Viewer(viewer) {}
+
+  void Paint(TCanvas& canvas, const TRect& area) override {
+    Viewer.PaintBackground(canvas, area);
+    Viewer.PanelPaint(canvas, area);
+  }
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override {
+    Viewer.PanelMouseDown(button, shift, x, y);
+  }
+  void MouseMove(TShiftState shift, int x, int y) override { Viewer.PanelMouseMove(shift, x, y); }
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override {
+    Viewer.PanelMouseUp(button, shift, x, y);
+  }
+  void DoubleClick(TMouseButton button, TShiftState, int x, int y) override {
+    Viewer.PanelDoubleClick(button, x, y);
+  }
+  bool KeyDown(TKey key, TShiftState shift) override { return Viewer.PanelKeyDown(key, shift); }
+  bool Wheel(int delta, TShiftState, int, int) override { return Viewer.PanelWheel(delta); }
+  void FocusIn() override { Viewer.DrawBorder(); }
+  void FocusOut() override { Viewer.DrawBorder(); }
+
+ private:
+  TriruRedu& Viewer;
+};
+
+// The host window's notifications: its size, its focus and the border it shows.
+class TriruRedu::THostEvents : public TWindowEvents {
+ public:
+  explicit THostEvents(TriruRedu& viewer) : Viewer(viewer) {}
+
+  void Paint(TCanvas& canvas, const TRect& area) override { Viewer.PaintHost(canvas, area); }
+  void Resized() override { Viewer.Resized(); }
+  // The panel is where keys and the caret live; a host that is given the focus hands it on.
+  void FocusIn() override { Viewer.FPanel->SetFocus(); }
+
+ private:
+  TriruRedu& Viewer;
+};
+
+TriruRedu::TriruRedu(TWindowing& windowing, TWindow& host)
+    : FWindowing(windowing),
+      FHost(host),
+      FDefBackground(DefaultBackground),
+      FDefFontName(DefaultFontName),
+      FDefPreFontName(DefaultPreFontName),
+      FDefFontSize(DefaultFontSize),
+      FDefFontColor(DefaultFontColor),
+      FDefHotSpotColor(DefaultHotSpotColor),
+      FCharSet(DefaultCharSet),
+      FPanelColor(DefaultBackground) {
+  FPanelEvents = std::make_unique<TPanelEvents>(*this);
+  FHostEvents = std::make_unique<THostEvents>(*this);
+
+  FPanel = windowing.CreateWindow(host);
+  FPanel->SetCursor(crIBeam);
+  FVScrollBar = windowing.CreateScrollBar(host, sbVertical);
+  FVScrollBar->SetSmallChange(VerticalSmallChange);
+  FVScrollBar->OnScroll = [this](TScrollCode code, int& position) { VScroll(code, position); };
+  FScrollBarWidth = FVScrollBar->Thickness();
+  FHScrollBar = windowing.CreateScrollBar(host, sbHorizontal);
+  FHScrollBar->SetSmallChange(HorizontalSmallChange);
+  FHScrollBar->OnScroll = [this](TScrollCode code, int& position) { HScroll(code, position); };
+  FAutoScrollTimer = windowing.CreateTimer();
+  FAutoScrollTimer->SetInterval(AutoScrollInterval);
+  FAutoScrollTimer->OnTimer = [this] { AutoScrollStep(); };
+
+  FMeasureBitmap = std::make_unique<TBitmap>(1, 1);
+  FMeasureCanvas = windowing.Graphics().CanvasFor(*FMeasureBitmap);
+
+  FSections = std::make_unique<TSectionList>(windowing.Graphics(), this);
+  FSections->OnBackgroundChange = [this](TSectionList&) { BackgroundChanged(); };
+  FSections->OnProcessError = [this](const std::string& message) {
+    FWindowing.MessageBox(message, "Error", mkError, bsOk);
+  };
+  FSections->ImagesEnabled = FViewImages;
+  FSections->CharSet = FCharSet;
+  FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,
+                         FDefHotSpotColor, FDefBackground);
+
+  FPanel->SetEvents(FPanelEvents.get());
+  FHost.SetEvents(FHostEvents.get());
+  FPanel->SetVisible(true);
+  FLastWidth = FHost.Width();
+  LayoutDocument();
+}
+
+TriruRedu::~TriruRedu() {
+  FAutoScrollTimer->SetEnabled(false);
+  FHost.SetEvents(nullptr);
+  FPanel->SetEvents(nullptr);
+  FVScrollBar->OnScroll = nullptr;
+  FHScrollBar->OnScroll = nullptr;
+}
+
+// --- Processing and relayout.
+
+void TriruRedu::SetProcessing(bool value) {
+  if (FProcessing == value) return;
+  FProcessing = value;
+  if (OnProcessing) OnProcessing(this, value);
+}
+
+void TriruRedu::RelayoutKeepPosition() {
+  if (FProcessing) return;
+  SetProcessing(true);
+  try {
+    const std::int64_t position = DocPosition();
+    LayoutDocument();
+    SetDocPosition(position);
+  } catch (...) {
+    SetProcessing(false);
+    throw;
+  }
+  SetProcessing(false);
+}
+
+void TriruRedu::ChangeLayout(const std::function<void()>& change) {
+  TBusyCursor busy(FWindowing);
+  SetProcessing(true);
+  try {
+    change();
+    if (FSections->Count() > 0) {
+      const std::int64_t position = DocPosition();
+      LayoutDocument();
+      SetDocPosition(position);
+      InvalidatePanel();
+    }
+  } catch (...) {
+    SetProcessing(false);
+    throw;
+  }
+  SetProcessing(false);
+}
+
+// The default fonts or colours changed: let the sections take them again.
+void TriruRedu::RefreshDefaults(bool relayout) {
+  FSections->RefreshFonts();
+  if (relayout && FSections->Count() > 0) RelayoutKeepPosition();
+  InvalidatePanel();
+}
+
+// --- Properties.
+
+void TriruRedu::SetViewImages(bool value) {
+  if (value == FViewImages || FProcessing) return;
+  // The background picture is fetched by the image loading once it is part of the document;
+  // the relayout measures the images that are now shown or hidden.
+  ChangeLayout([&] {
+    FViewImages = value;
+    FSections->ImagesEnabled = value;
+  });
+}
+
+void TriruRedu::SetDefBackground(TColor value) {
+  if (FProcessing) return;
+  FDefBackground = value;
+  FSections->Background = value;  // without the change handler: the panel is set right here
+  FPanelColor = value;
+  InvalidatePanel();
+}
+
+void TriruRedu::SetBorderStyle(THTMLBorderStyle value) {
+  if (value == FBorderStyle) return;
+  FBorderStyle = value;
+  // The border's breadth moves the panel, so the bars are arranged again with it.
+  ArrangeScrollBars();
+  DrawBorder();
+}
+
+void TriruRedu::SetHistoryMaxCount(int value) {
+  if (value == FHistoryMaxCount || value < 0) return;
+  if (value < FHistoryMaxCount) ClearHistory();
+  FHistoryMaxCount = value;
+}
+
+void TriruRedu::SetDefFontName(const std::string& value) {
+  const std::string name = value.substr(0, MaxFontNameLength);
+  if (EqualsNoCase(name, FSections->FontName)) return;
+  FDefFontName = name;
+  FSections->FontName = name;
+  RefreshDefaults(true);
+}
+
+void TriruRedu::SetDefPreFontName(const std::string& value) {
+  const std::string name = value.substr(0, MaxFontNameLength);
+  if (EqualsNoCase(name, FSections->PreFontName)) return;
+  FDefPreFontName = name;
+  FSections->PreFontName = name;
+  RefreshDefaults(true);
+}
+
+void TriruRedu::SetDefFontSize(int value) {
+  // Sizes past the upper bound would overflow the pixel arithmetic of the fonts.
+  FDefFontSize = std::clamp(value, MinFontSize, MaxFontSize);
+  FSections->FontSize = FDefFontSize;
+  RefreshDefaults(true);
+}
+
+void TriruRedu::SetDefFontColor(TColor value) {
+  FDefFontColor = value;
+  FSections->FontColor = value;
+  RefreshDefaults(false);
+}
+
+void TriruRedu::SetDefHotSpotColor(TColor value) {
+  FDefHotSpotColor = value;
+  FSections->HotSpotColor = value;
+  RefreshDefaults(false);
+}
+
+void TriruRedu::SetImageCacheCount(int value) {
+  // The shared image cache takes this limit once image loading is part of the document.
+  FImageCacheCount = std::clamp(value, 0, MaxImageCacheCount);
+}
+
+void TriruRedu::SetNoSelect(bool value) {
+  if (value == FNoSelect) return;
+  FNoSelect = value;
+  if (value) {
+    FSections->SelectionStart = -1;
+    FSections->SelectionEnd = -1;
+    InvalidatePanel();
+  }
+}
+
+void TriruRedu::SetScrollBars(TScrollStyle value) {
+  if (value == FScrollBars) return;
+  FScrollBars = value;
+  // A load under way lays the document out with the new style itself.
+  if (FProcessing) return;
+  SetProcessing(true);
+  try {
+    LayoutDocument();
+    ApplyVPos(VScrollPos());
+  } catch (...) {
+    SetProcessing(false);
+    throw;
+  }
+  SetProcessing(false);
+  InvalidatePanel();
+}
+
+void TriruRedu::SetCharSet(int value) {
+  FCharSet = value;
+  FSections->CharSet = value;
+  RefreshDefaults(true);
+}
+
+void TriruRedu::SetMarginHeight(int value) {
+  if (value == FMarginHeight || FProcessing || value < 0 || value > MaxMargin) return;
+  ChangeLayout([&] { FMarginHeight = value; });
+}
+
+void TriruRedu::SetMarginWidth(int value) {
+  if (value == FMarginWidth || FProcessing || value < 0 || value > MaxMargin) return;
+  ChangeLayout([&] { FMarginWidth = value; });
+}
+
+void TriruRedu::SetServerRoot(const std::string& value) {
+  FServerRoot = TrimControls(value);
+  if (!FServerRoot.empty() && FServerRoot.back() == '/') FServerRoot.pop_back();
+}
+
+void TriruRedu::InvalidatePanel() { FPanel->Invalidate(); }

@@ -1,0 +1,371 @@
+#pragma once
+// TriruRedu: the HTML viewing control. A host gives it a window to live in, sets its
+// properties and event handlers, and calls its operations: open an HTML, text or image file,
+// show HTML held in memory, reload, clear, follow the history, select, copy and find.
+//
+// The viewer owns the document (a TSectionList), its drawing panel and two scroll bars (made
+// through the windowing inside the host window), the anchor list and the history. It lays the
+// document out for the panel's width, paints the visible band, and turns mouse and key input
+// into selection, scrolling, link following and events for the host.
+//
+// Strings: file names are UTF-8 paths (std::string); text that comes from a document (titles,
+// link URLs, anchor names, META values) is Unicode (std::u32string).
+//
+// Everything runs on the GUI thread. Handlers receive the viewer as sender. While a load or
+// relayout is under way (Processing()), most setters and operations do nothing, so a handler
+// called during a load cannot start another one.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "html/builder/AnchorList.h"
+#include "html/builder/ParseHandlers.h"
+#include "html/parser/Tokenizer.h"
+#include "html/viewer/History.h"
+#include "platform/Color.h"
+#include "platform/Input.h"
+#include "platform/ScrollBar.h"
+#include "platform/Window.h"
+
+class TCanvas;
+struct TDocumentHead;
+class TInlineControl;
+class TInlineImage;
+class TSectionList;
+class TTimer;
+class TWindowing;
+
+enum THTMLBorderStyle { htFocused, htNone, htSingle };
+
+// Which scroll bars the viewer may show.
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// What lies under the pointer when the right button is released; fields not found stay
+// empty, null and 0.
+struct TRightClickParameters {
+  std::u32string Url;
+  std::u32string Target;
+  TInlineImage* ImageObj = nullptr;
+  int ImageX = 0;  // the pointer within the image
+  int ImageY = 0;
+};
+
+class TriruRedu {
+ public:
+  // Event types. Each handler receives the viewer as sender.
+  using TNotifyEvent = std::function<void(TriruRedu* sender)>;
+  using THotSpotEvent = std::function<void(TriruRedu* sender, const std::u32string& src)>;
+  // Setting handled stops the viewer's own handling of the click.
+  using THotSpotClickEvent =
+      std::function<void(TriruRedu* sender, const std::u32string& src, bool& handled)>;
+  using TProcessingEvent = std::function<void(TriruRedu* sender, bool processingOn)>;
+  using TMetaRefreshEvent =
+      std::function<void(TriruRedu* sender, int delay, const std::u32string& url)>;
+  // The handler owns results: one "name=value" entry per submitted control.
+  using TFormSubmitEvent = std::function<void(
+      TriruRedu* sender, const std::u32string& action, const std::u32string& target,
+      const std::u32string& encType, const std::u32string& method, TStringList results)>;
+  // x and y are the pointer within the image.
+  using TImageClickEvent = std::function<void(TriruRedu* sender, TInlineImage* obj,
+                                              TMouseButton button, TShiftState shift, int x,
+                                              int y)>;
+  using TImageOverEvent = std::function<void(TriruRedu* sender, TInlineImage* obj,
+                                             TShiftState shift, int x, int y)>;
+  using TRightClickEvent =
+      std::function<void(TriruRedu* sender, const TRightClickParameters& parameters)>;
+  // Panel coordinates.
+  using TMouseEvent = std::function<void(TriruRedu* sender, TMouseButton button,
+                                         TShiftState shift, int x, int y)>;
+  using TMouseMoveEvent = std::function<void(TriruRedu* sender, TShiftState shift, int x, int y)>;
+  // Setting key to 0 stops the viewer's own handling of the key.
+  using TKeyEvent = std::function<void(TriruRedu* sender, TKey& key, TShiftState shift)>;
+
+  // host is the window the viewer fills (its panel and bars become host's children); both
+  // must outlive the viewer. The viewer takes host's events while it lives.
+  TriruRedu(TWindowing& windowing, TWindow& host);
+  virtual ~TriruRedu();
+  TriruRedu(const TriruRedu&) = delete;
+  TriruRedu& operator=(const TriruRedu&) = delete;
+
+  // --- Events.
+  THotSpotEvent OnHotSpotCovered;  // the link under the pointer changed; empty: no link
+  THotSpotClickEvent OnHotSpotClick;
+  TNotifyEvent OnHistoryChange;    // the history lists or HistoryIndex changed
+  TProcessingEvent OnProcessing;   // Processing changed
+  TIncludeHandler OnInclude;       // an include directive; passed to the parser
+  // A background sound; also called with an empty src, loop 0 and terminate set before each
+  // HTML load and on ClearDocument, to stop what plays.
+  TSoundType OnSoundRequest;
+  TMetaType OnMeta;                // a META element
+  TMetaRefreshEvent OnMetaRefresh;  // after a load that found a usable refresh META
+  TScriptEvent OnScript;           // a SCRIPT element; passed to the parser
+  TFormSubmitEvent OnFormSubmit;   // reported after the input that submitted the form
+  TImageClickEvent OnImageClick;   // a mouse button was released over an image
+  TImageOverEvent OnImageOver;     // the pointer moved over an image
+  TRightClickEvent OnRightClick;   // the right button was released anywhere on the panel
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+  TKeyEvent OnKeyDown;
+
+  // --- Properties (defaults in brackets).
+  bool ViewImages() const { return FViewImages; }  // [false]
+  void SetViewImages(bool value);
+  TColor DefBackground() const { return FDefBackground; }  // [clBtnFace]
+  void SetDefBackground(TColor value);
+  THTMLBorderStyle BorderStyle() const { return FBorderStyle; }  // [htFocused]
+  void SetBorderStyle(THTMLBorderStyle value);
+  // [0: no history]. Negative values are ignored; lowering it clears the history.
+  int HistoryMaxCount() const { return FHistoryMaxCount; }
+  void SetHistoryMaxCount(int value);
+  const std::string& DefFontName() const { return FDefFontName; }  // ["Times New Roman"]
+  void SetDefFontName(const std::string& value);
+  const std::string& DefPreFontName() const { return FDefPreFontName; }  // ["Courier New"]
+  void SetDefPreFontName(const std::string& value);
+  // [12] points; raised to at least MinFontSize and cut to at most MaxFontSize.
+  int DefFontSize() const { return FDefFontSize; }
+  void SetDefFontSize(int value);
+  TColor DefFontColor() const { return FDefFontColor; }  // [clBtnText]
+  void SetDefFontColor(TColor value);
+  TColor DefHotSpotColor() const { return FDefHotSpotColor; }  // [clBlue]
+  void SetDefHotSpotColor(TColor value);
+  int ImageCacheCount() const { return FImageCacheCount; }  // [5], cut to 0..20
+  void SetImageCacheCount(int value);
+  bool NoSelect() const { return FNoSelect; }  // [false]
+  void SetNoSelect(bool value);
+  TScrollStyle ScrollBars() const { return FScrollBars; }  // [ssBoth]
+  void SetScrollBars(TScrollStyle value);
+  int CharSet() const { return FCharSet; }  // [DefaultCharSet]
+  void SetCharSet(int value);
+  // [5] and [10] pixels; values outside 0..50 are ignored.
+  int MarginHeight() const { return FMarginHeight; }
+  void SetMarginHeight(int value);
+  int MarginWidth() const { return FMarginWidth; }
+  void SetMarginWidth(int value);
+  // [""] The folder links beginning with "/" are relative to; stored without surrounding
+  // blanks and control characters and without one trailing "/".
+  const std::string& ServerRoot() const { return FServerRoot; }
+  void SetServerRoot(const std::string& value);
+
+  static constexpr int MinFontSize = 6;
+  static constexpr int MaxFontSize = 1000;
+  static constexpr int MaxMargin = 50;
+  static constexpr int MaxImageCacheCount = 20;
+
+  // --- Document state (read-only).
+  const std::u32string& DocTitle() const { return FDocTitle; }
+  const std::string& DocFileName() const { return FDocFileName; }  // empty after a buffer
+  TDocKind DocKind() const { return FDocKind; }
+  const std::u32string& DocBase() const { return FDocBase; }
+  const std::u32string& DocBaseTarget() const { return FDocBaseTarget; }
+  const std::u32string& HotSpotUrl() const { return FHotSpotUrl; }
+  const std::u32string& HotSpotTarget() const { return FHotSpotTarget; }
+  bool Processing() const { return FProcessing; }
+  const TAnchorList& AnchorList() const { return FAnchorList; }
+  TSectionList& Sections() const { return *FSections; }
+  int CaretPos() const { return FCaretPos; }
+  // Widest line and total height of the last layout, margins included in the height.
+  int DocumentWidth() const { return FDocWidth; }
+  int DocumentHeight() const { return FDocHeight; }
+
+  // --- Loading. A missing file raises EInOutError "Can't locate file: NAME" and changes
+  // nothing. Opening another file or kind records the page left in the history.
+  // name may end in "#anchor": the view then starts at that anchor.
+  void OpenHtmlFile(const std::string& name);
+  void OpenTextFile(const std::string& name);
+  // Shows the picture as a page holding just that image.
+  void OpenImageFile(const std::string& name);
+  // Shows HTML held in memory (bytes as in a file); no history entry, DocFileName empty.
+  // A comment left open raises EParseError after the part before it is shown.
+  void OpenHtmlBuffer(std::string_view html);
+  // Reads the current file afresh, keeping the reading position.
+  void ReloadDocument();
+  // Empties the document; the file name, kind and history stay.
+  virtual void ClearDocument();
+
+  // --- Selection, find and copy.
+  void SelectAllText();
+  // Puts the selected text on the clipboard.
+  void CopySelectedText();
+  // Finds text from the caret on, selects it and scrolls it into view; false when not found.
+  bool FindNextText(std::u32string_view text, bool matchCase);
+
+  // --- Navigation (ViewerNavigation.cpp).
+  // The full file name a link stands for (see LinkPath.h for the rules).
+  virtual std::string ExpandLink(std::u32string_view link) const;
+  // The default action for a clicked link (HotSpotUrl): fires OnHotSpotClick and, when the
+  // host leaves it, scrolls to an anchor or opens an HTML or image file.
+  virtual void FollowHotSpot();
+  // Scrolls to a named anchor (with or without "#", any letter case); false when unknown.
+  bool ScrollToAnchor(std::u32string_view name);
+  // The reading position: the index of the top-level section at the top of the view in the
+  // high 32 bits, the pixel offset into it in the low 32 bits. It survives a relayout at
+  // another width. 0 is the top.
+  std::int64_t DocPosition() const;
+  void SetDocPosition(std::int64_t position);
+
+  // --- History: index 0 is the newest entry, HistoryIndex the one shown.
+  int HistoryIndex() const { return FHistoryIndex; }
+  // Goes to entry index, loading its file when needed.
+  void SetHistoryIndex(int index);
+  const std::vector<std::string>& HistoryFiles() const { return FHistory.Files(); }
+  const std::vector<std::u32string>& HistoryTitles() const { return FHistory.Titles(); }
+  const std::vector<TPositionObj>& HistoryPositions() const { return FHistory.Positions(); }
+  void ClearHistory();
+
+  // --- Scrolling (ViewerPainting.cpp).
+  int VScrollPos() const;
+  // Scrolls so that document y is at the top, within the document's range.
+  void ScrollTo(int y);
+  int HScrollPos() const { return FHScrollPos; }
+
+  // --- Callbacks for the document.
+  // Reports a META element and notes a usable refresh (only while OnMetaRefresh is set).
+  void HandleMeta(const std::u32string& httpEq, const std::u32string& name,
+                  const std::u32string& content);
+  // A form was submitted: reported through OnFormSubmit once the input handling under way
+  // has finished; nothing when OnFormSubmit is not set.
+  void QueueFormSubmit(const std::u32string& action, const std::u32string& target,
+                       const std::u32string& encType, const std::u32string& method,
+                       TStringList results);
+  // A form control took the focus: scroll it into view.
+  void ScrollControlIntoView(const TInlineControl& control);
+
+  // The windows the viewer made (for hosts and tests).
+  TWindow& Panel() const { return *FPanel; }
+  TScrollBar& VScrollBar() const { return *FVScrollBar; }
+  TScrollBar& HScrollBar() const { return *FHScrollBar; }
+  TWindow& Host() const { return FHost; }
+  TWindowing& Windowing() const { return FWindowing; }
+
+ protected:
+  // The panel's notifications (ViewerInput.cpp and ViewerPainting.cpp). Coordinates are the
+  // panel's.
+  virtual void PanelPaint(TCanvas& canvas, const TRect& area);
+  virtual void PanelMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void PanelMouseMove(TShiftState shift, int x, int y);
+  virtual void PanelMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  // Fires OnHotSpotClick with HotSpotUrl; answers whether the host handled the click.
+  virtual bool HotSpotClickHandled();
+
+ private:
+  class TPanelEvents;
+  class THostEvents;
+  friend class TPanelEvents;
+  friend class THostEvents;
+
+  // Loading (ViewerLoading.cpp).
+  void OpenFile(const std::string& name, TDocKind kind);
+  void LoadDocument(const std::string& name, TDocKind kind);
+  void PrepareDocument();
+  void FinishLoad(const TDocumentHead& head);
+  void FireMetaRefresh();
+  void SetProcessing(bool value);
+  void RelayoutKeepPosition();
+  // Runs change with the busy cursor and Processing on, then relays the document out
+  // keeping the reading position.
+  void ChangeLayout(const std::function<void()>& change);
+  void RefreshDefaults(bool relayout);
+  void StopSound();
+  TMetaType MetaCallback();
+
+  // Navigation (ViewerNavigation.cpp).
+  void AddHistoryEntry(const std::string& name, const std::u32string& title, TDocKind kind,
+                       std::int64_t position);
+
+  // Layout, bars and painting (ViewerPainting.cpp).
+  void LayoutDocument();
+  void ArrangeScrollBars();
+  void ApplyVPos(int y);
+  int MaxVPos() const;
+  void SetHScrollPos(int x);
+  int MaxHPos() const;
+  void Resized();
+  void VScroll(TScrollCode code, int& position);
+  void HScroll(TScrollCode code, int& position);
+  void PaintBackground(TCanvas& canvas, const TRect& area);
+  void PaintHost(TCanvas& canvas, const TRect& area);
+  void DrawBorder();
+  void BackgroundChanged();
+  void InvalidatePanel();
+
+  // Input (ViewerInput.cpp).
+  void PanelDoubleClick(TMouseButton button, int x, int y);
+  bool PanelKeyDown(TKey key, TShiftState shift);
+  bool PanelWheel(int delta);
+  void ExtendSelection(int x, int y);
+  void WordSelect(int x, int y);
+  void AutoScroll();
+  void AutoScrollStep();
+  void StopAutoScroll();
+  void ScrollBy(int old, int position);
+  // Caret hit test at a panel point: the position or -1, with the line's y and whether the
+  // point lies over text.
+  int PositionAtPanel(int x, int y, int& lineY, bool& inText);
+  int PanelToDocumentY(int y) const;
+
+  TWindowing& FWindowing;
+  TWindow& FHost;
+  std::unique_ptr<TPanelEvents> FPanelEvents;
+  std::unique_ptr<THostEvents> FHostEvents;
+  std::unique_ptr<TWindow> FPanel;
+  std::unique_ptr<TScrollBar> FVScrollBar;
+  std::unique_ptr<TScrollBar> FHScrollBar;
+  std::unique_ptr<TTimer> FAutoScrollTimer;
+  // Layout and hit tests measure through this canvas (a 1 x 1 bitmap: only its fonts count).
+  std::unique_ptr<TBitmap> FMeasureBitmap;
+  std::unique_ptr<TCanvas> FMeasureCanvas;
+  std::unique_ptr<TSectionList> FSections;
+  TAnchorList FAnchorList;
+  THistory FHistory;
+
+  // Properties.
+  bool FViewImages = false;
+  TColor FDefBackground;
+  THTMLBorderStyle FBorderStyle = htFocused;
+  int FHistoryMaxCount = 0;
+  std::string FDefFontName;
+  std::string FDefPreFontName;
+  int FDefFontSize;
+  TColor FDefFontColor;
+  TColor FDefHotSpotColor;
+  int FImageCacheCount = 5;
+  bool FNoSelect = false;
+  TScrollStyle FScrollBars = ssBoth;
+  int FCharSet;
+  int FMarginHeight = 5;
+  int FMarginWidth = 10;
+  std::string FServerRoot;
+
+  // Document state.
+  std::u32string FDocTitle;
+  std::u32string FDocBase;
+  std::u32string FDocBaseTarget;
+  std::string FDocFileName;
+  TDocKind FDocKind = dkHtml;
+  std::u32string FHotSpotUrl;
+  std::u32string FHotSpotTarget;
+  int FRefreshDelay = 0;
+  std::u32string FRefreshUrl;
+  bool FProcessing = false;
+  bool FFormatting = false;
+  int FLastWidth = 0;
+  int FCaretPos = 0;
+  int FSelAnchor = -1;
+  int FDocWidth = 0;
+  int FDocHeight = 0;
+  int FHScrollPos = 0;
+  TColor FPanelColor;
+  int FHistoryIndex = 0;
+  int FScrollBarWidth = 0;  // sbw: the vertical bar's breadth, for all layout arithmetic
+
+  // Mouse state.
+  bool FLeftDown = false;
+  bool FSelecting = false;
+  bool FAutoScrolling = false;
+  bool FLinkClicked = false;
+};

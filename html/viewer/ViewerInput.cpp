@@ -1,0 +1,281 @@
+// Mouse, wheel and key input on the panel: cursor shapes, link and image events, selection by
+// drag and by double click, auto-scrolling while a drag leaves the panel, and scrolling keys.
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+#include "html/document/SectionList.h"
+#include "html/viewer/Viewer.h"
+#include "platform/ScrollBar.h"
+#include "platform/Timer.h"
+#include "platform/Windowing.h"
+
+namespace {
+
+// Wheel notches are reported in 120ths; each notch scrolls this many small changes.
+constexpr int WheelDelta = 120;
+constexpr int LinesPerNotch = 3;
+// Auto-scroll: a pointer further than this outside the panel scrolls eight times as fast.
+constexpr int FastScrollDistance = 15;
+constexpr int FastScrollFactor = 8;
+
+// Characters that make up a word for double-click selection.
+bool IsWordChar(char32_t ch) {
+  return (ch >= U'0' && ch <= U'9') || (ch >= U'A' && ch <= U'Z') || (ch >= U'a' && ch <= U'z') ||
+         (ch >= 192 && ch <= 255 && ch != 215 && ch != 247);
+}
+
+}  // namespace
+
+int TriruRedu::PanelToDocumentY(int y) const {
+  return int(std::clamp<long long>((long long)y + VScrollPos() - FMarginHeight, INT_MIN, INT_MAX));
+}
+
+int TriruRedu::PositionAtPanel(int x, int y, int& lineY, bool& inText) {
+  int caretX = 0, caretHeight = 0;
+  TCell* cell = nullptr;
+  lineY = 0;
+  inText = false;
+  return FSections->PositionAt(*FMeasureCanvas, x, PanelToDocumentY(y), caretX, lineY,
+                               caretHeight, cell, inText);
+}
+
+void TriruRedu::PanelMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+  FPanel->SetFocus();
+  FLinkClicked = false;
+  if (button != mbLeft) return;
+  FLeftDown = true;
+  FSelecting = true;
+  int lineY = 0;
+  bool inText = false;
+  const int position = PositionAtPanel(x, y, lineY, inText);
+  FSelAnchor = position;
+  if (position < 0) return;
+  if (FSections->SelectionStart != FSections->SelectionEnd) InvalidatePanel();
+  FSections->SelectionStart = FSections->SelectionEnd = position;
+  FCaretPos = position;
+}
+
+void TriruRedu::PanelMouseMove(TShiftState shift, int x, int y) {
+  if (OnMouseMove) OnMouseMove(this, shift, x, y);
+  std::u32string url, target;
+  const int documentY = PanelToDocumentY(y);
+  TInlineControl* control = nullptr;
+  std::optional<TUrlTarget> link;
+  TInlineImage* image = nullptr;
+  int imageX = 0, imageY = 0;
+  if (FSections->LinkAt(*FMeasureCanvas, x, documentY, control, link)) {
+    FPanel->SetCursor(crHand);
+    if (link) {
+      url = link->Url;
+      target = link->Target;
+    }
+  } else if ((OnImageClick || OnImageOver) &&
+             FSections->ImageAt(x, documentY, image, imageX, imageY)) {
+    FPanel->SetCursor(crArrow);
+    if (OnImageOver) OnImageOver(this, image, shift, imageX, imageY);
+  } else {
+    int lineY = 0;
+    bool inText = false;
+    const int position = PositionAtPanel(x, y, lineY, inText);
+    FPanel->SetCursor(position >= 0 && inText ? crIBeam : crArrow);
+  }
+  if (url != FHotSpotUrl) {
+    FHotSpotUrl = url;
+    FHotSpotTarget = target;
+    if (OnHotSpotCovered) OnHotSpotCovered(this, url);
+  }
+  const bool leftHeld = (shift & ssLeft) != 0;
+  if (leftHeld && FSelecting && !FAutoScrolling && (y <= 0 || y > FPanel->Height())) {
+    FAutoScrolling = true;
+    FPanel->Post([this] { AutoScroll(); });
+  }
+  if (leftHeld && !FNoSelect) ExtendSelection(x, y);
+}
+
+void TriruRedu::ExtendSelection(int x, int y) {
+  if (!FSelecting || FSelAnchor < 0) return;
+  y = std::clamp(y, 0, FPanel->Height());
+  int lineY = 0;
+  bool inText = false;
+  const int position = PositionAtPanel(x, y, lineY, inText);
+  if (position >= 0 && position != FCaretPos && !FNoSelect) {
+    FSections->SelectionStart = std::min(FSelAnchor, position);
+    FSections->SelectionEnd = std::max(FSelAnchor, position);
+    InvalidatePanel();
+  }
+  if (position >= 0) FCaretPos = position;
+}
+
+void TriruRedu::AutoScroll() {
+  if (!FAutoScrolling) return;
+  AutoScrollStep();
+  if (FAutoScrolling) FAutoScrollTimer->SetEnabled(true);
+}
+
+void TriruRedu::AutoScrollStep() {
+  if (!FAutoScrolling) {
+    StopAutoScroll();
+    return;
+  }
+  const TPoint pointer = FPanel->PointerPosition();
+  const int height = FPanel->Height();
+  if (pointer.Y > 0 && pointer.Y <= height) {
+    StopAutoScroll();
+    return;
+  }
+  const int small = FVScrollBar->SmallChange();
+  int step = small;
+  if (pointer.Y < -FastScrollDistance)
+    step = -FastScrollFactor * small;
+  else if (pointer.Y <= 0)
+    step = -small;
+  else if (pointer.Y > height + FastScrollDistance)
+    step = FastScrollFactor * small;
+  const int old = VScrollPos();
+  const int position = std::clamp(old + step, 0, MaxVPos());
+  FSections->SetScrollTop(position);
+  FVScrollBar->SetPosition(position);
+  // Moving the pixels paints the uncovered lines at once, so the hit test below finds them
+  // where they are now drawn.
+  FPanel->ScrollPixels(old - position);
+  ExtendSelection(pointer.X, pointer.Y);
+}
+
+void TriruRedu::StopAutoScroll() {
+  FAutoScrolling = false;
+  FAutoScrollTimer->SetEnabled(false);
+}
+
+void TriruRedu::PanelMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+  const int documentY = PanelToDocumentY(y);
+  if (OnImageClick || OnRightClick) {
+    TInlineImage* image = nullptr;
+    int imageX = 0, imageY = 0;
+    const bool onImage = FSections->ImageAt(x, documentY, image, imageX, imageY);
+    if (onImage && OnImageClick) OnImageClick(this, image, button, shift, imageX, imageY);
+    if (button == mbRight && OnRightClick) {
+      TRightClickParameters parameters;
+      if (onImage) {
+        parameters.ImageObj = image;
+        parameters.ImageX = imageX;
+        parameters.ImageY = imageY;
+      }
+      TInlineControl* control = nullptr;
+      std::optional<TUrlTarget> link;
+      if (FSections->LinkAt(*FMeasureCanvas, x, documentY, control, link) && link) {
+        parameters.Url = link->Url;
+        parameters.Target = link->Target;
+      }
+      OnRightClick(this, parameters);
+    }
+  }
+  if (button != mbLeft) return;
+  ExtendSelection(x, y);
+  FSelecting = false;
+  StopAutoScroll();
+  TInlineControl* control = nullptr;
+  std::optional<TUrlTarget> link;
+  if (FLeftDown && FSections->SelectionStart >= FSections->SelectionEnd &&
+      FSections->LinkAt(*FMeasureCanvas, x, documentY, control, link)) {
+    FLeftDown = false;
+    // A form image input has recorded where it was clicked during the hit test; submitting
+    // its form is the form controls' part, so nothing more happens here.
+    if (control || !link) return;
+    FHotSpotUrl = link->Url;
+    FHotSpotTarget = link->Target;
+    FLinkClicked = true;
+    FollowHotSpot();
+    return;
+  }
+  FLeftDown = false;
+}
+
+void TriruRedu::PanelDoubleClick(TMouseButton button, int x, int y) {
+  FPanel->SetFocus();
+  if (button == mbLeft) WordSelect(x, y);
+}
+
+void TriruRedu::WordSelect(int x, int y) {
+  if (FNoSelect || FProcessing || FLinkClicked) return;
+  int lineY = 0;
+  bool inText = false;
+  const int position = PositionAtPanel(x, y, lineY, inText);
+  if (position < 0) return;
+  FCaretPos = position;
+  // The caret must lie on the line that was hit: a point past a line's end would otherwise
+  // select a word on the next line.
+  int caretX = 0, caretY = 0;
+  if (!FSections->PositionToPoint(*FMeasureCanvas, FCaretPos, caretX, caretY) ||
+      caretY - FMarginHeight != lineY)
+    return;
+  char32_t ch = 0;
+  TSectionBase* owner = nullptr;
+  if (!FSections->CharAt(FCaretPos, ch, owner) || !IsWordChar(ch)) return;
+  // A character of another section counts as a blank: a word never crosses sections.
+  const auto wordCharAt = [&](int index) {
+    char32_t each = 0;
+    TSectionBase* section = nullptr;
+    return FSections->CharAt(index, each, section) && section == owner && IsWordChar(each);
+  };
+  int end = FCaretPos + 1;
+  while (wordCharAt(end)) ++end;
+  int start = FCaretPos - 1;
+  while (start >= 0 && wordCharAt(start)) --start;
+  FSections->SelectionStart = start + 1;
+  FSections->SelectionEnd = end;
+  InvalidatePanel();
+}
+
+// Shows position after a scroll from old: by moving the pixels when the step is one small
+// change (only the uncovered strip is painted), else by painting the whole panel.
+void TriruRedu::ScrollBy(int old, int position) {
+  FVScrollBar->SetPosition(position);
+  FSections->SetScrollTop(position);
+  if (std::abs(old - position) == FVScrollBar->SmallChange())
+    FPanel->ScrollPixels(old - position);
+  else if (old != position)
+    InvalidatePanel();
+}
+
+bool TriruRedu::PanelKeyDown(TKey key, TShiftState shift) {
+  if (OnKeyDown) {
+    OnKeyDown(this, key, shift);
+    if (key == 0) return true;
+  }
+  const int old = VScrollPos();
+  int position = old;
+  switch (key) {
+    case vkPrior: position = old - FVScrollBar->LargeChange(); break;
+    case vkNext: position = old + FVScrollBar->LargeChange(); break;
+    case vkEnd: position = FDocHeight; break;
+    case vkHome: position = 0; break;
+    case vkUp: position = old - FVScrollBar->SmallChange(); break;
+    case vkDown: position = old + FVScrollBar->SmallChange(); break;
+    case vkLeft:
+    case vkRight: {
+      const int step = FHScrollBar->SmallChange();
+      SetHScrollPos(FHScrollPos + (key == vkLeft ? -step : step));
+      return true;
+    }
+    default: return false;
+  }
+  ScrollBy(old, std::clamp(position, 0, MaxVPos()));
+  return true;
+}
+
+bool TriruRedu::PanelWheel(int delta) {
+  const long long pixels = (long long)delta * LinesPerNotch * FVScrollBar->SmallChange() / WheelDelta;
+  const int old = VScrollPos();
+  const int position = int(std::clamp<long long>(old - pixels, 0, MaxVPos()));
+  if (position == old) return true;
+  FVScrollBar->SetPosition(position);
+  FSections->SetScrollTop(position);
+  if (std::abs(old - position) < FPanel->Height())
+    FPanel->ScrollPixels(old - position);
+  else
+    InvalidatePanel();
+  return true;
+}

@@ -1,0 +1,288 @@
+// The load pipeline (files, image pages, memory buffers), clearing, META handling, form
+// submissions, and the selection, find and copy operations.
+#include <algorithm>
+#include <filesystem>
+
+#include "html/builder/Builder.h"
+#include "html/document/SectionList.h"
+#include "html/support/Errors.h"
+#include "html/support/Utf8.h"
+#include "html/viewer/LinkPath.h"
+#include "html/viewer/Viewer.h"
+#include "platform/ScrollBar.h"
+#include "platform/Windowing.h"
+
+namespace {
+
+// Runs parse, then finish; finish runs also when parse fails, and the failure goes on: the
+// viewer shows what was read before it.
+template <typename TParse, typename TFinish>
+void ParseThenFinish(TParse parse, TFinish finish) {
+  try {
+    parse();
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+}
+
+// Longest anchor name taken from a file name, and longest search text.
+constexpr std::size_t MaxAnchorLength = 255;
+constexpr std::size_t MaxSearchLength = 255;
+
+// A page holding just the picture. The name is quoted as an attribute value, so quotes and
+// ampersands in it are written as entities.
+std::string ImagePage(const std::string& fileName) {
+  std::string page = "<img src=\"";
+  for (const char ch : fileName) {
+    if (ch == '"')
+      page += "&quot;";
+    else if (ch == '&')
+      page += "&amp;";
+    else
+      page += ch;
+  }
+  page += "\">";
+  return page;
+}
+
+// The integer a refresh delay spells (blanks around it allowed), or -1.
+int ReadDelay(std::u32string_view text) {
+  std::size_t first = 0, last = text.size();
+  while (first < last && text[first] <= U' ') ++first;
+  while (last > first && text[last - 1] <= U' ') --last;
+  text = text.substr(first, last - first);
+  bool negative = false;
+  if (!text.empty() && (text[0] == U'+' || text[0] == U'-')) {
+    negative = text[0] == U'-';
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return -1;
+  long long value = 0;
+  for (const char32_t ch : text) {
+    if (ch < U'0' || ch > U'9') return -1;
+    value = value * 10 + (ch - U'0');
+    if (value > 0x7FFFFFFF) return -1;
+  }
+  return int(negative ? -value : value);
+}
+
+}  // namespace
+
+void TriruRedu::OpenHtmlFile(const std::string& name) { OpenFile(name, dkHtml); }
+void TriruRedu::OpenTextFile(const std::string& name) { OpenFile(name, dkText); }
+void TriruRedu::OpenImageFile(const std::string& name) { OpenFile(name, dkImage); }
+
+void TriruRedu::OpenFile(const std::string& name, TDocKind kind) {
+  if (FProcessing || name.empty()) return;
+  const std::string oldName = FDocFileName;
+  const std::u32string oldTitle = FDocTitle;
+  const TDocKind oldKind = FDocKind;
+  const std::int64_t oldPosition = DocPosition();
+  LoadDocument(name, kind);
+  if (FDocFileName != oldName || FDocKind != oldKind)
+    AddHistoryEntry(oldName, oldTitle, oldKind, oldPosition);
+}
+
+void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
+  TBusyCursor busy(FWindowing);
+  std::string name = nameWithAnchor;
+  std::u32string anchor;
+  bool hasAnchor = false;
+  if (const std::size_t hash = name.find('#'); hash != std::string::npos) {
+    anchor = DecodeName(std::string_view(name).substr(hash + 1, MaxAnchorLength));
+    hasAnchor = true;
+    name.erase(hash);
+  }
+  FRefreshDelay = 0;
+  SetProcessing(true);
+  try {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(name, error))
+      throw EInOutError("Can't locate file: " + name);
+
+    PrepareDocument();
+    const std::string previousName = FDocFileName;
+    const std::string fullName = FullPath(name);
+    TDocumentHead head;
+    // Whether the parse ends normally or not, the document shows what was built.
+    const auto finish = [&] {
+      FDocFileName = fullName;
+      FDocKind = kind;
+      FinishLoad(head);
+      if (hasAnchor) {
+        ScrollToAnchor(anchor);
+      } else if (FDocFileName != previousName) {
+        ApplyVPos(0);
+        SetHScrollPos(0);
+      } else {
+        ApplyVPos(VScrollPos());  // the same file again: the caller places it
+      }
+      InvalidatePanel();
+    };
+    ParseThenFinish(
+        [&] {
+          switch (kind) {
+            case dkHtml:
+              StopSound();
+              ParseHtmlFile(*FSections, FAnchorList, name, MetaCallback(), this, OnSoundRequest,
+                            OnInclude, OnScript, head);
+              break;
+            case dkText:
+              ParseTextFile(*FSections, FAnchorList, name, head);
+              break;
+            case dkImage:
+              ParseHtmlBuffer(*FSections, FAnchorList, ImagePage(fullName), {}, this, {},
+                              OnInclude, {}, head);
+              break;
+          }
+        },
+        finish);
+  } catch (...) {
+    SetProcessing(false);
+    throw;
+  }
+  SetProcessing(false);
+  FireMetaRefresh();
+}
+
+void TriruRedu::PrepareDocument() {
+  FSections->Clear();
+  // Ageing the shared image cache belongs here once image loading is part of the document.
+  FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,
+                         FDefHotSpotColor, FDefBackground);
+  FAnchorList.Clear();
+  FCaretPos = 0;
+  FSelAnchor = -1;
+}
+
+void TriruRedu::FinishLoad(const TDocumentHead& head) {
+  FDocTitle = head.Title;
+  FDocBase = head.BaseUrl;
+  FDocBaseTarget = head.BaseTarget;
+  // The background picture is fetched here once image loading is part of the document.
+  LayoutDocument();
+}
+
+void TriruRedu::OpenHtmlBuffer(std::string_view html) {
+  if (FProcessing) return;
+  SetProcessing(true);
+  FRefreshDelay = 0;
+  try {
+    PrepareDocument();
+    StopSound();
+    TDocumentHead head;
+    // A parse error still shows the part read before it, laid out as any document.
+    const auto finish = [&] {
+      FinishLoad(head);
+      ApplyVPos(0);
+      SetHScrollPos(0);
+      InvalidatePanel();
+      FDocFileName.clear();
+    };
+    ParseThenFinish(
+        [&] {
+          ParseHtmlBuffer(*FSections, FAnchorList, html, MetaCallback(), this, OnSoundRequest,
+                          OnInclude, OnScript, head);
+        },
+        finish);
+  } catch (...) {
+    SetProcessing(false);
+    throw;
+  }
+  SetProcessing(false);
+  FireMetaRefresh();
+}
+
+void TriruRedu::ClearDocument() {
+  if (FProcessing) return;
+  FSections->Clear();
+  FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,
+                         FDefHotSpotColor, FDefBackground);
+  FAnchorList.Clear();
+  FDocBase.clear();
+  FDocBaseTarget.clear();
+  FDocTitle.clear();
+  FDocWidth = 0;
+  FDocHeight = 0;
+  ArrangeScrollBars();
+  ApplyVPos(0);
+  SetHScrollPos(0);
+  FCaretPos = 0;
+  FSelAnchor = -1;
+  StopSound();
+  InvalidatePanel();
+}
+
+void TriruRedu::StopSound() {
+  if (OnSoundRequest) OnSoundRequest(this, std::u32string(), 0, true);
+}
+
+TMetaType TriruRedu::MetaCallback() {
+  return [this](TriruRedu*, const std::u32string& httpEq, const std::u32string& name,
+                const std::u32string& content) { HandleMeta(httpEq, name, content); };
+}
+
+void TriruRedu::FireMetaRefresh() {
+  if (FRefreshDelay > 0 && OnMetaRefresh) OnMetaRefresh(this, FRefreshDelay, FRefreshUrl);
+}
+
+void TriruRedu::HandleMeta(const std::u32string& httpEq, const std::u32string& name,
+                           const std::u32string& content) {
+  if (OnMeta) OnMeta(this, httpEq, name, content);
+  if (!OnMetaRefresh) return;
+  std::u32string lowerEq = httpEq;
+  std::u32string lowerContent = content;
+  for (std::u32string* text : {&lowerEq, &lowerContent})
+    for (char32_t& ch : *text)
+      if (ch >= U'A' && ch <= U'Z') ch = ch - U'A' + U'a';
+  if (lowerEq != U"refresh") return;
+  const std::size_t semicolon = content.find(U';');
+  const int delay =
+      ReadDelay(semicolon == std::u32string::npos ? std::u32string_view()
+                                                  : std::u32string_view(content).substr(0, semicolon));
+  if (delay < 1) return;
+  const std::size_t url = lowerContent.find(U"url=");
+  if (url == std::u32string::npos) return;
+  FRefreshUrl = content.substr(url + 4);
+  FRefreshDelay = delay;
+}
+
+void TriruRedu::QueueFormSubmit(const std::u32string& action, const std::u32string& target,
+                                const std::u32string& encType, const std::u32string& method,
+                                TStringList results) {
+  if (!OnFormSubmit) return;
+  // Each submission travels with its own values, so one that follows before the first is
+  // reported loses nothing.
+  FPanel->Post([this, action, target, encType, method, results = std::move(results)]() mutable {
+    if (OnFormSubmit) OnFormSubmit(this, action, target, encType, method, std::move(results));
+  });
+}
+
+void TriruRedu::SelectAllText() {
+  if (FSections->Count() == 0 || FNoSelect) return;
+  const TSectionBase& last = (*FSections)[FSections->Count() - 1];
+  FSections->SelectionStart = 0;
+  FSections->SelectionEnd = last.FirstPos + last.PosCount;
+  InvalidatePanel();
+}
+
+bool TriruRedu::FindNextText(std::u32string_view text, bool matchCase) {
+  if (text.empty()) return false;
+  text = text.substr(0, MaxSearchLength);
+  const int found = FSections->SearchText(FCaretPos, text, matchCase);
+  if (found < 0) return false;
+  FSections->SelectionStart = found;
+  FSections->SelectionEnd = found + int(text.size());
+  FCaretPos = FSections->SelectionEnd;
+  int x = 0, y = 0;
+  const int height = FPanel->Height();
+  if (FSections->PositionToPoint(*FMeasureCanvas, found, x, y) &&
+      (y < VScrollPos() || y > VScrollPos() + height - 20))
+    ScrollTo(y - height / 2);
+  InvalidatePanel();
+  return true;
+}
+
+void TriruRedu::CopySelectedText() { FSections->CopyToClipboard(FWindowing.Clipboard()); }

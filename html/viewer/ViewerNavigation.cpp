@@ -1,0 +1,122 @@
+// Links, anchors, the reading position and the history.
+#include <algorithm>
+#include <climits>
+
+#include "html/document/InlineObjects.h"
+#include "html/document/SectionList.h"
+#include "html/support/Utf8.h"
+#include "html/viewer/LinkPath.h"
+#include "html/viewer/Viewer.h"
+
+std::string TriruRedu::ExpandLink(std::u32string_view link) const {
+  return ExpandLinkPath(link, FServerRoot, FDocBase, FDocFileName);
+}
+
+bool TriruRedu::HotSpotClickHandled() {
+  bool handled = false;
+  if (OnHotSpotClick) OnHotSpotClick(this, FHotSpotUrl, handled);
+  return handled;
+}
+
+void TriruRedu::FollowHotSpot() {
+  if (HotSpotClickHandled()) return;
+  const std::int64_t position = DocPosition();
+  std::u32string url = FHotSpotUrl;
+  if (!url.empty() && url[0] == U'#') {
+    if (ScrollToAnchor(url)) AddHistoryEntry(FDocFileName, FDocTitle, FDocKind, position);
+    return;
+  }
+  std::u32string anchor;
+  if (const std::size_t hash = url.find(U'#'); hash != std::u32string::npos) {
+    anchor = url.substr(hash);
+    url.erase(hash);
+  }
+  const std::string file = ExpandLink(url);
+  const std::string extension = UpperExtension(file);
+  if (extension == ".HTM" || extension == ".HTML") {
+    if (file != FDocFileName)
+      OpenHtmlFile(file + EncodeUtf8(anchor));
+    else if (ScrollToAnchor(anchor))
+      AddHistoryEntry(FDocFileName, FDocTitle, dkHtml, position);
+  } else if (extension == ".BMP" || extension == ".GIF" || extension == ".JPG" ||
+             extension == ".JPEG" || extension == ".PNG") {
+    OpenImageFile(file);
+  }
+  // Any other link is the host's to handle in OnHotSpotClick.
+}
+
+bool TriruRedu::ScrollToAnchor(std::u32string_view name) {
+  if (!name.empty() && name[0] == U'#') name.remove_prefix(1);
+  if (name.empty()) return false;
+  const TSectionBase* section = FAnchorList.Find(name);
+  if (!section) return false;
+  ApplyVPos(section->Top);
+  SetHScrollPos(0);
+  return true;
+}
+
+std::int64_t TriruRedu::DocPosition() const {
+  const int y = VScrollPos();
+  int top = 0, index = 0;
+  if (!FSections->SectionAtY(y, top, index)) return 0;
+  return std::int64_t(index) << 32 | std::int64_t(std::uint32_t(y - top));
+}
+
+void TriruRedu::SetDocPosition(std::int64_t position) {
+  if (position < 0) return;
+  const std::int64_t index = position >> 32;
+  const std::int64_t offset = position & 0xFFFFFFFF;
+  if (index >= std::int64_t(FSections->Count())) return;
+  const std::int64_t y = FSections->HeightAbove(int(index)) + offset;
+  ApplyVPos(int(std::min<std::int64_t>(y, INT_MAX)));
+}
+
+void TriruRedu::AddHistoryEntry(const std::string& name, const std::u32string& title,
+                                TDocKind kind, std::int64_t position) {
+  if (FHistoryMaxCount < 1 || FDocFileName.empty() ||
+      (name == FDocFileName && kind == FDocKind && position == DocPosition()))
+    return;
+  if (!FHistory.Empty() && !name.empty()) {
+    // The entry of the page being left remembers where the reader was; the pages ahead of
+    // it are left behind by the new way taken.
+    FHistory.Set(std::size_t(FHistoryIndex), name, title, {position, kind});
+    FHistory.DropNewest(std::size_t(FHistoryIndex));
+  }
+  FHistoryIndex = 0;
+  FHistory.Push(FDocFileName, FDocTitle, {DocPosition(), FDocKind});
+  FHistory.KeepNewest(std::size_t(FHistoryMaxCount));
+  if (OnHistoryChange) OnHistoryChange(this);
+}
+
+void TriruRedu::SetHistoryIndex(int index) {
+  if (index == FHistoryIndex || index < 0 || index >= int(FHistory.Count()) || FProcessing)
+    return;
+  if (!FDocFileName.empty())
+    FHistory.Set(std::size_t(FHistoryIndex), FDocFileName, FDocTitle, {DocPosition(), FDocKind});
+  const std::string file = FHistory.Files()[std::size_t(index)];
+  const TPositionObj entry = FHistory.Positions()[std::size_t(index)];
+  if (file != FDocFileName || entry.FileKind != FDocKind) LoadDocument(file, entry.FileKind);
+  SetDocPosition(entry.ScrollPos);
+  FHistoryIndex = index;
+  if (OnHistoryChange) OnHistoryChange(this);
+}
+
+void TriruRedu::ClearHistory() {
+  const bool hadEntries = !FHistory.Empty();
+  FHistory.Clear();
+  FHistoryIndex = 0;
+  if (hadEntries && OnHistoryChange) OnHistoryChange(this);
+}
+
+void TriruRedu::ReloadDocument() {
+  if (FDocFileName.empty()) return;
+  const std::int64_t position = DocPosition();
+  OpenFile(FDocFileName, FDocKind);
+  SetDocPosition(position);
+}
+
+void TriruRedu::ScrollControlIntoView(const TInlineControl& control) {
+  const int y = control.YValue;
+  const int height = FPanel->Height();
+  if (y < VScrollPos() || y > VScrollPos() + height - 20) ScrollTo(y - height / 2);
+}
