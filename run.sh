@@ -1,19 +1,25 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tamblin in Release and runs it on FILE (or the sample page).
+# Installs what is missing, builds Tamblin in Release and runs it on FILE (or on its welcome
+# page). Without a display it draws the page into a picture instead and says where it is.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
+build="$here/build/release"
 
-file="${1:-$here/samples/index.htm}"
-[[ "$file" = /* ]] || file="$PWD/$file"
+file="${1:-}"
+if [[ -n "$file" && "$file" != /* && "$file" != file:* ]]; then file="$PWD/$file"; fi
 
 "$here/scripts/deps.sh"
-cmake -S "$here" -B "$here/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAMBLIN_TESTS=OFF >/dev/null
-cmake --build "$here/build/release"
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAMBLIN_TESTS=OFF >/dev/null
+cmake --build "$build"
 
-# Until the browser window exists, Tamblin shows a page as a picture of what the window will show.
-picture="$here/build/page.png"
+if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
+  exec "$build/app/tamblin" ${file:+"$file"}
+fi
+
+page="${file:-$build/app/index.htm}"
+page="${page%%#*}"
+picture="$build/page.png"
 text=()
-[[ "${file,,}" == *.txt ]] && text=(--text)
-QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" \
-  "$here/build/release/tools/tamblin-render" "${text[@]}" --full "$file" "$picture"
-echo "Tamblin drew $file as it shows it in an 800-pixel-wide window: $picture"
+[[ "${page,,}" == *.txt ]] && text=(--text)
+QT_QPA_PLATFORM=offscreen "$build/tools/tamblin-render" "${text[@]}" --full "$page" "$picture"
+echo "No display here, so Tamblin drew $page as its window shows it: $picture"

@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+
+TEST(CommandLine, PathsAnchorsAndKinds) {
+  TCommandLineTarget plain = ParseCommandLineTarget("/docs/page.htm");
+  EXPECT_EQ(plain.Path, "/docs/page.htm");
+  EXPECT_EQ(plain.Anchor, "");
+  EXPECT_FALSE(plain.AsText);
+
+  TCommandLineTarget anchored = ParseCommandLineTarget("page.htm#Part2");
+  EXPECT_EQ(anchored.Path, "page.htm");
+  EXPECT_EQ(anchored.Anchor, "#Part2");
+
+  EXPECT_TRUE(ParseCommandLineTarget("notes.TXT").AsText);
+  EXPECT_FALSE(ParseCommandLineTarget("notes.txt.htm").AsText);
+}
+
+TEST(CommandLine, FileUrlsBecomePaths) {
+  TCommandLineTarget url = ParseCommandLineTarget("file:///home/me/My%20Page.htm#top");
+  EXPECT_EQ(url.Path, "/home/me/My Page.htm");
+  EXPECT_EQ(url.Anchor, "#top");
+  EXPECT_EQ(ParseCommandLineTarget("FILE://localhost/tmp/a.htm").Path, "/tmp/a.htm");
+  // A stray or cut-short escape stays as written.
+  EXPECT_EQ(ParseCommandLineTarget("file:///a%2").Path, "/a%2");
+  EXPECT_EQ(ParseCommandLineTarget("file:///a%zz").Path, "/a%zz");
+  // Case is kept: file names on this system are case-sensitive.
+  EXPECT_EQ(ParseCommandLineTarget("/Docs/Page.HTM").Path, "/Docs/Page.HTM");
+}

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# link-and-back.sh TAMBLIN: opens a yellow page in a real window, clicks its link, expects the
+# green page it leads to, presses Alt+Left and expects the yellow page again. Each step is
+# judged from a screenshot of the screen.
+set -euo pipefail
+tamblin="$1"
+work="$(mktemp -d)"
+server_pid=""
+app_pid=""
+cleanup() {
+  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
+  [[ -n "$server_pid" ]] && kill "$server_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+cat > "$work/first.htm" <<'PAGE'
+<html><head><title>First</title></head><body bgcolor="#FFFF00">
+<font size=7><a href="second.htm">NEXT PAGE</a></font></body></html>
+PAGE
+cat > "$work/second.htm" <<'PAGE'
+<html><head><title>Second</title></head><body bgcolor="#00FF00"><p>The second page.</body></html>
+PAGE
+
+# A free display number.
+display=90
+while [[ -e "/tmp/.X11-unix/X$display" || -e "/tmp/.X$display-lock" ]]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server_pid=$!
+export DISPLAY=":$display"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+unset QT_QPA_PLATFORM
+export ASAN_OPTIONS=detect_leaks=0
+"$tamblin" "$work/first.htm" >"$work/app.log" 2>&1 &
+app_pid=$!
+
+window="$(xdotool search --sync --onlyvisible --name '^Tamblin - First$' | head -n 1)"
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
+
+# The colour of the page well away from any text.
+page_colour() {
+  sleep 1
+  import -window root "$work/shot.png"
+  convert "$work/shot.png" -format "%[hex:p{$((X + WIDTH / 2)),$((Y + HEIGHT - 60))}]" info: | cut -c1-6
+}
+expect_colour() {
+  local want="$1" what="$2" got=""
+  for _ in 1 2 3 4 5; do
+    got="$(page_colour)"
+    [[ "$got" == "$want" ]] && { echo "ok: $what"; return 0; }
+  done
+  echo "FAIL: $what: expected $want, the page shows $got" >&2
+  cat "$work/app.log" >&2
+  exit 1
+}
+
+expect_colour FFFF00 "the first page shows"
+# The link's big letters start at the page margin (10, 5), below the one-pixel border.
+xdotool mousemove --window "$window" 40 30 click 1
+expect_colour 00FF00 "a click on the link opens the second page"
+xdotool windowfocus "$window"; sleep 0.3
+xdotool key --clearmodifiers alt+Left
+expect_colour FFFF00 "Alt+Left comes back to the first page"
