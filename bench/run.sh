@@ -30,6 +30,13 @@ for platform in headless qt; do
   done
 done
 
+echo "== Viewer on the 5 MB page: relayout, line scroll, page down, each with its repaint"
+for platform in headless qt; do
+  flag=(); [[ $platform == qt ]] && flag=(--qt)
+  printf '%-9s' "$platform"
+  "${pin[@]}" "$build/bench/bench_viewer" "${flag[@]}" "$pages/page-5mb.html"
+done
+
 # Whole process: start, parse, layout, draw 800 x 600 and write the picture.
 echo "== tamblin-render, whole process (median of 5 wall times; peak memory)"
 for platform in headless qt; do

@@ -1,8 +1,11 @@
-// tamblin-render: draws a page into a PNG picture, as the viewer shows it.
-//   tamblin-render [--width W] [--height H] [--full] [--headless] FILE OUT.png
+// tamblin-render: draws a page into a PNG picture through the viewer control, as the window
+// shows it: panel, margins, border and scroll bars.
+//   tamblin-render [--width W] [--height H] [--full] [--scroll Y] [--headless] [--text]
+//                  FILE[#anchor] OUT.png
 
 #include <QApplication>
 #include <QImage>
+#include <QPixmap>
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,44 +14,50 @@
 #include <memory>
 #include <string>
 
+#include "html/viewer/Viewer.h"
 #include "platform/headless/HeadlessGraphics.h"
+#include "platform/headless/HeadlessWindow.h"
+#include "platform/headless/HeadlessWindowing.h"
 #include "platform/qt/QtGraphics.h"
-#include "tools/PageBuild.h"
+#include "platform/qt/QtWindow.h"
+#include "platform/qt/QtWindowing.h"
 
 namespace {
-
-// The viewer's margins around the page.
-constexpr int MarginWidth = 10;
-constexpr int MarginHeight = 5;
 
 struct TRenderOptions {
   int Width = 800;
   int Height = 600;
   bool Full = false;
+  int Scroll = 0;
   bool Headless = false;
   bool AsText = false;
   std::string File;
   std::string Out;
 };
 
+// Largest picture --full makes, so a huge page cannot exhaust memory.
+constexpr int MaxFullHeight = 30000;
+
 int Usage() {
-  std::cerr << "usage: tamblin-render [--width W] [--height H] [--full] [--headless] [--text] "
-               "FILE OUT.png\n";
+  std::cerr << "usage: tamblin-render [--width W] [--height H] [--full] [--scroll Y] "
+               "[--headless] [--text] FILE[#anchor] OUT.png\n";
   return 2;
 }
 
 bool ParseArguments(int argc, char** argv, TRenderOptions& options) {
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
-    auto number = [&](int& into) {
+    auto number = [&](int& into, int low) {
       if (i + 1 >= argc) return false;
       into = std::atoi(argv[++i]);
-      return into > 0 && into <= 100000;
+      return into >= low && into <= 100000000;
     };
     if (arg == "--width") {
-      if (!number(options.Width)) return false;
+      if (!number(options.Width, 1) || options.Width > 20000) return false;
     } else if (arg == "--height") {
-      if (!number(options.Height)) return false;
+      if (!number(options.Height, 1) || options.Height > MaxFullHeight) return false;
+    } else if (arg == "--scroll") {
+      if (!number(options.Scroll, 0)) return false;
     } else if (arg == "--full") {
       options.Full = true;
     } else if (arg == "--headless") {
@@ -66,34 +75,61 @@ bool ParseArguments(int argc, char** argv, TRenderOptions& options) {
   return !options.File.empty() && !options.Out.empty();
 }
 
-// Largest picture --full will make, so a huge page cannot exhaust memory.
-constexpr int MaxFullHeight = 30000;
+void Open(TriruRedu& viewer, const TRenderOptions& options) {
+  if (options.AsText)
+    viewer.OpenTextFile(options.File);
+  else
+    viewer.OpenHtmlFile(options.File);
+  if (options.Scroll > 0) viewer.ScrollTo(options.Scroll);
+}
 
-void Render(TGraphicsFactory& graphics, const TRenderOptions& options) {
-  TSectionList document(graphics);
-  TAnchorList anchors;
-  TBitmap measuring(1, 1);
-  auto measuringCanvas = graphics.CanvasFor(measuring);
+// The height that shows the whole page: its height and the border.
+int FullHeight(const TriruRedu& viewer) {
+  return std::clamp(viewer.DocumentHeight() + 2, 1, MaxFullHeight);
+}
 
-  TPageOptions page;
-  page.Width = options.Width - 2 * MarginWidth;
-  page.AsText = options.AsText;
-  page.Top = MarginHeight;
-  TDocumentSummary summary = BuildPage(options.File, page, document, anchors, *measuringCanvas);
+void Save(const QImage& picture, const std::string& out) {
+  if (!picture.save(QString::fromStdString(out), "PNG"))
+    throw std::runtime_error("Can't write " + out);
+}
 
-  int height = options.Height;
-  if (options.Full) height = std::min(std::max(1, summary.Height + 2 * MarginHeight), MaxFullHeight);
+// Real fonts and real scroll bars: the viewer in a widget, grabbed.
+void RenderWithQt(const TRenderOptions& options) {
+  TQtGraphics graphics;
+  TQtWindowing windowing(graphics);
+  std::exception_ptr failure;
+  windowing.OnException = [&](std::exception_ptr error) { failure = error; };
+  TQtViewerHost host(windowing);
+  host.resize(options.Width, options.Height);
+  host.show();
+  TriruRedu viewer(windowing, host.Window());
+  QApplication::processEvents();
+  Open(viewer, options);
+  if (options.Full) host.resize(options.Width, FullHeight(viewer));
+  QApplication::processEvents();
+  if (failure) std::rethrow_exception(failure);
+  Save(host.grab().toImage(), options.Out);
+}
 
-  TBitmap picture(options.Width, height);
+// Fixed metrics: the host and the panel painted and put together. The headless scroll bars
+// have no pixels of their own; their places show as the bare host.
+void RenderHeadless(const TRenderOptions& options) {
+  THeadlessGraphics graphics;
+  THeadlessWindowing windowing(graphics);
+  auto host = windowing.CreateHost(options.Width, options.Height);
+  TriruRedu viewer(windowing, *host);
+  Open(viewer, options);
+  if (options.Full) host->SetBounds({0, 0, options.Width, FullHeight(viewer)});
+  windowing.RunPosted();
+  host->PaintInvalid();
+  auto& panel = static_cast<THeadlessWindow&>(viewer.Panel());
+  panel.PaintInvalid();
+
+  TBitmap picture = host->Surface();
   auto canvas = graphics.CanvasFor(picture);
-  canvas->SetBrush(document.Background);
-  canvas->FillRect({0, 0, options.Width, height});
-  // Preformatted lines are clipped to the widest line, so nothing laid out is cut off.
-  document.Render(*canvas, {MarginWidth, 1, options.Width, height},
-                  std::max(summary.MaxWidth, page.Width), MarginWidth,
-                  MarginHeight);
-  if (!QtImageOf(picture).save(QString::fromStdString(options.Out), "PNG"))
-    throw std::runtime_error("Can't write " + options.Out);
+  const TRect bounds = panel.Bounds();
+  canvas->CopyRect(bounds, panel.Surface(), {0, 0, bounds.Width(), bounds.Height()});
+  Save(QtImageOf(picture).copy(), options.Out);
 }
 
 }  // namespace
@@ -104,12 +140,10 @@ int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
   try {
-    std::unique_ptr<TGraphicsFactory> graphics;
     if (options.Headless)
-      graphics = std::make_unique<THeadlessGraphics>();
+      RenderHeadless(options);
     else
-      graphics = std::make_unique<TQtGraphics>();
-    Render(*graphics, options);
+      RenderWithQt(options);
   } catch (const std::exception& error) {
     std::cerr << error.what() << '\n';
     return 1;
