@@ -5,6 +5,15 @@
 #include "html/document/SectionList.h"
 #include "platform/Graphics.h"
 
+const TUrlTarget TFontObj::NoLink;
+
+void TFontObj::SetUrlTarget(const TUrlTarget* link) {
+  if (link && !link->Url.empty())
+    FLink = std::make_shared<const TUrlTarget>(*link);
+  else
+    FLink.reset();
+}
+
 TFontObj::TFontObj(const TMyFont& font, int pos) : Pos(pos), Font(font) {
   // Metrics follow the font: any change makes the run measure again before it is used.
   Font.OnChange = [this] { FFace = nullptr; };

@@ -34,9 +34,14 @@ class TFontObj {
   int Overhang = 0;
   int Descent = 0;
   int ScriptKind = skNormal;
-  TUrlTarget UrlTarget;  // empty Url: the run is no link
-
-  bool IsLink() const { return !UrlTarget.Url.empty(); }
+  // The run's link; an empty Url means the run is no link. Runs that continue one link share
+  // it, so a long page keeps one copy of each link rather than one per run.
+  const TUrlTarget& UrlTarget() const { return FLink ? *FLink : NoLink; }
+  bool IsLink() const { return FLink && !FLink->Url.empty(); }
+  // Gives the run a link of its own (a copy), or none.
+  void SetUrlTarget(const TUrlTarget* link);
+  // Gives the run the same link as another run.
+  void ShareUrlTarget(const TFontObj& other) { FLink = other.FLink; }
 
   // Reads the metrics of Font through the factory and keeps its realised face. Any change of
   // Font marks the run unmeasured again.
@@ -50,7 +55,9 @@ class TFontObj {
   int ScriptOffset() const;
 
  private:
+  static const TUrlTarget NoLink;
   TFontFace* FFace = nullptr;  // owned by the graphics factory
+  std::shared_ptr<const TUrlTarget> FLink;
 };
 
 class TFontList {

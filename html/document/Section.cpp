@@ -20,7 +20,7 @@ TSection::TSection(int level, int justify, const TUrlTarget* link, const TMyFont
     : Level(std::max(level, 0)), Indent(Level * LevelIndent), Justify(justify) {
   auto& run = Fonts.Add(std::make_unique<TFontObj>(font, 0));
   run.Font.SetStyle(run.Font.Style() | currentStyle);
-  if (link) run.UrlTarget = *link;
+  run.SetUrlTarget(link);
 }
 
 TSection::~TSection() = default;
@@ -55,7 +55,7 @@ void TSection::ChangeFont(TSectionList& document, const TMyFont& font, TFontStyl
     run->Font.Assign(font);
   } else {
     auto fresh = std::make_unique<TFontObj>(font, length);
-    fresh->UrlTarget = run->UrlTarget;
+    fresh->ShareUrlTarget(*run);
     run = &Fonts.Add(std::move(fresh));
   }
   run->Font.SetStyle(run->Font.Style() | currentStyle);
@@ -67,9 +67,7 @@ void TSection::ChangeFont(TSectionList& document, const TMyFont& font, TFontStyl
 void TSection::SetLink(TSymbol symbol, TSectionList& document, const TMyFont& font,
                        const TUrlTarget* link, TFontStyles currentStyle, int currentScript) {
   ChangeFont(document, font, currentStyle, currentScript);
-  TUrlTarget& target = Fonts.Last().UrlTarget;
-  target.Clear();
-  if (symbol == symHref && link) target = *link;
+  Fonts.Last().SetUrlTarget(symbol == symHref ? link : nullptr);
 }
 
 int TSection::EnsureText() {

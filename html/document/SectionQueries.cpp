@@ -93,7 +93,7 @@ bool TSection::LinkAt(TCanvas&, int x, int y, TInlineControl*& formControl,
     int index = 0;
     const TFontObj& run = Fonts.RunAt(image->Pos, index);
     if (!run.IsLink()) return false;
-    urlTarget = run.UrlTarget;
+    urlTarget = run.UrlTarget();
     if (image->IsMap) urlTarget->Url += U'?' + Decimal(xInImage) + U',' + Decimal(yInImage);
     return true;
   }
@@ -106,7 +106,7 @@ bool TSection::LinkAt(TCanvas&, int x, int y, TInlineControl*& formControl,
   int index = 0;
   const TFontObj& run = Fonts.RunAt(line->Start + n, index);
   if (!run.IsLink()) return false;
-  urlTarget = run.UrlTarget;
+  urlTarget = run.UrlTarget();
   return true;
 }
 

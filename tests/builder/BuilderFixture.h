@@ -50,6 +50,6 @@ class BuilderTest : public ::testing::Test {
     return At(index).Fonts.RunAt(pos, runIndex);
   }
   // A run's link; empty when it has none.
-  static std::u32string UrlOf(const TFontObj& run) { return run.UrlTarget.Url; }
-  static std::u32string TargetOf(const TFontObj& run) { return run.UrlTarget.Target; }
+  static std::u32string UrlOf(const TFontObj& run) { return run.UrlTarget().Url; }
+  static std::u32string TargetOf(const TFontObj& run) { return run.UrlTarget().Target; }
 };

@@ -74,12 +74,12 @@ TEST_F(FontRunTest, RunsInsideALinkKeepTheLink) {
   section.SetLink(symAnchorEnd, Document, BaseFont(), nullptr);
   section.AppendText(U" word");
   ASSERT_EQ(section.Fonts.Count(), 4u);
-  EXPECT_TRUE(section.Fonts[0].UrlTarget.Url.empty());
-  EXPECT_EQ(section.Fonts[1].UrlTarget.Url, U"page.htm");
-  EXPECT_EQ(section.Fonts[2].UrlTarget.Url, U"page.htm");  // the bold word is still the link
-  EXPECT_EQ(section.Fonts[2].UrlTarget.Target, U"frame");
+  EXPECT_TRUE(section.Fonts[0].UrlTarget().Url.empty());
+  EXPECT_EQ(section.Fonts[1].UrlTarget().Url, U"page.htm");
+  EXPECT_EQ(section.Fonts[2].UrlTarget().Url, U"page.htm");  // the bold word is still the link
+  EXPECT_EQ(section.Fonts[2].UrlTarget().Target, U"frame");
   EXPECT_EQ(section.Fonts[2].Font.Style(), fsBold);
-  EXPECT_TRUE(section.Fonts[3].UrlTarget.Url.empty());
+  EXPECT_TRUE(section.Fonts[3].UrlTarget().Url.empty());
 }
 
 TEST_F(FontRunTest, ScriptsShrinkAndMove) {
@@ -144,7 +144,7 @@ TEST_F(FontRunTest, NewSectionCarriesStyleAndLink) {
   TSection section(1, jCentre, &link, BaseFont(), fsItalic | fsStrikeOut);
   EXPECT_EQ(section.Fonts.Count(), 1u);
   EXPECT_EQ(section.Fonts[0].Font.Style(), fsItalic | fsStrikeOut);
-  EXPECT_EQ(section.Fonts[0].UrlTarget.Url, U"x.htm");
+  EXPECT_EQ(section.Fonts[0].UrlTarget().Url, U"x.htm");
   EXPECT_EQ(section.Indent, 35);
   EXPECT_EQ(section.MarkerFont, nullptr);
 }

@@ -25,8 +25,8 @@ TJson RunJson(const TFontObj& run) {
       .Set("strike", (font.Style() & fsStrikeOut) != 0)
       .Set("color", ColorString(font.Color()))
       .Set("script", run.ScriptKind)
-      .Set("url", std::u32string_view(run.UrlTarget.Url))
-      .Set("target", std::u32string_view(run.UrlTarget.Target))
+      .Set("url", std::u32string_view(run.UrlTarget().Url))
+      .Set("target", std::u32string_view(run.UrlTarget().Target))
       .Set("lineHeight", run.LineHeight)
       .Set("descent", run.Descent);
 }
