@@ -5,10 +5,11 @@
 
 #include "html/builder/HtmlBuilder.h"
 #include "html/builder/TextCase.h"
-#include "html/support/Utf8.h"
 #include "html/document/BlockSpaces.h"
 #include "html/document/SectionList.h"
 #include "html/parser/Colors.h"
+#include "html/parser/Tables.h"
+#include "html/support/Utf8.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ void THtmlBuilder::ParseAnchor(int level) {
       InLink = true;
       // With a full stack the link text keeps the outer font rather than restyling it.
       if (PushNewFont()) {
-        TopFont().SetStyle(TopFont().Style() | fsUnderline);
+        TopFont().SetStyle(TopFont().Style() | LinkStyle);
         TopFont().SetColor(Document.HotSpotColor);
       }
       if (CurrentSection)

@@ -19,10 +19,15 @@ constexpr int LinesPerNotch = 3;
 constexpr int FastScrollDistance = 15;
 constexpr int FastScrollFactor = 8;
 
-// Characters that make up a word for double-click selection.
+// Characters that make up a word for double-click selection: digits and letters, those of
+// other scripts included; spaces, punctuation and symbols end a word.
 bool IsWordChar(char32_t ch) {
-  return (ch >= U'0' && ch <= U'9') || (ch >= U'A' && ch <= U'Z') || (ch >= U'a' && ch <= U'z') ||
-         (ch >= 192 && ch <= 255 && ch != 215 && ch != 247);
+  if (ch < 0x100)
+    return (ch >= U'0' && ch <= U'9') || (ch >= U'A' && ch <= U'Z') ||
+           (ch >= U'a' && ch <= U'z') || (ch >= 192 && ch != 215 && ch != 247);
+  const bool punctuation = (ch >= 0x2000 && ch <= 0x2BFF) || (ch >= 0x3000 && ch <= 0x303F) ||
+                           (ch >= 0xFE30 && ch <= 0xFE4F) || (ch >= 0xFF00 && ch <= 0xFF0F);
+  return !punctuation;
 }
 
 }  // namespace

@@ -68,6 +68,15 @@ TEST_F(ViewerTest, DoubleClickSelectsAWholeWord) {
   // A blank selects nothing: the click itself left an empty selection.
   Panel().DoubleClickAt(mbLeft, Left(8), Row);
   EXPECT_EQ(SelectionStart(), SelectionEnd());
+
+  // Words of other scripts are words too; a dash between them ends one.
+  Show("\xce\xb1\xce\xb2\xce\xb3\xe2\x80\x94\xd0\xb4\xd0\xb5");  // "αβγ—де"
+  Panel().DoubleClickAt(mbLeft, Left(1), Row);
+  EXPECT_EQ(SelectionStart(), 0);
+  EXPECT_EQ(SelectionEnd(), 3);
+  Panel().DoubleClickAt(mbLeft, Left(5), Row);
+  EXPECT_EQ(SelectionStart(), 4);
+  EXPECT_EQ(SelectionEnd(), 6);
 }
 
 TEST_F(ViewerTest, DraggingOutsideThePanelScrollsUntilReleased) {
