@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/Timing.h"
 #include "html/builder/Builder.h"
 #include "html/document/SectionList.h"
 #include "platform/headless/HeadlessGraphics.h"
@@ -29,17 +30,6 @@ constexpr int WindowHeight = 600;
 constexpr int MarginWidth = 10;
 constexpr int MarginHeight = 5;
 
-using TClock = std::chrono::steady_clock;
-
-double Milliseconds(TClock::time_point from, TClock::time_point to) {
-  return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 void Measure(TGraphicsFactory& graphics, const std::string& file, bool asText) {
   std::vector<double> parse, layout, draw;
   int height = 0;
@@ -50,21 +40,21 @@ void Measure(TGraphicsFactory& graphics, const std::string& file, bool asText) {
     TBitmap screen(WindowWidth, WindowHeight);
     auto canvas = graphics.CanvasFor(screen);
 
-    auto start = TClock::now();
+    auto start = TBenchClock::now();
     if (asText)
       ParseTextFile(document, anchors, file, head);
     else
       ParseHtmlFile(document, anchors, file, {}, nullptr, {}, {}, {}, head);
-    auto parsed = TClock::now();
+    auto parsed = TBenchClock::now();
     int maxWidth = 0, cursor = 0;
     height = document.Arrange(*canvas, MarginHeight, WindowWidth - 2 * MarginWidth, maxWidth,
                               cursor);
-    auto laidOut = TClock::now();
+    auto laidOut = TBenchClock::now();
     canvas->SetBrush(document.Background);
     canvas->FillRect({0, 0, WindowWidth, WindowHeight});
     document.Render(*canvas, {MarginWidth, 1, WindowWidth, WindowHeight},
                     std::max(maxWidth, WindowWidth), MarginWidth, MarginHeight);
-    auto drawn = TClock::now();
+    auto drawn = TBenchClock::now();
 
     parse.push_back(Milliseconds(start, parsed));
     layout.push_back(Milliseconds(parsed, laidOut));

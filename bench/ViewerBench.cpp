@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/Timing.h"
 #include "html/viewer/Viewer.h"
 #include "platform/headless/HeadlessGraphics.h"
 #include "platform/headless/HeadlessWindow.h"
@@ -27,20 +28,6 @@ namespace {
 constexpr int Runs = 9;
 constexpr int Width = 800;
 constexpr int Height = 600;
-
-using TClock = std::chrono::steady_clock;
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
-template <typename TAction>
-double Time(TAction action) {
-  auto start = TClock::now();
-  action();
-  return std::chrono::duration<double, std::milli>(TClock::now() - start).count();
-}
 
 // The window's own event handling is the headless one, so the figures are the viewer's and
 // the drawing's; the graphics decide whether fonts are real.
@@ -61,15 +48,15 @@ void Measure(TGraphicsFactory& graphics, const std::string& file) {
   std::vector<double> relayout, line, page;
   for (int run = 0; run < Runs; ++run) {
     const int width = run % 2 == 0 ? Width - 100 : Width;
-    relayout.push_back(Time([&] {
+    relayout.push_back(TimeMilliseconds([&] {
       host->SetBounds({0, 0, width, Height});
       paint();
     }));
-    line.push_back(Time([&] {
+    line.push_back(TimeMilliseconds([&] {
       windowing.PressKey(vkDown);
       paint();
     }));
-    page.push_back(Time([&] {
+    page.push_back(TimeMilliseconds([&] {
       windowing.PressKey(vkNext);
       paint();
     }));

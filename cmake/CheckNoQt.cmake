@@ -1,9 +1,15 @@
-# Fails when any header or source under FOLDER includes a Qt header.
-file(GLOB_RECURSE sources "${FOLDER}/*.h" "${FOLDER}/*.cpp")
+cmake_minimum_required(VERSION 3.25)
+# Fails when a header or source under FOLDER (only directly in it with TOP_ONLY) includes a
+# Qt header.
+if(TOP_ONLY)
+  file(GLOB sources "${FOLDER}/*.h" "${FOLDER}/*.cpp")
+else()
+  file(GLOB_RECURSE sources "${FOLDER}/*.h" "${FOLDER}/*.cpp")
+endif()
 foreach(source IN LISTS sources)
   file(STRINGS "${source}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt[0-9]*/|Qt)")
   if(hits)
-    message(FATAL_ERROR "${source} includes Qt (${hits}); the engine must not depend on Qt")
+    message(FATAL_ERROR "${source} includes Qt (${hits}); this code must not depend on Qt")
   endif()
 endforeach()
 file(TOUCH "${STAMP}")

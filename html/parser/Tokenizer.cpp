@@ -425,14 +425,24 @@ void TTokenizer::ScanRawRun(bool stopAtAmpersand) {
   CurSym = symText;
 }
 
-void TTokenizer::NextTextareaSymbol() {
-  TokenText.clear();
+// End of input and line ends read the same in both raw modes.
+bool TTokenizer::ScanRawBoundary() {
   if (CurCh == EndOfInput) {
     CurSym = symEof;
-  } else if (CurCh == LineEnd) {
+    return true;
+  }
+  if (CurCh == LineEnd) {
     CurSym = symEol;
     NextChar();
-  } else if (CurCh == U'<') {
+    return true;
+  }
+  return false;
+}
+
+void TTokenizer::NextTextareaSymbol() {
+  TokenText.clear();
+  if (ScanRawBoundary()) return;
+  if (CurCh == U'<') {
     TokenText += U'<';
     NextChar();
     while (CurCh != U' ' && CurCh != LineEnd && CurCh != U'>' && CurCh != EndOfInput) {
@@ -450,12 +460,8 @@ void TTokenizer::NextTextareaSymbol() {
 
 void TTokenizer::NextScriptSymbol() {
   TokenText.clear();
-  if (CurCh == EndOfInput) {
-    CurSym = symEof;
-  } else if (CurCh == LineEnd) {
-    CurSym = symEol;
-    NextChar();
-  } else if (CurCh == U'<') {
+  if (ScanRawBoundary()) return;
+  if (CurCh == U'<') {
     TokenText += U'<';
     NextChar();
     for (int count = 0; count < 7 && (CurCh == U'/' || IsUpperLetter(CurChUpper)); ++count) {

@@ -92,6 +92,7 @@ class TTokenizer {
   void ScanNamedEntity(std::u32string& out);
   bool ScanTextRun();
   void ScanRawRun(bool stopAtAmpersand);
+  bool ScanRawBoundary();
 
   TSourceText Source;
   TSourceText IncludeSource;
