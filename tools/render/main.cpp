@@ -36,7 +36,7 @@ struct TRenderOptions {
 };
 
 // Largest picture --full makes, so a huge page cannot exhaust memory.
-constexpr int MaxFullHeight = 30000;
+constexpr int MaxFullHeight = 16000;
 
 int Usage() {
   std::cerr << "usage: tamblin-render [--width W] [--height H] [--full] [--scroll Y] "
