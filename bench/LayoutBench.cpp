@@ -2,25 +2,17 @@
 // drawing its first screen. Prints the median of several runs of each, in milliseconds.
 //   bench_layout [--qt] [--text] FILE
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/BenchGraphics.h"
 #include "bench/Timing.h"
 #include "html/builder/Builder.h"
 #include "html/document/SectionList.h"
-#include "platform/headless/HeadlessGraphics.h"
-
-#ifdef TAMBLIN_BENCH_WITH_QT
-#include <QGuiApplication>
-
-#include "platform/qt/QtGraphics.h"
-#endif
+#include "platform/Graphics.h"
 
 namespace {
 
@@ -78,19 +70,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: bench_layout [--qt] [--text] FILE\n");
     return 2;
   }
-  if (qt) {
-#ifdef TAMBLIN_BENCH_WITH_QT
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication application(argc, argv);
-    TQtGraphics graphics;
-    Measure(graphics, file, asText);
-    return 0;
-#else
-    std::fprintf(stderr, "bench_layout: built without Qt\n");
-    return 2;
-#endif
-  }
-  THeadlessGraphics graphics;
-  Measure(graphics, file, asText);
-  return 0;
+  return RunOnGraphics(qt, argc, argv, "bench_layout",
+                       [&](TGraphicsFactory& graphics) { Measure(graphics, file, asText); });
 }

@@ -3,25 +3,16 @@
 // Prints the median of several runs in milliseconds.
 //   bench_viewer [--qt] FILE
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "bench/BenchGraphics.h"
 #include "bench/Timing.h"
 #include "html/viewer/Viewer.h"
-#include "platform/headless/HeadlessGraphics.h"
 #include "platform/headless/HeadlessWindow.h"
 #include "platform/headless/HeadlessWindowing.h"
-
-#ifdef TAMBLIN_BENCH_WITH_QT
-#include <QGuiApplication>
-
-#include "platform/qt/QtGraphics.h"
-#endif
 
 namespace {
 
@@ -79,19 +70,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: bench_viewer [--qt] FILE\n");
     return 2;
   }
-  if (qt) {
-#ifdef TAMBLIN_BENCH_WITH_QT
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication application(argc, argv);
-    TQtGraphics graphics;
-    Measure(graphics, file);
-    return 0;
-#else
-    std::fprintf(stderr, "bench_viewer: built without Qt\n");
-    return 2;
-#endif
-  }
-  THeadlessGraphics graphics;
-  Measure(graphics, file);
-  return 0;
+  return RunOnGraphics(qt, argc, argv, "bench_viewer",
+                       [&](TGraphicsFactory& graphics) { Measure(graphics, file); });
 }

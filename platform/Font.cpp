@@ -11,35 +11,11 @@ void TFont::SetDesc(const TFontDesc& desc) {
   if (OnChange) OnChange();
 }
 
-void TFont::SetName(const std::string& name) {
-  TFontDesc desc = FDesc;
-  desc.Name = name;
-  SetDesc(desc);
-}
-
-void TFont::SetSize(int points) {
-  TFontDesc desc = FDesc;
-  desc.Size = points;
-  SetDesc(desc);
-}
-
-void TFont::SetStyle(TFontStyles style) {
-  TFontDesc desc = FDesc;
-  desc.Style = style;
-  SetDesc(desc);
-}
-
-void TFont::SetColor(TColor color) {
-  TFontDesc desc = FDesc;
-  desc.Color = color;
-  SetDesc(desc);
-}
-
-void TFont::SetCharSet(int charSet) {
-  TFontDesc desc = FDesc;
-  desc.CharSet = charSet;
-  SetDesc(desc);
-}
+void TFont::SetName(const std::string& name) { Change(&TFontDesc::Name, name); }
+void TFont::SetSize(int points) { Change(&TFontDesc::Size, points); }
+void TFont::SetStyle(TFontStyles style) { Change(&TFontDesc::Style, style); }
+void TFont::SetColor(TColor color) { Change(&TFontDesc::Color, color); }
+void TFont::SetCharSet(int charSet) { Change(&TFontDesc::CharSet, charSet); }
 
 void TFont::Assign(const TFont& source) { SetDesc(source.FDesc); }
 

@@ -69,6 +69,14 @@ public:
   virtual void Assign(const TFont& source);
 
 private:
+  // Sets one field of the description, notifying only when its value changes.
+  template <typename T>
+  void Change(T TFontDesc::*field, const T& value) {
+    if (FDesc.*field == value) return;
+    FDesc.*field = value;
+    if (OnChange) OnChange();
+  }
+
   TFontDesc FDesc;
 };
 

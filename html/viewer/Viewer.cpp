@@ -129,36 +129,26 @@ void TriruRedu::SetProcessing(bool value) {
   if (OnProcessing) OnProcessing(this, value);
 }
 
+void TriruRedu::LayoutKeepingPosition() {
+  const std::int64_t position = DocPosition();
+  LayoutDocument();
+  SetDocPosition(position);
+}
+
 void TriruRedu::RelayoutKeepPosition() {
   if (FProcessing) return;
-  SetProcessing(true);
-  try {
-    const std::int64_t position = DocPosition();
-    LayoutDocument();
-    SetDocPosition(position);
-  } catch (...) {
-    SetProcessing(false);
-    throw;
-  }
-  SetProcessing(false);
+  TProcessingScope processing(*this);
+  LayoutKeepingPosition();
 }
 
 void TriruRedu::ChangeLayout(const std::function<void()>& change) {
   TBusyCursor busy(FWindowing);
-  SetProcessing(true);
-  try {
-    change();
-    if (FSections->Count() > 0) {
-      const std::int64_t position = DocPosition();
-      LayoutDocument();
-      SetDocPosition(position);
-      InvalidatePanel();
-    }
-  } catch (...) {
-    SetProcessing(false);
-    throw;
+  TProcessingScope processing(*this);
+  change();
+  if (FSections->Count() > 0) {
+    LayoutKeepingPosition();
+    InvalidatePanel();
   }
-  SetProcessing(false);
 }
 
 // The default fonts or colours changed: let the sections take them again.
@@ -257,15 +247,11 @@ void TriruRedu::SetScrollBars(TScrollStyle value) {
   FScrollBars = value;
   // A load under way lays the document out with the new style itself.
   if (FProcessing) return;
-  SetProcessing(true);
-  try {
+  {
+    TProcessingScope processing(*this);
     LayoutDocument();
     ApplyVPos(VScrollPos());
-  } catch (...) {
-    SetProcessing(false);
-    throw;
   }
-  SetProcessing(false);
   InvalidatePanel();
 }
 

@@ -265,7 +265,20 @@ class TriruRedu {
   void FinishLoad(const TDocumentHead& head);
   void FireMetaRefresh();
   void SetProcessing(bool value);
+  // Keeps Processing on while it lives, and turns it off however the work under it ends.
+  class TProcessingScope {
+   public:
+    explicit TProcessingScope(TriruRedu& viewer) : Viewer(viewer) { viewer.SetProcessing(true); }
+    ~TProcessingScope() noexcept(false) { Viewer.SetProcessing(false); }
+    TProcessingScope(const TProcessingScope&) = delete;
+    TProcessingScope& operator=(const TProcessingScope&) = delete;
+
+   private:
+    TriruRedu& Viewer;
+  };
   void RelayoutKeepPosition();
+  // Lays the document out again, bringing the same content back into view.
+  void LayoutKeepingPosition();
   // Runs change with the busy cursor and Processing on, then relays the document out
   // keeping the reading position.
   void ChangeLayout(const std::function<void()>& change);

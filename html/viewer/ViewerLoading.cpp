@@ -96,8 +96,8 @@ void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
     name.erase(hash);
   }
   FRefreshDelay = 0;
-  SetProcessing(true);
-  try {
+  {
+    TProcessingScope processing(*this);
     std::error_code error;
     if (!std::filesystem::is_regular_file(name, error))
       throw EInOutError("Can't locate file: " + name);
@@ -139,11 +139,7 @@ void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
           }
         },
         finish);
-  } catch (...) {
-    SetProcessing(false);
-    throw;
   }
-  SetProcessing(false);
   FireMetaRefresh();
 }
 
@@ -167,9 +163,9 @@ void TriruRedu::FinishLoad(const TDocumentHead& head) {
 
 void TriruRedu::OpenHtmlBuffer(std::string_view html) {
   if (FProcessing) return;
-  SetProcessing(true);
   FRefreshDelay = 0;
-  try {
+  {
+    TProcessingScope processing(*this);
     PrepareDocument();
     StopSound();
     TDocumentHead head;
@@ -187,11 +183,7 @@ void TriruRedu::OpenHtmlBuffer(std::string_view html) {
                           OnInclude, OnScript, head);
         },
         finish);
-  } catch (...) {
-    SetProcessing(false);
-    throw;
   }
-  SetProcessing(false);
   FireMetaRefresh();
 }
 
