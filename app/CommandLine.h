@@ -10,5 +10,5 @@ struct TCommandLineTarget {
 };
 
 // Reads "page.htm", "page.htm#part", "file:///dir/page.htm#part" or
-// "file://localhost/dir/page.htm"; percent escapes of a file URL are decoded.
+// "file://localhost/dir/page.htm"; percent escapes are decoded as in links.
 TCommandLineTarget ParseCommandLineTarget(const std::string& argument);

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "html/support/Hex.h"
+
 namespace {
 
 struct TColorName {
@@ -29,12 +31,9 @@ std::optional<std::uint32_t> ParseHex(std::u32string_view digits) {
   if (digits.empty() || digits.size() > 8) return std::nullopt;
   std::uint32_t value = 0;
   for (char32_t c : digits) {
-    unsigned digit;
-    if (c >= U'0' && c <= U'9') digit = c - U'0';
-    else if (c >= U'A' && c <= U'F') digit = c - U'A' + 10;
-    else if (c >= U'a' && c <= U'f') digit = c - U'a' + 10;
-    else return std::nullopt;
-    value = value << 4 | digit;
+    const int digit = HexDigitValue(c);
+    if (digit < 0) return std::nullopt;
+    value = value << 4 | std::uint32_t(digit);
   }
   return value;
 }

@@ -58,11 +58,11 @@ class TSymbolSet {
     for (TSymbol s : symbols) Bits.set(s);
   }
   bool Contains(TSymbol s) const { return Bits.test(s); }
-  TSymbolSet& Include(TSymbol s) { Bits.set(s); return *this; }
-  TSymbolSet& Exclude(TSymbol s) { Bits.reset(s); return *this; }
-  TSymbolSet operator+(const TSymbolSet& other) const { TSymbolSet r; r.Bits = Bits | other.Bits; return r; }
-  TSymbolSet operator-(const TSymbolSet& other) const { TSymbolSet r; r.Bits = Bits & ~other.Bits; return r; }
-  bool operator==(const TSymbolSet&) const = default;
+  TSymbolSet operator+(const TSymbolSet& other) const {
+    TSymbolSet sum;
+    sum.Bits = Bits | other.Bits;
+    return sum;
+  }
 
  private:
   std::bitset<SymbolCount> Bits;

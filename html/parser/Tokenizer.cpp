@@ -4,6 +4,7 @@
 
 #include "html/parser/Entities.h"
 #include "html/support/Errors.h"
+#include "html/support/Hex.h"
 
 namespace {
 
@@ -18,9 +19,7 @@ bool ParseRunning = false;
 
 bool IsUpperLetter(char32_t c) { return c >= U'A' && c <= U'Z'; }
 bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
-bool IsHexDigit(char32_t c) {
-  return IsDigit(c) || (c >= U'A' && c <= U'F') || (c >= U'a' && c <= U'f');
-}
+bool IsHexDigit(char32_t c) { return HexDigitValue(c) >= 0; }
 char32_t ToUpperAscii(char32_t c) { return c >= U'a' && c <= U'z' ? c - 32 : c; }
 
 bool EqualsIgnoringCase(std::u32string_view text, std::u32string_view upper) {
@@ -353,7 +352,7 @@ void TTokenizer::ScanNumericEntity(std::u32string& out) {
   std::size_t digits = 0;
   while (digits < MaxNumericDigits && isDigit(CurCh)) {
     written += CurCh;
-    unsigned digit = IsDigit(CurCh) ? CurCh - U'0' : (ToUpperAscii(CurCh) - U'A' + 10);
+    const auto digit = std::uint32_t(HexDigitValue(CurCh));
     code = code * (hex ? 16 : 10) + digit;
     ++digits;
     NextChar();

@@ -3,16 +3,10 @@
 #include <filesystem>
 
 #include "html/parser/SourceText.h"
+#include "html/support/Hex.h"
 #include "html/support/Utf8.h"
 
 namespace {
-
-int HexValue(char ch) {
-  if (ch >= '0' && ch <= '9') return ch - '0';
-  if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
-  if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
-  return -1;
-}
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   if (text.size() < prefix.size()) return false;
@@ -59,8 +53,8 @@ std::string PercentDecoded(std::string_view text) {
       continue;
     }
     if (i == 0 || i + 2 >= text.size()) break;
-    const int high = HexValue(text[i + 1]);
-    const int low = HexValue(text[i + 2]);
+    const int high = HexDigitValue(static_cast<unsigned char>(text[i + 1]));
+    const int low = HexDigitValue(static_cast<unsigned char>(text[i + 2]));
     if (high < 0 || low < 0) break;
     result += char(high * 16 + low);
     i += 2;
