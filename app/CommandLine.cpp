@@ -2,6 +2,16 @@
 
 #include "html/viewer/LinkPath.h"
 
+namespace {
+
+std::string Upper(std::string text) {
+  for (char& ch : text)
+    if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
+  return text;
+}
+
+}  // namespace
+
 TCommandLineTarget ParseCommandLineTarget(const std::string& argument) {
   TCommandLineTarget target;
   std::string name = argument;
@@ -13,4 +23,41 @@ TCommandLineTarget ParseCommandLineTarget(const std::string& argument) {
   target.Path = UrlToPath(name);
   target.AsText = UpperExtension(target.Path) == ".TXT";
   return target;
+}
+
+TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+  TCommandLine line;
+  if (arguments.empty()) return line;
+  const std::string& first = arguments[0];
+  if (first == "--help") {
+    line.Action = caHelp;
+    return line;
+  }
+  if (first == "--version") {
+    line.Action = caVersion;
+    return line;
+  }
+  // On this system "/" also begins every absolute path, so only the exact words are options.
+  const std::string option = Upper(first);
+  if (option == "/D" || option == "/DO") {
+    if (arguments.size() < 2) {
+      line.Action = caNothing;
+      return line;
+    }
+    line.Action = option == "/D" ? caSetFolder : caShowOpenDialog;
+    line.Folder = arguments[1];
+    return line;
+  }
+  line.Action = caOpen;
+  line.Target = ParseCommandLineTarget(first);
+  return line;
+}
+
+std::string CommandLineUsage() {
+  return "Usage: tamblin [FILE[#anchor]]\n"
+         "       tamblin /D FOLDER     start the open dialog in FOLDER\n"
+         "       tamblin /DO FOLDER    show the open dialog at once, in FOLDER\n"
+         "       tamblin --help | --version\n"
+         "FILE is an HTML, text or image file, or a file:// URL. Without FILE the page\n"
+         "index.htm beside the program is shown.\n";
 }

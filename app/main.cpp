@@ -1,27 +1,56 @@
-// Tamblin: a small and fast browser for local HTML files.
-//   tamblin [FILE[#anchor]]
-// Without a file it shows the page index.htm that ships beside the program.
+// Tamblin: a small and fast browser for local HTML files. See CommandLine.h for the command
+// line; without a file it shows the start page index.htm that ships with the program.
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <string>
+#include <vector>
 
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/Shell.h"
 #include "platform/qt/QtGraphics.h"
 #include "platform/qt/QtWindowing.h"
 
+namespace {
+
+// The pages stand beside the program in the build, and in share/tamblin once installed.
+QString PagesFolder() {
+  const QDir program(QApplication::applicationDirPath());
+  if (QFileInfo::exists(program.filePath(QStringLiteral("help.htm")))) return program.path();
+  return QDir::cleanPath(program.filePath(QStringLiteral("../share/tamblin")));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // --help and --version need no display.
+  const std::vector<std::string> raw(argv + std::min(argc, 1), argv + argc);
+  const TCommandLine early = ParseCommandLine(raw);
+  if (early.Action == caHelp) {
+    std::fputs(CommandLineUsage().c_str(), stdout);
+    return 0;
+  }
+  if (early.Action == caVersion) {
+    std::printf("tamblin %s\n", TAMBLIN_VERSION);
+    return 0;
+  }
+
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tamblin"));
+  QApplication::setDesktopFileName(QStringLiteral("tamblin"));
+
+  std::vector<std::string> arguments;
+  const QStringList list = QApplication::arguments();
+  for (qsizetype i = 1; i < list.size(); ++i) arguments.push_back(list.at(i).toStdString());
 
   TQtGraphics graphics;
   TQtWindowing windowing(graphics);
-  TMainWindow window(windowing);
+  TDesktopShell shell;
+  TTamblinF window(windowing, shell, PagesFolder());
   window.show();
-
-  const QStringList arguments = QApplication::arguments();
-  const QString file = arguments.size() > 1
-                           ? arguments.at(1)
-                           : QDir(QApplication::applicationDirPath()).filePath("index.htm");
-  window.OpenFromCommandLine(file);
+  window.FormShow(ParseCommandLine(arguments));
   return QApplication::exec();
 }

@@ -1,0 +1,63 @@
+#pragma once
+// What the colour grid does, without its widget: the 16 cells, the chosen foreground and
+// background cells, the keyboard cursor, and the answers to keys and mouse presses.
+// The widget (ColorGrid.h) draws it and feeds it events.
+
+#include <functional>
+
+#include "platform/Color.h"
+
+enum TGridOrdering { go16x1, go8x2, go4x4, go2x8, go1x16 };
+
+// Cell i of the grid: the 16 basic colours in the order of the system's default palette.
+TColor GridColor(int index);
+
+enum TGridKey {
+  gkRight,
+  gkLeft,
+  gkUp,
+  gkDown,
+  gkHome,
+  gkEnd,
+  gkSpace,
+  gkLetterB,
+  gkLetterF,
+  gkOther
+};
+
+class TColorGridModel {
+ public:
+  static constexpr int CellCount = 16;
+
+  TGridOrdering GridOrdering = go4x4;
+  int Columns() const { return 16 >> GridOrdering; }
+  int Rows() const { return 1 << GridOrdering; }
+
+  int ForegroundIndex() const { return FForegroundIndex; }
+  int BackgroundIndex() const { return FBackgroundIndex; }
+  // Nothing when unchanged or when that choice is disabled; otherwise OnChange fires.
+  void SetForegroundIndex(int index);
+  void SetBackgroundIndex(int index);
+  bool ForegroundEnabled = true;
+  bool BackgroundEnabled = true;
+  bool ClickEnablesColor = false;
+  int Selection = 0;
+  TColor ForegroundColor() const { return GridColor(FForegroundIndex); }
+
+  // The cell under (x, y) for a grid of width by height pixels; the point is clamped into it.
+  int CellAt(int x, int y, int width, int height) const;
+
+  // A press of the left button (foreground) or another button (background) on a cell; the
+  // cursor follows. The same for each move while dragging.
+  void Press(bool leftButton, int cell);
+  // A key; false when the grid does not handle it.
+  bool Key(TGridKey key);
+
+  std::function<void()> OnChange;
+  std::function<void()> OnClick;  // B and F keys, the end of a right-button drag
+
+ private:
+  void Choose(bool foreground, int cell);
+  int FForegroundIndex = 0;
+  int FBackgroundIndex = 0;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// The modeless find dialog: the text to find, "Match case", and a Find Next button that asks
+// the main window to search; the dialog stays open between searches.
+
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+class TFindDialog : public QDialog {
+ public:
+  explicit TFindDialog(QWidget* parent);
+
+  QString FindText() const;
+  void SetFindText(const QString& text);
+  bool MatchCase() const;
+  void SetMatchCase(bool on);
+
+  std::function<void(const QString& text, bool matchCase)> OnFind;
+
+ private:
+  QLineEdit* FText;
+  QCheckBox* FMatchCase;
+  QPushButton* FFindNext;
+};

@@ -1,0 +1,211 @@
+#include "app/SpinEdit.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+// --- TTimerSpeedButton
+
+TTimerSpeedButton::TTimerSpeedButton(bool up, QWidget* parent)
+    : QAbstractButton(parent),
+      FUp(up),
+      FRepeat(
+          *this, [this] { return isDown(); },
+          [this] {
+            if (OnClick) OnClick();
+          }) {
+  setFocusPolicy(Qt::NoFocus);
+  connect(&FTimer, &QTimer::timeout, this, [this] { FRepeat.Expired(); });
+  connect(this, &QAbstractButton::clicked, this, [this] {
+    if (OnClick) OnClick();
+  });
+}
+
+void TTimerSpeedButton::Start(int intervalMs) { FTimer.start(intervalMs); }
+void TTimerSpeedButton::Stop() { FTimer.stop(); }
+
+void TTimerSpeedButton::mousePressEvent(QMouseEvent* event) {
+  QAbstractButton::mousePressEvent(event);
+  if (isDown()) FRepeat.Press();
+}
+
+void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent* event) {
+  FRepeat.Release();
+  QAbstractButton::mouseReleaseEvent(event);
+}
+
+void TTimerSpeedButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QStyleOptionButton option;
+  option.initFrom(this);
+  option.state |= isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
+  style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+  // A small triangle, pointing up or down.
+  const QPointF centre = QRectF(rect()).center() + (isDown() ? QPointF(1, 1) : QPointF(0, 0));
+  const double w = std::max(3.0, std::min(width() * 0.55, height() * 1.2));
+  const double h = std::min(w / 2, height() - 4.0);
+  QPolygonF arrow = FUp ? QPolygonF({{centre.x() - w / 2, centre.y() + h / 2},
+                                     {centre.x() + w / 2, centre.y() + h / 2},
+                                     {centre.x(), centre.y() - h / 2}})
+                        : QPolygonF({{centre.x() - w / 2, centre.y() - h / 2},
+                                     {centre.x() + w / 2, centre.y() - h / 2},
+                                     {centre.x(), centre.y() + h / 2}});
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(palette().color(isEnabled() ? QPalette::ButtonText : QPalette::Mid));
+  painter.drawPolygon(arrow);
+  if (Focused && parentWidget() && parentWidget()->hasFocus()) {
+    painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    const int shift = isDown() ? 1 : 0;
+    painter.drawRect(rect().adjusted(3 + shift, 3 + shift, -4 + shift, -4 + shift));
+  }
+}
+
+// --- TSpinButton
+
+TSpinButton::TSpinButton(QWidget* parent) : QWidget(parent) {
+  FUp = new TTimerSpeedButton(true, this);
+  FDown = new TTimerSpeedButton(false, this);
+  FFocused = FUp;
+  FUp->Focused = true;
+  FUp->OnClick = [this] {
+    if (OnUpClick) OnUpClick();
+  };
+  FDown->OnClick = [this] {
+    if (OnDownClick) OnDownClick();
+  };
+  for (TTimerSpeedButton* button : {FUp, FDown})
+    connect(button, &QAbstractButton::pressed, this, [this, button] {
+      SetFocusedButton(button);
+      if (FocusControl && FocusControl->focusPolicy() != Qt::NoFocus)
+        FocusControl->setFocus(Qt::MouseFocusReason);
+      else if (focusPolicy() & Qt::TabFocus)
+        setFocus(Qt::MouseFocusReason);
+    });
+  resize(20, 25);
+}
+
+void TSpinButton::SetFocusedButton(TTimerSpeedButton* button) {
+  FFocused->Focused = false;
+  FFocused = button;
+  FFocused->Focused = true;
+  FUp->update();
+  FDown->update();
+}
+
+void TSpinButton::resizeEvent(QResizeEvent*) {
+  if (width() < 15) resize(15, height());
+  // The down button overlaps the up one by a pixel, so the two share a border line.
+  const int half = height() / 2;
+  FUp->setGeometry(0, 0, width(), half);
+  FDown->setGeometry(0, half - 1, width(), height() - half + 1);
+}
+
+void TSpinButton::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Space:
+      FFocused->OnClick ? FFocused->OnClick() : void();
+      break;
+    case Qt::Key_Up:
+      SetFocusedButton(FUp);
+      FUp->OnClick();
+      break;
+    case Qt::Key_Down:
+      SetFocusedButton(FDown);
+      FDown->OnClick();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  event->accept();
+}
+
+// --- TSpinEdit
+
+TSpinEdit::TSpinEdit(QWidget* parent) : QLineEdit(parent) {
+  setText(QStringLiteral("0"));
+  FButton = new TSpinButton(this);
+  FButton->FocusControl = this;
+  FButton->OnUpClick = [this] { UpClick(); };
+  FButton->OnDownClick = [this] { DownClick(); };
+  FButton->setCursor(Qt::ArrowCursor);
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    if (OnChange) OnChange();
+  });
+}
+
+int TSpinEdit::Value() const { return SpinValueOf(text().toStdString(), MinValue); }
+
+void TSpinEdit::SetValue(int value) {
+  setText(QString::number(ClampSpinValue(value, MinValue, MaxValue)));
+}
+
+void TSpinEdit::UpClick() {
+  if (isReadOnly())
+    QApplication::beep();
+  else
+    SetValue(Value() + Increment);
+}
+
+void TSpinEdit::DownClick() {
+  if (isReadOnly())
+    QApplication::beep();
+  else
+    SetValue(Value() - Increment);
+}
+
+void TSpinEdit::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Up) {
+    UpClick();
+    return;
+  }
+  if (event->key() == Qt::Key_Down) {
+    DownClick();
+    return;
+  }
+  // Paste and cut only where the text may be edited.
+  if ((event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)) &&
+      (!EditorEnabled || isReadOnly())) {
+    QApplication::beep();
+    return;
+  }
+  // Enter belongs to the dialog (its default button), not to the text.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  const QString typed = event->text();
+  if (!enter && !typed.isEmpty() &&
+      !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    const char32_t separator = QLocale().decimalPoint().toUcs4().value(0, U'.');
+    for (char32_t ch : typed.toUcs4()) {
+      if (!SpinAcceptsChar(ch, separator, EditorEnabled)) {
+        QApplication::beep();
+        return;
+      }
+    }
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void TSpinEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  // A click places the caret where it lands instead.
+  if (AutoSelect && event->reason() != Qt::MouseFocusReason) selectAll();
+}
+
+void TSpinEdit::focusOutEvent(QFocusEvent* event) {
+  const int value = Value();
+  if (ClampSpinValue(value, MinValue, MaxValue) != value) SetValue(value);
+  QLineEdit::focusOutEvent(event);
+}
+
+void TSpinEdit::resizeEvent(QResizeEvent* event) {
+  QLineEdit::resizeEvent(event);
+  const int buttonWidth = 15;
+  FButton->setGeometry(width() - buttonWidth - 2, 2, buttonWidth, height() - 4);
+  // The text ends 2 pixels left of the button.
+  setTextMargins(0, 0, buttonWidth + 2, 0);
+}

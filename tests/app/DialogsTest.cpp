@@ -1,0 +1,184 @@
+// The font and colours dialog and the small controls it is made of, as widgets.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "FakeShell.h"
+#include "app/ColorGrid.h"
+#include "app/ColorNames.h"
+#include "app/FontForm.h"
+#include "app/MainWindow.h"
+#include "app/SpinEdit.h"
+#include "html/viewer/Viewer.h"
+#include "platform/qt/QtGraphics.h"
+#include "platform/qt/QtWindowing.h"
+
+namespace {
+
+void Type(QWidget& widget, int key, const QString& text = QString(),
+          Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+  QApplication::sendEvent(&widget, &press);
+}
+
+void Mouse(QWidget& widget, QEvent::Type type, Qt::MouseButton button, QPoint at) {
+  QMouseEvent event(type, QPointF(at), widget.mapToGlobal(QPointF(at)), button,
+                    type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+  QApplication::sendEvent(&widget, &event);
+}
+
+struct TDialogs : testing::Test {
+  TQtGraphics Graphics;
+  TQtWindowing Windowing{Graphics};
+};
+
+}  // namespace
+
+TEST_F(TDialogs, FontFormWritesReadsAndResets) {
+  TFontForm form(Windowing, nullptr);
+  EXPECT_EQ(form.size(), QSize(307, 339));
+  EXPECT_EQ(form.FontViewer().DocTitle(), U"");
+  EXPECT_GT(form.FontViewer().DocumentHeight(), 0);  // the sample page is shown
+
+  form.SetFaceName("Times New Roman");
+  form.SetTextColor(clNavy);
+  form.SetTextSize(14);
+  form.SetLinkColor(clRed);
+  form.SetBackColor(clWhite);
+  form.FormShow();
+  EXPECT_EQ(form.FaceName(), "Times New Roman");
+  EXPECT_EQ(form.FontViewer().DefFontSize(), 14);
+  EXPECT_EQ(form.FontSizeEdit->Value(), 14);
+  EXPECT_EQ(form.BackListBox->currentItem()->text(), "clWhite");
+  EXPECT_EQ(form.BackColor(), clWhite);
+
+  // A face that is not installed selects "System"; the preview still asks for it.
+  form.SetFaceName("No Such Face");
+  EXPECT_EQ(form.FaceName(), "System");
+  EXPECT_EQ(form.FontViewer().DefFontName(), "No Such Face");
+
+  // The controls write straight through to the preview.
+  form.FontColorGrid->Model().Press(true, 9);
+  EXPECT_EQ(form.TextColor(), clRed);
+  EXPECT_EQ(form.FontViewer().DefFontColor(), clRed);
+  EXPECT_FALSE(form.FontColorGrid->Model().ForegroundEnabled);  // the marker goes off again
+  form.HotSpotColorGrid->Model().Press(true, 10);
+  EXPECT_EQ(form.FontViewer().DefHotSpotColor(), clLime);
+  form.BackListBox->setCurrentRow(11);
+  EXPECT_EQ(form.FontViewer().DefBackground(), clYellow);
+  const int before = form.FontViewer().DocumentHeight();
+  form.FontSizeEdit->SetValue(24);
+  EXPECT_EQ(form.TextSize(), 24);
+  EXPECT_GT(form.FontViewer().DocumentHeight(), before);  // the sample grows
+
+  form.ResetButtonClick();
+  EXPECT_EQ(form.FaceName(), "Times New Roman");
+  EXPECT_EQ(form.TextColor(), clNavy);
+  EXPECT_EQ(form.LinkColor(), clRed);
+  EXPECT_EQ(form.TextSize(), 14);
+  EXPECT_EQ(form.BackColor(), clWhite);
+  EXPECT_EQ(form.FontViewer().DefFontSize(), 14);
+  EXPECT_EQ(form.FontViewer().DefBackground(), clWhite);
+
+  // A system colour handed in is added by name at the end and selected.
+  const int count = form.BackListBox->count();
+  form.SetBackColor(clBtnFace);
+  EXPECT_EQ(form.BackListBox->count(), count + 1);
+  EXPECT_EQ(form.BackListBox->item(count)->text(), "clBtnFace");
+  EXPECT_EQ(form.BackColor(), clBtnFace);
+  EXPECT_EQ(ColorToName(Rgb(1, 2, 3)), "$00030201");
+  EXPECT_EQ(NameToColor("$00030201"), Rgb(1, 2, 3));
+}
+
+TEST_F(TDialogs, MainWindowTakesTheValuesOnlyAfterOk) {
+  TFakeShell shell;
+  QTemporaryDir folder;
+  TTamblinF window(Windowing, shell, folder.path());
+  TriruRedu& viewer = window.Viewer();
+  viewer.SetDefFontSize(12);
+  viewer.SetDefBackground(clWhite);
+
+  TFontForm form(Windowing, &window);
+  form.SetFaceName(viewer.DefFontName());
+  form.SetTextColor(viewer.DefFontColor());
+  form.SetTextSize(viewer.DefFontSize());
+  form.SetLinkColor(viewer.DefHotSpotColor());
+  form.SetBackColor(viewer.DefBackground());
+  form.FormShow();
+  // The default face is one the system maps; it is kept, not turned into "System".
+  EXPECT_EQ(form.FaceName(), viewer.DefFontName());
+  form.SetTextSize(20);
+  form.SetBackColor(clAqua);
+  // Cancel: the window reads nothing.
+  EXPECT_EQ(viewer.DefFontSize(), 12);
+  window.ApplyFontForm(form);  // what OK leads to
+  EXPECT_EQ(viewer.DefFontSize(), 20);
+  EXPECT_EQ(viewer.DefBackground(), clAqua);
+  EXPECT_EQ(viewer.DefFontName(), "Times New Roman");
+}
+
+TEST_F(TDialogs, SpinEditRefusesLettersAndClamps) {
+  TSpinEdit edit;
+  edit.show();
+  edit.MinValue = 6;
+  edit.MaxValue = 24;
+  edit.SetValue(30);
+  EXPECT_EQ(edit.text(), "24");
+  edit.setText("1");
+  Type(edit, Qt::Key_End);
+  Type(edit, Qt::Key_A, "a");
+  EXPECT_EQ(edit.text(), "1");
+  Type(edit, Qt::Key_2, "2");
+  EXPECT_EQ(edit.text(), "12");
+  Type(edit, Qt::Key_Up);
+  EXPECT_EQ(edit.Value(), 13);
+  Type(edit, Qt::Key_Down);
+  Type(edit, Qt::Key_Down);
+  EXPECT_EQ(edit.Value(), 11);
+  edit.setText("");
+  EXPECT_EQ(edit.Value(), 6);
+  edit.setReadOnly(true);
+  edit.UpClick();  // beeps
+  EXPECT_EQ(edit.text(), "");
+
+  // The button pair: up takes the top half, down overlaps it by a pixel.
+  TSpinButton* button = edit.Button();
+  button->resize(15, 21);
+  EXPECT_EQ(button->UpButton()->geometry(), QRect(0, 0, 15, 10));
+  EXPECT_EQ(button->DownButton()->geometry(), QRect(0, 9, 15, 12));
+}
+
+TEST_F(TDialogs, ColorGridMouseAndKeys) {
+  TColorGrid grid;
+  grid.show();  // sizes take effect on a shown widget
+  grid.resize(102, 101);
+  EXPECT_EQ(grid.size(), QSize(100, 100));  // trimmed to whole cells
+  int changes = 0;
+  grid.OnChange = [&] { ++changes; };
+  grid.SetBackgroundEnabled(false);
+  grid.Model().ClickEnablesColor = true;
+  // A right click on a disabled background enables it and moves it there.
+  Mouse(grid, QEvent::MouseButtonPress, Qt::RightButton, {60, 35});
+  Mouse(grid, QEvent::MouseButtonRelease, Qt::RightButton, {60, 35});
+  EXPECT_TRUE(grid.Model().BackgroundEnabled);
+  EXPECT_EQ(grid.Model().BackgroundIndex(), 6);
+  EXPECT_EQ(changes, 1);
+  // A left drag moves the foreground with the pointer.
+  Mouse(grid, QEvent::MouseButtonPress, Qt::LeftButton, {5, 5});
+  Mouse(grid, QEvent::MouseMove, Qt::LeftButton, {95, 95});
+  Mouse(grid, QEvent::MouseButtonRelease, Qt::LeftButton, {95, 95});
+  EXPECT_EQ(grid.Model().ForegroundIndex(), 15);
+  EXPECT_EQ(grid.Model().Selection, 15);
+
+  Type(grid, Qt::Key_Down);
+  EXPECT_EQ(grid.Model().Selection, 0);
+  Type(grid, Qt::Key_B, "b");
+  EXPECT_EQ(grid.Model().BackgroundIndex(), 0);
+  EXPECT_EQ(grid.CellRect(5), QRect(25, 25, 25, 25));
+}

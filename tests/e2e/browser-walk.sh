@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# browser-walk.sh TAMBLIN: a user's session in the real window under a virtual X server.
+# Opens a page through the open dialog, follows a link, shows the history list and goes back
+# through it, finds text (and is told when there is no more), raises the font size in the
+# font dialog and sees the page's text grow, and saves the form results through the save
+# dialog. Each step is judged from the screen or from the files written.
+set -euo pipefail
+tamblin="$1"
+work="$(mktemp -d)"
+server_pid=""
+app_pid=""
+cleanup() {
+  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
+  [[ -n "$server_pid" ]] && kill "$server_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+cat > "$work/first.htm" <<'PAGE'
+<html><head><title>First</title></head><body bgcolor="#FFFF00" text="#000000">
+<p>A needle in the page. <a href="second.htm">NEXT</a></body></html>
+PAGE
+cat > "$work/second.htm" <<'PAGE'
+<html><head><title>Second</title></head><body bgcolor="#00FF00"><p>The second page.</body></html>
+PAGE
+
+display=90
+while [[ -e "/tmp/.X11-unix/X$display" || -e "/tmp/.X$display-lock" ]]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server_pid=$!
+export DISPLAY=":$display"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+unset QT_QPA_PLATFORM
+export ASAN_OPTIONS=detect_leaks=0
+"$tamblin" /D "$work" >"$work/app.log" 2>&1 &
+app_pid=$!
+
+fail() { echo "FAIL: $*" >&2; cat "$work/app.log" >&2; exit 1; }
+# Waits for a window whose whole title is $1; prints its id.
+wait_window() {
+  for _ in $(seq 50); do
+    local id
+    id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)"
+    [[ -n "$id" ]] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+keys() { xdotool key --clearmodifiers "$@"; sleep 0.4; }
+# TAMBLIN_E2E_SHOTS=DIR keeps every screenshot there, numbered, for a person to look at.
+shot() {
+  sleep 0.8
+  import -window root "$work/shot.png"
+  [[ -z "${TAMBLIN_E2E_SHOTS:-}" ]] || cp "$work/shot.png" "$TAMBLIN_E2E_SHOTS/$(date +%s.%N).png"
+}
+# The colour at a point of the main window.
+colour_at() {
+  shot
+  convert "$work/shot.png" -format "%[hex:p{$((X + $1)),$((Y + $2))}]" info: | cut -c1-6
+}
+expect_colour() {
+  local x="$1" y="$2" want="$3" what="$4" got=""
+  for _ in 1 2 3 4 5; do
+    got="$(colour_at "$x" "$y")"
+    [[ "$got" == "$want" ]] && { echo "ok: $what"; return 0; }
+  done
+  fail "$what: expected $want at ($x, $y), the screen shows $got"
+}
+# Height of the text in the top band of the page, right of the history list and above
+# where the find dialog stands.
+text_height() {
+  shot
+  convert "$work/shot.png" -crop "$((WIDTH - 230))x95+$((X + 180))+$((Y + 56))" +repage \
+    -fuzz 30% -fill white -opaque "#FFFF00" -trim -format "%h" info:
+}
+
+window="$(wait_window 'Tamblin')" || fail "the window did not appear"
+xdotool windowfocus --sync "$window"
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
+
+# 1. Ctrl+O shows the open dialog in the folder given with /D.
+keys ctrl+o
+dialog="$(wait_window 'Open')" || fail "Ctrl+O showed no open dialog"
+xdotool type --delay 30 "first.htm"; keys Return
+wait_window 'Tamblin - First' >/dev/null || fail "the chosen page did not open"
+expect_colour $((WIDTH / 2)) $((HEIGHT - 60)) FFFF00 "the open dialog opens the chosen page"
+
+# 2. A link leads on; the caption stays with the page opened.
+xdotool mousemove --window "$window" 1 1; sleep 0.2
+shot
+# The line of text is the only thing on the yellow band below the bars; "NEXT" ends it.
+box="$(convert "$work/shot.png" -crop "$((WIDTH - 40))x60+$((X + 5))+$((Y + 60))" +repage \
+        -fuzz 20% -fill white -opaque "#FFFF00" -trim -format "%w %h %X %Y" info:)"
+read -r bw bh bx by <<<"$box"
+xdotool mousemove --window "$window" $((5 + bx + bw - 8)) $((60 + by + bh / 2)) click 1
+expect_colour $((WIDTH / 2)) $((HEIGHT - 60)) 00FF00 "the link opens the second page"
+[[ -n "$(xdotool search --onlyvisible --name '^Tamblin - First$' || true)" ]] ||
+  fail "following a link changed the caption"
+
+# 3. View > History shows the list; its older entry opens the first page again.
+keys alt+v; keys h
+expect_colour 40 $((HEIGHT - 60)) FFFFFF "View > History shows the history list"
+# The list shows "Second" then "First"; rows are about 20 pixels high below the tool bar.
+row_y=""
+for y in $(seq 60 2 140); do
+  if [[ "$(convert "$work/shot.png" -format "%[hex:p{$((X + 20)),$((Y + y))}]" info: | cut -c1-6)" != "FFFFFF" ]]; then
+    row_y=$y; break
+  fi
+done
+[[ -n "$row_y" ]] || fail "the history list shows no titles"
+xdotool mousemove --window "$window" 30 $((row_y + 22)) click 1
+expect_colour $((WIDTH - 60)) $((HEIGHT - 60)) FFFF00 "a history item opens its page"
+
+# 4. Find: a word on the page is selected; a missing word is reported.
+xdotool mousemove --window "$window" $((WIDTH - 40)) $((HEIGHT - 60)) click 1; sleep 0.3
+shot; cp "$work/shot.png" "$work/before-find.png"
+keys ctrl+f
+wait_window 'Find' >/dev/null || fail "Ctrl+F showed no find dialog"
+xdotool type --delay 30 "needle"; keys Return
+shot
+changed="$(compare -metric AE "$work/before-find.png" "$work/shot.png" null: 2>&1 || true)"
+[[ "${changed%% *}" -gt 50 ]] || fail "finding a word selected nothing (changed pixels: $changed)"
+echo "ok: Find selects the word"
+keys ctrl+a; xdotool type --delay 30 "haystack"; keys Return
+wait_window 'Tamblin' >/dev/null || fail "no message for a word that is not there"
+echo "ok: a missing word is reported"
+keys Return; keys Escape
+
+# 5. The font dialog: size 24 makes the page's text taller.
+xdotool windowfocus --sync "$window"; sleep 0.3
+before="$(text_height)"
+keys alt+o; keys f
+wait_window 'Edit Default Font and Colors' >/dev/null || fail "no font dialog"
+keys alt+s; keys ctrl+a
+xdotool type --delay 30 "24"; keys Return
+sleep 1
+after="$(text_height)"
+[[ "$after" -gt $((before + 8)) ]] || fail "the text did not grow ($before -> $after pixels)"
+echo "ok: a larger font size makes the page grow ($before -> $after pixels)"
+
+# 6. Save Form Results writes the file chosen in the save dialog.
+xdotool windowfocus --sync "$window"; sleep 0.3
+keys alt+f; keys s
+wait_window 'Save Form Results' >/dev/null || fail "no save dialog"
+xdotool type --delay 30 "$work/results"; keys Return
+for _ in $(seq 20); do [[ -e "$work/results.txt" ]] && break; sleep 0.2; done
+[[ -e "$work/results.txt" ]] || fail "Save Form Results wrote no file"
+echo "ok: form results are saved"
