@@ -37,6 +37,12 @@ for platform in headless qt; do
   "${pin[@]}" "$build/bench/bench_viewer" "${flag[@]}" "$pages/page-5mb.html"
 done
 
+echo "== A page of 1,000 form controls: first screen and a wheel scroll (median)"
+for platform in headless qt; do
+  flag=(); [[ $platform == qt ]] && flag=(--qt)
+  "${pin[@]}" "$build/bench/bench_forms" "${flag[@]}"
+done
+
 # Whole process: start, parse, layout, draw 800 x 600 and write the picture.
 echo "== tamblin-render, whole process (median of 5 wall times; peak memory)"
 for platform in headless qt; do

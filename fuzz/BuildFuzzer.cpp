@@ -5,6 +5,7 @@
 //   bit 2      set the meta, sound and script handlers
 //   bit 3      lay the document out and draw it
 //   bits 4-7   layout width: 40 + 60 * value pixels
+// Form controls are built with the headless controls; every form is reset and submitted.
 
 #include <algorithm>
 #include <cstddef>
@@ -14,8 +15,10 @@
 #include "html/builder/Builder.h"
 #include "html/builder/HtmlBuilder.h"
 #include "html/document/SectionList.h"
+#include "html/forms/HtmlForm.h"
 #include "html/support/Errors.h"
 #include "platform/Bitmap.h"
+#include "platform/headless/HeadlessFormControls.h"
 #include "platform/headless/HeadlessGraphics.h"
 
 namespace {
@@ -40,10 +43,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view source(reinterpret_cast<const char*>(data + 1), size - 1);
 
   THeadlessGraphics graphics;
+  THeadlessFormControls controls;
   TSectionList document(graphics);
   TAnchorList anchors;
   TDocumentHead head;
   std::size_t reported = 0;
+  document.ControlFactory = &controls;
+  document.OnFormSubmit = [&](const std::u32string&, const std::u32string&, const std::u32string&,
+                              const std::u32string&, TStringList results) {
+    reported += results.size();
+  };
 
   TIncludeHandler include;
   if (flags & 2) {
@@ -82,5 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const auto& [name, section] : anchors)
     if (!section || !section->KindName()) __builtin_trap();
   if (flags & 8) LayOutAndDraw(graphics, document, 40 + 60 * (flags >> 4));
+  for (const auto& form : document.Forms) {
+    form->SubmitTheForm(U"button=pressed");
+    form->ResetControls();
+  }
   return 0;
 }

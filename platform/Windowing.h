@@ -21,6 +21,7 @@
 #include <memory>
 #include <string>
 
+class TFormControlFactory;
 class TGraphicsFactory;
 
 class TWindowing {
@@ -38,6 +39,8 @@ public:
   // A scroll bar inside parent, hidden, at {0,0,0,0}, all values 0; it never takes the focus.
   virtual std::unique_ptr<TScrollBar> CreateScrollBar(TWindow& parent, TScrollBarKind kind) = 0;
   virtual std::unique_ptr<TTimer> CreateTimer() = 0;
+  // The factory of form controls that stand inside parent (see FormControls.h).
+  virtual std::unique_ptr<TFormControlFactory> CreateFormControls(TWindow& parent) = 0;
 
   virtual TClipboard& Clipboard() = 0;
 

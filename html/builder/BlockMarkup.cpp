@@ -212,8 +212,15 @@ void THtmlBuilder::ParsePreformatted(int level) {
         flush();
         RefreshFont();
         break;
-      // Images and form controls are not built yet; like every other tag here they are
-      // dropped until they are.
+      case symForm:
+      case symFormEnd:
+      case symInput:
+      case symSelect:
+      case symTextarea:
+        flush();
+        ParseFormSymbol(level);
+        break;
+      // Images are not built yet; like every other tag here they are dropped until they are.
       default: break;
     }
   }

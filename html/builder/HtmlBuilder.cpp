@@ -169,7 +169,15 @@ bool THtmlBuilder::ParseCommonSymbol(int level) {
       if (ParseBigSmall(Sym())) RefreshFont();
       break;
     case symScript: ParseScript(); break;
-    // Tables, images, image maps and form controls are not built yet. Until they are, their
+    case symForm:
+    case symFormEnd:
+    case symInput:
+    case symSelect:
+    case symTextarea:
+    case symTextareaEnd:
+      if (!ParseFormSymbol(level)) return false;
+      break;
+    // Tables, images and image maps are not built yet. Until they are, their
     // tags are not common symbols: the loops skip them like unknown tags, and the text
     // inside them shows as ordinary text.
     default: return false;

@@ -18,7 +18,10 @@
 #include "html/parser/Tokenizer.h"
 
 class TCell;
+class TListBoxFormControlObj;
 class TSectionList;
+class TTextAreaFormControlObj;
+class ThtmlForm;
 
 class THtmlBuilder {
  public:
@@ -100,6 +103,15 @@ class THtmlBuilder {
   // Starts a new preformatted line section at the level.
   void StartPreLine(int level);
 
+  // --- Forms (FormMarkup.cpp).
+  // FORM and its end tag, INPUT, SELECT with its options, TEXTAREA with its text, and a
+  // stray TEXTAREA end tag. Leaves the last symbol of the markup current (the caller reads
+  // on); false for any other symbol, and for controls when the document has no control
+  // factory.
+  bool ParseFormSymbol(int level);
+  void ParseSelectOptions(TListBoxFormControlObj& list);
+  void ParseTextareaContent(TTextAreaFormControlObj& textArea);
+
   // --- Head elements (HeadElements.cpp).
   void ParseTitle();
   void ParseBodyTag(int level);
@@ -136,4 +148,5 @@ class THtmlBuilder {
   int CurrentScript = skNormal;
   int BaseFontSize = 3;
   int Nesting = 0;
+  ThtmlForm* CurrentForm = nullptr;  // owned by the document
 };

@@ -67,8 +67,10 @@ class TInlineControl {
 
   int Pos = 0;              // index of the control's marker in the section's text
   bool OnBaseline = false;  // stands on the text baseline (check boxes, radio buttons)
-  bool Shown = false;       // placed on screen by the last draw pass
+  bool Shown = false;       // placed in the view (TSectionList::PlaceControls, the draw pass)
   int YValue = 0;           // y of the top of the line the control stands in, set by layout
+  int LayoutX = 0;          // x of the window from the cell's left edge, set by layout
+  int LayoutTop = 0;        // y of the window's top in document coordinates, set by layout
 
   virtual int Width() const = 0;
   virtual int Height() const = 0;

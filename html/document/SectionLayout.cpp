@@ -222,6 +222,13 @@ void TSection::FinishLine(TLineLayout& line, int count) {
     rec.LineX = std::max(left, (left + right - TextWidth(start, count, true)) / 2);
   else if (Justify == jRight)
     rec.LineX = right - TextWidth(start, count, true) - 1;
+  // Where the windows go, so that they can be placed without drawing the line.
+  for (std::size_t i = firstControl; i < endControl; ++i) {
+    TInlineControl& control = FormControls[i];
+    control.LayoutX = rec.LineX + TextWidth(start, control.Pos - start, false);
+    control.LayoutTop = line.Y + rec.SpaceAbove + rec.TextHeight - control.Height() -
+                        (control.OnBaseline ? rec.Descent : 0);
+  }
   const int height = rec.Height();
   rec.PaintHeight = std::max(height, line.FloatHeight);
   FlowHeight += height;

@@ -4,6 +4,15 @@
 
 #include "html/document/InlineObjects.h"
 #include "html/document/SelectionText.h"
+#include "html/forms/FormControlObj.h"
+#include "html/forms/HtmlForm.h"
+
+namespace {
+
+// LayoutTop of a control that no layout reached: far above any view.
+constexpr int NotLaidOut = -1000000000;
+
+}  // namespace
 
 TSectionList::TSectionList(TGraphicsFactory& graphics, TriruRedu* viewer)
     : TCell(this), Graphics(graphics), Viewer(viewer) {}
@@ -16,6 +25,10 @@ void TSectionList::Clear() {
   BackgroundImageName.clear();
   BackgroundTried = false;
   FormControls.clear();
+  // A window going away may move the focus; no control may answer while the others go.
+  for (const auto& form : Forms)
+    for (const auto& control : form->ControlList) control->DropHandlers();
+  Forms.clear();
   AnimatedImages.clear();
   SelectionStart = SelectionEnd = 0;
   ClearSections();
@@ -72,21 +85,37 @@ void TSectionList::HideControls() {
   }
 }
 
+void TSectionList::PlaceControls(int x, int viewHeight) {
+  ViewHeight = viewHeight;
+  ControlsMoved = false;
+  for (TInlineControl* control : FormControls) {
+    const int top = control->LayoutTop - ScrollTop;
+    control->Shown = top + control->Height() > 0 && top < viewHeight;
+    if (control->Shown) control->Place(x + control->LayoutX, top, Background);
+  }
+  HideControls();
+}
+
 int TSectionList::Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs) {
   AnimationTimerEnabled = false;
+  for (const auto& form : Forms)
+    for (const auto& control : form->ControlList) control->SetSize(canvas);
+  // A control whose section is not laid out (a dropped table's) stays out of view.
+  for (TInlineControl* control : FormControls) control->LayoutTop = NotLaidOut;
   const int height = TCell::Arrange(canvas, y, width, maxWidth, curs);
   AnimationTimerEnabled = !AnimatedImages.empty();
   HideControls();
+  // The windows have new places; the next draw puts them there unless PlaceControls does.
+  ControlsMoved = true;
   return height;
 }
 
 int TSectionList::Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y) {
   AnimationTimerEnabled = false;
   const int bottom = TCell::Render(canvas, clip, clipWidth, x, y);
-  if (ControlsMoved) {
-    HideControls();
-    ControlsMoved = false;
-  }
+  // A draw may cover only part of the view; the controls are placed for the whole of it.
+  // Without a view (tools, tests) the draw's clip stands for it.
+  if (ControlsMoved) PlaceControls(x, ViewHeight > 0 ? ViewHeight : clip.Bottom);
   AnimationTimerEnabled = !AnimatedImages.empty();
   return bottom;
 }

@@ -5,6 +5,7 @@
 // every document; the defaults persist.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ class TBitmap;
 class TClipboard;
 class TGIFImage;
 class TGraphicsFactory;
+class TFormControlFactory;
+class TFormControlObj;
+class ThtmlForm;
 class TriruRedu;
 
 // The viewer's defaults.
@@ -59,6 +63,20 @@ class TSectionList : public TCell {
   bool BackgroundTried = false;
   std::vector<TGIFImage*> AnimatedImages;     // not owned
   std::vector<TInlineControl*> FormControls;  // all form controls of the page; not owned
+  std::vector<std::unique_ptr<ThtmlForm>> Forms;  // the page's forms, which own the controls
+  // Makes the windows of form controls; without one the builder leaves form controls out.
+  TFormControlFactory* ControlFactory = nullptr;
+  // A form was submitted; the handler owns results.
+  std::function<void(const std::u32string& action, const std::u32string& target,
+                     const std::u32string& encType, const std::u32string& method,
+                     std::vector<std::u32string> results)>
+      OnFormSubmit;
+  // A button, check box or radio button was clicked; onClick is its ONCLICK.
+  std::function<void(TFormControlObj& control, const std::u32string& onClick)> OnObjectClick;
+  // A form control took the keyboard focus.
+  std::function<void(TInlineControl& control)> OnControlEnter;
+  // Height of the view the controls are placed in (the last PlaceControls).
+  int ViewHeight = 0;
   // The 50 ms animation timer runs only while this is set: off during layout and drawing, on
   // afterwards when the page has animated images. The viewer's timer follows it.
   bool AnimationTimerEnabled = false;
@@ -80,6 +98,11 @@ class TSectionList : public TCell {
   // Hides the form controls the last draw did not place (or moves them out of sight while
   // one of them has the keyboard focus).
   void HideControls();
+  // Places every form control whose window lies in the view of viewHeight pixels from
+  // ScrollTop, x being the left edge of the page in the view, and hides the others: the
+  // controls of the whole visible band, whatever a paint happens to redraw. Run after every
+  // layout, scroll and resize.
+  void PlaceControls(int x, int viewHeight);
 
   // --- The selection as text, as laid out by the last Arrange. Lines keep their end as a line
   // break, and a line whose start is selected keeps its indentation as three spaces for every

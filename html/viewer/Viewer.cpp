@@ -6,6 +6,7 @@
 
 #include "html/document/SectionList.h"
 #include "html/viewer/LinkPath.h"
+#include "platform/FormControls.h"
 #include "platform/Graphics.h"
 #include "platform/Windowing.h"
 
@@ -101,6 +102,17 @@ TriruRedu::TriruRedu(TWindowing& windowing, TWindow& host)
   FSections->OnProcessError = [this](const std::string& message) {
     FWindowing.MessageBox(message, "Error", mkError, bsOk);
   };
+  FFormControls = windowing.CreateFormControls(*FPanel);
+  FSections->ControlFactory = FFormControls.get();
+  FSections->OnFormSubmit = [this](const std::u32string& action, const std::u32string& target,
+                                   const std::u32string& encType, const std::u32string& method,
+                                   TStringList results) {
+    QueueFormSubmit(action, target, encType, method, std::move(results));
+  };
+  FSections->OnObjectClick = [this](TFormControlObj& control, const std::u32string& onClick) {
+    if (OnObjectClick) OnObjectClick(this, &control, onClick);
+  };
+  FSections->OnControlEnter = [this](TInlineControl& control) { ScrollControlIntoView(control); };
   FSections->ImagesEnabled = FViewImages;
   FSections->CharSet = FCharSet;
   FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,

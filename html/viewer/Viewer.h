@@ -33,6 +33,8 @@
 
 class TCanvas;
 struct TDocumentHead;
+class TFormControlFactory;
+class TFormControlObj;
 class TInlineControl;
 class TInlineImage;
 class TSectionList;
@@ -69,6 +71,9 @@ class TriruRedu {
   using TFormSubmitEvent = std::function<void(
       TriruRedu* sender, const std::u32string& action, const std::u32string& target,
       const std::u32string& encType, const std::u32string& method, TStringList results)>;
+  // A form button, check box or radio button was clicked; onClick is its ONCLICK.
+  using TObjectClickEvent = std::function<void(TriruRedu* sender, TFormControlObj* obj,
+                                               const std::u32string& onClick)>;
   // x and y are the pointer within the image.
   using TImageClickEvent = std::function<void(TriruRedu* sender, TInlineImage* obj,
                                               TMouseButton button, TShiftState shift, int x,
@@ -104,6 +109,7 @@ class TriruRedu {
   TMetaRefreshEvent OnMetaRefresh;  // after a load that found a usable refresh META
   TScriptEvent OnScript;           // a SCRIPT element; passed to the parser
   TFormSubmitEvent OnFormSubmit;   // reported after the input that submitted the form
+  TObjectClickEvent OnObjectClick;
   TImageClickEvent OnImageClick;   // a mouse button was released over an image
   TImageOverEvent OnImageOver;     // the pointer moved over an image
   TRightClickEvent OnRightClick;   // the right button was released anywhere on the panel
@@ -292,6 +298,8 @@ class TriruRedu {
 
   // Layout, bars and painting (ViewerPainting.cpp).
   void LayoutDocument();
+  // Places the form controls of the visible band (TSectionList::PlaceControls).
+  void PlaceControls();
   void ArrangeScrollBars();
   void ApplyVPos(int y);
   int MaxVPos() const;
@@ -332,6 +340,7 @@ class TriruRedu {
   // Layout and hit tests measure through this canvas (a 1 x 1 bitmap: only its fonts count).
   std::unique_ptr<TBitmap> FMeasureBitmap;
   std::unique_ptr<TCanvas> FMeasureCanvas;
+  std::unique_ptr<TFormControlFactory> FFormControls;  // outlives the document's controls
   std::unique_ptr<TSectionList> FSections;
   TAnchorList FAnchorList;
   THistory FHistory;

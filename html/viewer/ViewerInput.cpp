@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "html/document/SectionList.h"
+#include "html/forms/FormControlObj.h"
 #include "html/viewer/Viewer.h"
 #include "platform/ScrollBar.h"
 #include "platform/Timer.h"
@@ -145,6 +146,7 @@ void TriruRedu::AutoScrollStep() {
   // Moving the pixels paints the uncovered lines at once, so the hit test below finds them
   // where they are now drawn.
   FPanel->ScrollPixels(old - position);
+  PlaceControls();
   ExtendSelection(pointer.X, pointer.Y);
 }
 
@@ -186,8 +188,8 @@ void TriruRedu::PanelMouseUp(TMouseButton button, TShiftState shift, int x, int 
   if (FLeftDown && FSections->SelectionStart >= FSections->SelectionEnd &&
       FSections->LinkAt(*FMeasureCanvas, x, documentY, control, link)) {
     FLeftDown = false;
-    // A form image input has recorded where it was clicked during the hit test; submitting
-    // its form is the form controls' part, so nothing more happens here.
+    // A form image input has recorded where it was clicked during the hit test.
+    if (auto* image = dynamic_cast<TImageFormControlObj*>(control)) image->ImageClick();
     if (control || !link) return;
     FHotSpotUrl = link->Url;
     FHotSpotTarget = link->Target;
@@ -243,6 +245,7 @@ void TriruRedu::ScrollBy(int old, int position) {
     FPanel->ScrollPixels(old - position);
   else if (old != position)
     InvalidatePanel();
+  PlaceControls();
 }
 
 bool TriruRedu::PanelKeyDown(TKey key, TShiftState shift) {
@@ -282,5 +285,6 @@ bool TriruRedu::PanelWheel(int delta) {
     FPanel->ScrollPixels(old - position);
   else
     InvalidatePanel();
+  PlaceControls();
   return true;
 }

@@ -32,6 +32,11 @@ void TriruRedu::LayoutDocument() {
   }
   FFormatting = false;
   ArrangeScrollBars();
+  PlaceControls();
+}
+
+void TriruRedu::PlaceControls() {
+  FSections->PlaceControls(FMarginWidth - FHScrollPos, FPanel->Height());
 }
 
 void TriruRedu::ArrangeScrollBars() {
@@ -90,6 +95,7 @@ void TriruRedu::ApplyVPos(int y) {
   y = std::clamp(y, 0, MaxVPos());
   FVScrollBar->SetPosition(y);
   FSections->SetScrollTop(y);
+  PlaceControls();
   InvalidatePanel();
 }
 
@@ -98,6 +104,7 @@ void TriruRedu::SetHScrollPos(int x) {
   if (x == FHScrollPos) return;
   FHScrollPos = x;
   FHScrollBar->SetPosition(x);
+  PlaceControls();
   InvalidatePanel();
 }
 
@@ -130,12 +137,14 @@ void TriruRedu::VScroll(TScrollCode code, int& position) {
   position = next;
   FSections->SetScrollTop(next);
   FPanel->ScrollPixels(old - next);
+  PlaceControls();
 }
 
 void TriruRedu::HScroll(TScrollCode, int& position) {
   FPanel->SetFocus();
   position = std::clamp(position, 0, MaxHPos());
   FHScrollPos = position;
+  PlaceControls();
   InvalidatePanel();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/headless/HeadlessWindowing.h"
 
+#include "platform/headless/HeadlessFormControls.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -36,6 +38,10 @@ std::unique_ptr<TWindow> THeadlessWindowing::CreateWindow(TWindow& parent) {
 std::unique_ptr<TScrollBar> THeadlessWindowing::CreateScrollBar(TWindow& parent,
                                                                 TScrollBarKind kind) {
   return std::make_unique<THeadlessScrollBar>(Own(parent), kind);
+}
+
+std::unique_ptr<TFormControlFactory> THeadlessWindowing::CreateFormControls(TWindow&) {
+  return std::make_unique<THeadlessFormControls>();
 }
 
 std::unique_ptr<TTimer> THeadlessWindowing::CreateTimer() {

@@ -44,6 +44,8 @@ public:
   std::unique_ptr<TWindow> CreateWindow(TWindow& parent) override;
   std::unique_ptr<TScrollBar> CreateScrollBar(TWindow& parent, TScrollBarKind kind) override;
   std::unique_ptr<TTimer> CreateTimer() override;
+  // Headless form controls (HeadlessFormControls.h); the parent plays no part.
+  std::unique_ptr<TFormControlFactory> CreateFormControls(TWindow& parent) override;
   TClipboard& Clipboard() override { return FClipboard; }
   TMessageAnswer MessageBox(const std::string& text, const std::string& caption,
                             TMessageKind kind, TMessageButtons buttons) override;

@@ -1,6 +1,7 @@
 #include "platform/qt/QtWindowing.h"
 
 #include "platform/qt/QtControls.h"
+#include "platform/qt/QtFormControls.h"
 #include "platform/qt/QtGraphics.h"
 #include "platform/qt/QtWindow.h"
 
@@ -66,6 +67,10 @@ std::unique_ptr<TScrollBar> TQtWindowing::CreateScrollBar(TWindow& parent, TScro
 }
 
 std::unique_ptr<TTimer> TQtWindowing::CreateTimer() { return std::make_unique<TQtTimer>(*this); }
+
+std::unique_ptr<TFormControlFactory> TQtWindowing::CreateFormControls(TWindow& parent) {
+  return std::make_unique<TQtFormControls>(*this, &WidgetOf(parent));
+}
 
 TMessageAnswer TQtWindowing::MessageBox(const std::string& text, const std::string& caption,
                                         TMessageKind kind, TMessageButtons buttons) {

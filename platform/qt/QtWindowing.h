@@ -33,6 +33,8 @@ public:
   std::unique_ptr<TWindow> CreateWindow(TWindow& parent) override;
   std::unique_ptr<TScrollBar> CreateScrollBar(TWindow& parent, TScrollBarKind kind) override;
   std::unique_ptr<TTimer> CreateTimer() override;
+  // Widgets of QtFormControls.h inside parent's widget.
+  std::unique_ptr<TFormControlFactory> CreateFormControls(TWindow& parent) override;
   TClipboard& Clipboard() override { return FClipboard; }
   TMessageAnswer MessageBox(const std::string& text, const std::string& caption,
                             TMessageKind kind, TMessageButtons buttons) override;

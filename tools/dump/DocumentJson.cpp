@@ -9,6 +9,7 @@
 #include "html/document/Section.h"
 #include "html/document/SectionList.h"
 #include "html/support/Utf8.h"
+#include "tools/dump/FormsJson.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ void AddTextFields(TJson& json, const TSection& section) {
   TJson lines = TJson::MakeArray();
   for (const LineRec& line : section.Lines) lines.Push(LineJson(line));
   json.Set("lines", std::move(lines));
+  if (HasFormControls(section)) json.Set("controls", ControlsJson(section));
 
   if (const auto* item = dynamic_cast<const TUListItem*>(&section)) {
     json.Set("number", section.ListNumber);

@@ -4,6 +4,8 @@
 //   tamblin-dump doc [--width N] [--font-size N] [--text] [--qt] FILE
 //       the document laid out for width N (600) at font size N (12), on the headless
 //       platform or, with --qt, with real fonts
+//   tamblin-dump forms FILE
+//       the page's forms and what each submits with no button pressed
 
 #include <cstdlib>
 #include <cstring>
@@ -13,8 +15,10 @@
 #include <string>
 
 #include "html/parser/DocumentFile.h"
+#include "platform/headless/HeadlessFormControls.h"
 #include "platform/headless/HeadlessGraphics.h"
 #include "tools/PageBuild.h"
+#include "tools/dump/FormsJson.h"
 #include "tools/dump/TokenDump.h"
 
 #ifdef TAMBLIN_DUMP_WITH_QT
@@ -27,7 +31,8 @@ namespace {
 
 int Usage() {
   std::cerr << "usage: tamblin-dump tokens FILE\n"
-               "       tamblin-dump doc [--width N] [--font-size N] [--text] [--qt] FILE\n";
+               "       tamblin-dump doc [--width N] [--font-size N] [--text] [--qt] FILE\n"
+               "       tamblin-dump forms FILE\n";
   return 2;
 }
 
@@ -62,13 +67,16 @@ bool ParseDocArguments(int argc, char** argv, TDocOptions& options) {
   return !options.File.empty();
 }
 
-void DumpDocument(TGraphicsFactory& graphics, const TDocOptions& options) {
+void DumpDocument(TGraphicsFactory& graphics, const TDocOptions& options, bool forms = false) {
+  THeadlessFormControls controls;
   TSectionList document(graphics);
+  document.ControlFactory = &controls;
   TAnchorList anchors;
   TBitmap measuring(1, 1);
   auto canvas = graphics.CanvasFor(measuring);
   TDocumentSummary summary = BuildPage(options.File, options.Page, document, anchors, *canvas);
-  std::cout << DocumentJson(document, anchors, summary).Print() << '\n';
+  std::cout << (forms ? FormsJson(document) : DocumentJson(document, anchors, summary)).Print()
+            << '\n';
 }
 
 int RunDoc(int argc, char** argv) {
@@ -103,6 +111,13 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (mode == "doc") return RunDoc(argc, argv);
+    if (mode == "forms" && argc == 3) {
+      THeadlessGraphics graphics;
+      TDocOptions options;
+      options.File = argv[2];
+      DumpDocument(graphics, options, true);
+      return 0;
+    }
   } catch (const std::exception& error) {
     std::cout.flush();
     std::cerr << error.what() << '\n';

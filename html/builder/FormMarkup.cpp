@@ -1,0 +1,82 @@
+// Building forms: FORM, INPUT, SELECT with its OPTIONs, and TEXTAREA with its text.
+#include <memory>
+
+#include "html/builder/HtmlBuilder.h"
+#include "html/document/SectionList.h"
+#include "html/forms/AddFormControl.h"
+#include "html/forms/FormControlObj.h"
+#include "html/forms/HtmlForm.h"
+
+bool THtmlBuilder::ParseFormSymbol(int level) {
+  switch (Sym()) {
+    case symForm:
+      CurrentForm =
+          Document.Forms.emplace_back(std::make_unique<ThtmlForm>(Document, &Tokens.Attributes)).get();
+      return true;
+    case symFormEnd:
+      CurrentForm = nullptr;
+      return true;
+    case symTextareaEnd: return true;  // outside a TEXTAREA's text it means nothing
+    default: break;
+  }
+  if (!Document.ControlFactory) return false;
+  EnsureSection(level);
+  // Controls outside any FORM share one form until the next FORM or FORM end tag.
+  if (!CurrentForm)
+    CurrentForm = Document.Forms.emplace_back(std::make_unique<ThtmlForm>(Document, nullptr)).get();
+  const TSymbol tag = Sym();
+  TFormControlObj& control =
+      AddFormControl(*CurrentSection, tag, Document, *CurrentForm, Tokens.Attributes);
+  if (tag == symSelect)
+    ParseSelectOptions(static_cast<TListBoxFormControlObj&>(control));
+  else if (tag == symTextarea)
+    ParseTextareaContent(static_cast<TTextAreaFormControlObj&>(control));
+  return true;
+}
+
+void THtmlBuilder::ParseSelectOptions(TListBoxFormControlObj& list) {
+  std::u32string text;
+  TOptionObj option;
+  bool open = false;
+  auto addOpen = [&] {
+    text = AttributeValueTrim(text);
+    if (open && !text.empty()) list.AddOption(text, option);
+  };
+  NextSymbol();
+  while (Sym() != symEof && Sym() != symSelectEnd) {
+    if (Sym() == symText) {
+      if (open && text.size() < MaxOptionLength)
+        text += std::u32string_view(Tokens.TokenText).substr(0, MaxOptionLength - text.size());
+    } else if (Sym() == symOption || Sym() == symOptionEnd) {
+      addOpen();
+      // Each option starts afresh: nothing of an option left empty passes to the next.
+      text.clear();
+      option = TOptionObj();
+      open = Sym() == symOption;
+      if (open) {
+        option.Selected = FindAttribute(Tokens.Attributes, symSelected) != nullptr;
+        option.Value = Tokens.AttributeText(symValue).substr(0, MaxOptionLength);
+      }
+    }
+    NextSymbol();
+  }
+  addOpen();
+  list.ResetToValue();
+}
+
+void THtmlBuilder::ParseTextareaContent(TTextAreaFormControlObj& textArea) {
+  std::u32string line;
+  for (Tokens.NextTextareaSymbol(); Sym() != symTextareaEnd && Sym() != symEof;
+       Tokens.NextTextareaSymbol()) {
+    if (Sym() == symEol) {
+      textArea.TheText.push_back(std::move(line));
+      line.clear();
+    } else {
+      line += Tokens.TokenText;
+    }
+  }
+  while (Tokens.CurCh != U'>' && Tokens.CurCh != EndOfInput) Tokens.NextChar();
+  if (Tokens.CurCh == U'>') Tokens.NextChar();
+  if (!line.empty()) textArea.TheText.push_back(std::move(line));
+  textArea.ResetToValue();
+}

@@ -1,0 +1,122 @@
+// The builder's form steps: which control each tag makes, where it stands, what forms it
+// belongs to, and the sizes of the windows on the headless metrics (a 10-point face is 13
+// pixels high and 7 wide per character; list and text area frames are 2 pixels a side).
+#include "FormsFixture.h"
+
+#include "html/document/PreFormated.h"
+
+namespace {
+
+const TSection& SectionAt(const TSectionList& document, std::size_t index) {
+  return dynamic_cast<const TSection&>(document[index]);
+}
+
+}  // namespace
+
+TEST_F(FormsTest, TagsMakeTheirKindsAndWindowSizes) {
+  Build("<form><input name=e><input type=PassWord name=p maxlength=3 size=\"40,1\">"
+        "<input type=submit name=s value=Go><input type=checkbox name=c>"
+        "<input type=radio name=r><select name=d><option>one<option>eleven</select>"
+        "<select name=l size=4><option>a</select><select name=m multiple><option>a<option>b"
+        "<option>c<option>d<option>e</select><textarea name=t rows=2 cols=10></textarea>"
+        "<input type=hidden name=h><input type=image name=i><input type=bogus name=b></form>");
+  struct TExpected {
+    const char32_t* Name;
+    const char* Class;
+    int Width, Height;
+  };
+  const TExpected expected[] = {
+      {U"e", "TEditFormControlObj", 20 * 7 + 5, 20},
+      {U"p", "TEditFormControlObj", 40 * 7 + 5, 20},
+      {U"s", "TButtonFormControlObj", 2 * 7 + 20, 13 + 8},
+      {U"c", "TCheckBoxFormControlObj", 13, 13},
+      {U"r", "TRadioButtonFormControlObj", 13, 14},
+      {U"d", "TComboFormControlObj", 6 * 7 + 30, 13 + 8},
+      {U"l", "TListBoxFormControlObj", 3 * 7 + 15 + 4, 4 * 13 + 4},
+      {U"m", "TListBoxFormControlObj", 3 * 7 + 15 + 4, 5 * 13 + 4},
+      {U"t", "TTextAreaFormControlObj", 10 * 7 + 5 + 4, 2 * 13 + 5 + 4},
+      {U"h", "THiddenFormControlObj", 0, 0},
+      {U"i", "TImageFormControlObj", 0, 0},
+      {U"b", "TEditFormControlObj", 145, 20},
+  };
+  for (const TExpected& e : expected) {
+    const TFormControlObj& control = Named(e.Name);
+    EXPECT_STREQ(control.ClassName(), e.Class) << "control " << char(e.Name[0]);
+    EXPECT_EQ(control.Width(), e.Width) << "control " << char(e.Name[0]);
+    EXPECT_EQ(control.Height(), e.Height) << "control " << char(e.Name[0]);
+  }
+  auto& password = WindowOf<THeadlessEdit>(Named(U"p"));
+  EXPECT_TRUE(password.Password);
+  password.Type(U"12345");
+  EXPECT_EQ(password.Text(), U"123");
+  EXPECT_TRUE(WindowOf<THeadlessList>(Named(U"m")).MultiSelect);
+  EXPECT_EQ(Form(0).NonHiddenCount, 11);
+  // Eleven windowed controls stand in the text as character 2, the image input as 4; the
+  // hidden field takes no character.
+  const TSection& section = SectionAt(Document, 0);
+  EXPECT_EQ(section.FormControls.Count(), 10u);
+  EXPECT_EQ(section.Images.Count(), 1u);
+  EXPECT_EQ(Document.FormControls.size(), 10u);
+  EXPECT_EQ(std::count(section.Text.begin(), section.Text.end(), ControlMarker), 10);
+}
+
+TEST_F(FormsTest, ControlsOutsideFormShareADefaultFormPerRun) {
+  Build("<input name=a><input name=b><form><input name=c></form><input name=d>"
+        "<form action=x></form><input name=e>");
+  ASSERT_EQ(Document.Forms.size(), 5u);
+  EXPECT_EQ(&Named(U"a").Form, &Named(U"b").Form);
+  EXPECT_EQ(Named(U"a").Form.Action, U"");
+  EXPECT_EQ(Named(U"a").Form.Method, U"Get");
+  EXPECT_NE(&Named(U"d").Form, &Named(U"c").Form);
+  EXPECT_NE(&Named(U"d").Form, &Named(U"e").Form);
+  EXPECT_EQ(Form(3).Action, U"x");
+}
+
+TEST_F(FormsTest, OptionsAndTextAreaContent) {
+  Build("<select name=s>stray<option value=\"v\">  spaced text </option>"
+        "<option></option><option selected><b>bold</b>" + std::string(100, 'x') +
+        "</select><textarea name=t>\n<b>&amp;</textarea\n>after");
+  auto& list = Named<TComboFormControlObj>(U"s");
+  ASSERT_EQ(list.TheOptions.size(), 2u);  // the empty option is dropped, stray text ignored
+  EXPECT_EQ(list.TheOptions[0], U"spaced text");
+  EXPECT_EQ(list.Options[0].Value, U"v");
+  EXPECT_EQ(list.TheOptions[1], U"bold" + std::u32string(76, U'x'));
+  EXPECT_TRUE(list.Options[1].Selected);
+  EXPECT_EQ(list.Options[1].Value, U"");
+  auto& area = Named<TTextAreaFormControlObj>(U"t");
+  EXPECT_EQ(area.TheText, (std::vector<std::u32string>{U"", U"<b>&"}));
+  // The text after the end tag is page text again.
+  const TSection& section = SectionAt(Document, 0);
+  EXPECT_EQ(section.Text.substr(section.Text.size() - 5), U"after");
+}
+
+TEST_F(FormsTest, ControlsStandInPreformattedText) {
+  Build("<pre>a <input name=p> b\n<select name=s><option>o</select></pre>");
+  std::vector<const TPreFormated*> lines;
+  for (const auto& section : Document)
+    if (auto* line = dynamic_cast<const TPreFormated*>(section.get())) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0]->Text.substr(0, 5), U"a \2 b");
+  EXPECT_EQ(lines[0]->FormControls.Count(), 1u);
+  EXPECT_EQ(lines[1]->FormControls.Count(), 1u);
+}
+
+TEST_F(FormsTest, AbsurdNumbersAndUnendedMarkupStayBounded) {
+  Build("<input name=e size=999999999 maxlength=-5><textarea name=t rows=999999999 "
+        "cols=999999999></textarea><select name=l size=999999999><option>a</select>"
+        "<select name=z size=0 multiple><option>a<option>b</select><select name=open><option>x");
+  EXPECT_EQ(Named(U"e").Width(), MaxControlChars * 7 + 5);
+  EXPECT_EQ(Named(U"t").Height(), MaxControlRows * 13 + 5 + 4);
+  EXPECT_EQ(Named(U"l").Height(), MaxControlRows * 13 + 4);
+  // SIZE 0 leaves the rows to the options.
+  EXPECT_EQ(Named(U"z").Height(), 2 * 13 + 4);
+  WindowOf<THeadlessEdit>(Named(U"e")).Type(U"no limit");
+  EXPECT_EQ(WindowOf<THeadlessEdit>(Named(U"e")).Text(), U"no limit");
+
+  // Without a control factory the tags are skipped, as tags the builder does not know.
+  TSectionList bare(Graphics);
+  ParseHtmlBuffer(bare, Anchors, "a<input name=x>b<textarea>c</textarea>", {}, nullptr, {}, {},
+                  {}, Head);
+  EXPECT_TRUE(bare.Forms.empty());
+  EXPECT_EQ(SectionAt(bare, 0).Text, U"abc");
+}
