@@ -13,9 +13,29 @@
 #include "app/LinkRouting.h"
 #include "app/MainWindow.h"
 #include "app/Shell.h"
+#include "html/forms/FormControlObj.h"
 #include "html/support/Utf8.h"
 #include "html/viewer/LinkPath.h"
 #include "html/viewer/Viewer.h"
+
+namespace {
+
+// What the window needs to know of a clicked form control.
+TObjectClick ObjectClickOf(const TFormControlObj& obj, const std::u32string& onClick) {
+  TObjectClick click{coOtherControl, obj.Value, false, onClick};
+  if (auto* box = dynamic_cast<const TCheckBoxFormControlObj*>(&obj)) {
+    click.Kind = coCheckBox;
+    click.Checked = box->Box().Checked();
+  } else if (auto* radio = dynamic_cast<const TRadioButtonFormControlObj*>(&obj)) {
+    click.Kind = coRadioButton;
+    click.Checked = radio->Button().Checked();
+  } else if (dynamic_cast<const TButtonFormControlObj*>(&obj)) {
+    click.Kind = coPushButton;
+  }
+  return click;
+}
+
+}  // namespace
 
 void TTamblinF::ConnectViewer() {
   viewer->OnHotSpotCovered = [this](TriruRedu*, const std::u32string& src) {
@@ -37,7 +57,11 @@ void TTamblinF::ConnectViewer() {
   viewer->OnRightClick = [this](TriruRedu*, const TRightClickParameters& parameters) {
     viewerRightClick(parameters);
   };
+  viewer->OnObjectClick = [this](TriruRedu*, TFormControlObj* obj, const std::u32string& onClick) {
+    if (obj) viewerObjectClick(ObjectClickOf(*obj, onClick));
+  };
 }
+
 
 void TTamblinF::viewerHotSpotCovered(const std::u32string& src) {
   statusBar()->showMessage(QString::fromStdString(EncodeUtf8(src)));
