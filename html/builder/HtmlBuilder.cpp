@@ -169,6 +169,7 @@ bool THtmlBuilder::ParseCommonSymbol(int level) {
       if (ParseBigSmall(Sym())) RefreshFont();
       break;
     case symScript: ParseScript(); break;
+    case symTable: ParseTable(level); return true;
     // Tables, images, image maps and form controls are not built yet. Until they are, their
     // tags are not common symbols: the loops skip them like unknown tags, and the text
     // inside them shows as ordinary text.

@@ -100,6 +100,10 @@ class THtmlBuilder {
   // Starts a new preformatted line section at the level.
   void StartPreLine(int level);
 
+  // --- Tables (TableMarkup.cpp). A TABLE start tag: the table up to its end tag (or the end
+  // of input), then added to the cell that was current. Beyond MaxNesting the tag is skipped.
+  void ParseTable(int level);
+
   // --- Head elements (HeadElements.cpp).
   void ParseTitle();
   void ParseBodyTag(int level);

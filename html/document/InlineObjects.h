@@ -46,8 +46,8 @@ class TInlineImage {
   // its minimum and maximum widths). font is the run at the image's position.
   virtual void ComputeSize(TSectionList& document, TCanvas& canvas, int availableWidth,
                            TFontObj& font) = 0;
-  // Paints the image at x in window coordinates, given the line's baseline and the top the
-  // image hangs from (both in document coordinates; ScrollTop is the image's to subtract).
+  // Paints the image at x, given the line's baseline and the top the image hangs from (all in
+  // document coordinates; ScrollTop is the image's to subtract).
   virtual void DrawImage(TCanvas& canvas, int x, TFontObj& font, int baseline, int top) = 0;
 
   // --- Point queries, answered for the picture as last drawn.
@@ -72,7 +72,7 @@ class TInlineControl {
 
   virtual int Width() const = 0;
   virtual int Height() const = 0;
-  // Shows the window with its top-left corner at (x, top), window coordinates; background is
+  // Shows the window with its top-left corner at (x, top), panel coordinates; background is
   // the colour behind it (radio buttons paint their backing panel with it).
   virtual void Place(int x, int top, TColor background) = 0;
   virtual void Hide() = 0;

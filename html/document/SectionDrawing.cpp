@@ -65,7 +65,7 @@ void TSection::DrawLine(TCanvas& canvas, const IndentManager& indent, const Line
       control->Shown = true;
       const int top = textBottom - control->Height() - scrollTop -
                       (control->OnBaseline ? line.Descent : 0);
-      control->Place(penX, top, document.Background);
+      control->Place(penX - document.ScrollLeft, top, document.Background);
       penX += control->Width();
       drewBefore = true;
       ++pos;

@@ -4,6 +4,7 @@
 
 #include "html/document/InlineObjects.h"
 #include "html/document/SelectionText.h"
+#include "platform/Canvas.h"
 
 TSectionList::TSectionList(TGraphicsFactory& graphics, TriruRedu* viewer)
     : TCell(this), Graphics(graphics), Viewer(viewer) {}
@@ -74,6 +75,7 @@ void TSectionList::HideControls() {
 
 int TSectionList::Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs) {
   AnimationTimerEnabled = false;
+  ++LayoutGeneration;
   const int height = TCell::Arrange(canvas, y, width, maxWidth, curs);
   AnimationTimerEnabled = !AnimatedImages.empty();
   HideControls();
@@ -82,7 +84,14 @@ int TSectionList::Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int&
 
 int TSectionList::Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y) {
   AnimationTimerEnabled = false;
-  const int bottom = TCell::Render(canvas, clip, clipWidth, x, y);
+  const TPoint origin = canvas.Origin();
+  struct TOriginBack {
+    TCanvas& Canvas;
+    TPoint Origin;
+    ~TOriginBack() { Canvas.SetOrigin(Origin); }
+  } originBack{canvas, origin};
+  canvas.SetOrigin({origin.X + ScrollLeft, origin.Y});
+  const int bottom = TCell::Render(canvas, clip.Offset(ScrollLeft, 0), clipWidth, x, y);
   if (ControlsMoved) {
     HideControls();
     ControlsMoved = false;

@@ -38,7 +38,9 @@ class TSectionList : public TCell {
   TGraphicsFactory& Graphics;
   int FontSize = DefaultFontSize;  // default font size in points
   bool ImagesEnabled = true;
+  int LayoutGeneration = 0;        // counts the page's layouts; Arrange starts a new one
   int ScrollTop = 0;               // change it through SetScrollTop
+  int ScrollLeft = 0;              // horizontal scroll, applied by Render
   bool ControlsMoved = false;      // ScrollTop changed since the last draw
   int SelectionStart = 0;          // the selection is empty unless start < end
   int SelectionEnd = 0;
@@ -54,6 +56,9 @@ class TSectionList : public TCell {
   // Called with the message of a section that failed to lay out (a table with too many
   // columns); the section is then dropped.
   std::function<void(const std::string& message)> OnProcessError;
+  // Called with a section that layout drops, just before it is freed with everything inside
+  // it: whoever points at sections (the anchor list) lets go of them here.
+  std::function<void(const TSectionBase& section)> OnSectionDropped;
   const TBitmap* BackgroundImage = nullptr;  // owned by the image cache
   std::u32string BackgroundImageName;
   bool BackgroundTried = false;
@@ -92,7 +97,9 @@ class TSectionList : public TCell {
 
   // Lays out the whole page for the width; returns its height.
   int Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs) override;
-  // Draws the band of the page inside clip.
+  // Draws the band of the page inside clip (panel coordinates) with the page's left edge at
+  // document x: the canvas origin moves by ScrollLeft for the pass, so sections draw and
+  // remember document x.
   int Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y) override;
 
  private:

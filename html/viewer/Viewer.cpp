@@ -101,6 +101,9 @@ TriruRedu::TriruRedu(TWindowing& windowing, TWindow& host)
   FSections->OnProcessError = [this](const std::string& message) {
     FWindowing.MessageBox(message, "Error", mkError, bsOk);
   };
+  FSections->OnSectionDropped = [this](const TSectionBase& section) {
+    FAnchorList.RemoveWithin(section);
+  };
   FSections->ImagesEnabled = FViewImages;
   FSections->CharSet = FCharSet;
   FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,

@@ -9,6 +9,8 @@
 #include "html/document/Section.h"
 #include "html/document/SectionList.h"
 #include "html/support/Utf8.h"
+#include "html/tables/Table.h"
+#include "tools/dump/TableJson.h"
 
 namespace {
 
@@ -100,6 +102,8 @@ class TSectionNumbering {
       json.Set("level", heading->HeadingLevel);
     else if (const auto* rule = dynamic_cast<const THorzLine*>(&section))
       AddRuleFields(json, *rule);
+    else if (const auto* table = dynamic_cast<const ThtmlTable*>(&section))
+      AddTableFields(json, *table, [this](const TCell& cell) { return Sections(cell); });
     return json;
   }
 
