@@ -30,6 +30,12 @@ for platform in headless qt; do
   done
 done
 
+echo "== Tables: parse, layout and first screen (median of 5)"
+for platform in headless qt; do
+  flag=(); [[ $platform == qt ]] && flag=(--qt)
+  "${pin[@]}" "$build/bench/bench_tables" "${flag[@]}"
+done
+
 echo "== Viewer on the 5 MB page: relayout, line scroll, page down, each with its repaint"
 for platform in headless qt; do
   flag=(); [[ $platform == qt ]] && flag=(--qt)

@@ -6,6 +6,9 @@ TDocumentSummary BuildPage(const std::string& fileName, const TPageOptions& opti
                            TSectionList& document, TAnchorList& anchors, TCanvas& canvas) {
   document.SetDefaults(DefaultFontName, DefaultPreFontName, options.FontSize, DefaultFontColor,
                        DefaultHotSpotColor, DefaultBackground);
+  document.OnSectionDropped = [&anchors](const TSectionBase& section) {
+    anchors.RemoveWithin(section);
+  };
   TDocumentHead head;
   if (options.AsText)
     ParseTextFile(document, anchors, fileName, head);

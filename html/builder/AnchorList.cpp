@@ -1,5 +1,7 @@
 #include "html/builder/AnchorList.h"
 
+#include "html/document/SectionBase.h"
+
 std::u32string AnchorNameKey(std::u32string_view name) {
   std::u32string key(name);
   for (char32_t& c : key) {
@@ -22,4 +24,8 @@ TSectionBase* TAnchorList::Find(std::u32string_view name) const {
 void TAnchorList::Replace(const TSectionBase* oldSection, TSectionBase* newSection) {
   for (auto& [name, section] : Names)
     if (section == oldSection) section = newSection;
+}
+
+void TAnchorList::RemoveWithin(const TSectionBase& section) {
+  std::erase_if(Names, [&](const auto& entry) { return entry.second && section.Encloses(*entry.second); });
 }

@@ -22,6 +22,9 @@ class TAnchorList {
   // discards a section that anchors were entered for.
   void Replace(const TSectionBase* oldSection, TSectionBase* newSection);
 
+  // Forgets every name that stands in section or inside it, for when layout frees it.
+  void RemoveWithin(const TSectionBase& section);
+
   void Clear() { Names.clear(); }
   std::size_t Count() const { return Names.size(); }
   bool Empty() const { return Names.empty(); }

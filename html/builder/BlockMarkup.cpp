@@ -108,6 +108,11 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
             std::make_unique<TDListItem>(itemLevel, &CurrentUrlTarget, TopFont(), CurrentStyle));
         NextSymbol();
         break;
+      case symTable:
+        // A list item that starts with a table keeps its marker line.
+        if (CurrentSection) CurrentSection->EnsureText();
+        ParseTable(itemLevel);
+        break;
       case symCenter:
       case symDiv:
         // The body loop handles the block, then goes on up to the list's end; items met there

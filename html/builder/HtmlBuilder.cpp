@@ -177,7 +177,8 @@ bool THtmlBuilder::ParseCommonSymbol(int level) {
     case symTextareaEnd:
       if (!ParseFormSymbol(level)) return false;
       break;
-    // Tables, images and image maps are not built yet. Until they are, their
+    case symTable: ParseTable(level); return true;
+    // Images and image maps are not built yet. Until they are, their
     // tags are not common symbols: the loops skip them like unknown tags, and the text
     // inside them shows as ordinary text.
     default: return false;

@@ -111,6 +111,9 @@ class THtmlBuilder {
   bool ParseFormSymbol(int level);
   void ParseSelectOptions(TListBoxFormControlObj& list);
   void ParseTextareaContent(TTextAreaFormControlObj& textArea);
+  // --- Tables (TableMarkup.cpp). A TABLE start tag: the table up to its end tag (or the end
+  // of input), then added to the cell that was current. Beyond MaxNesting the tag is skipped.
+  void ParseTable(int level);
 
   // --- Head elements (HeadElements.cpp).
   void ParseTitle();

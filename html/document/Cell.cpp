@@ -31,6 +31,7 @@ int TCell::Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs) 
       height += Sections[i]->Arrange(canvas, y + height, Indents, sectionWidth, curs);
     } catch (const EProcessError& error) {
       if (Document && Document->OnProcessError) Document->OnProcessError(error.what());
+      if (Document && Document->OnSectionDropped) Document->OnSectionDropped(*Sections[i]);
       Sections.erase(Sections.begin() + std::ptrdiff_t(i));
       continue;
     }
@@ -63,13 +64,10 @@ bool TCell::LinkAt(TCanvas& canvas, int x, int y, TInlineControl*& formControl,
                    std::optional<TUrlTarget>& urlTarget) {
   formControl = nullptr;
   urlTarget.reset();
-  int top = 0;
-  for (const auto& section : Sections) {
-    if (y >= top && y < top + section->PaintHeight &&
-        section->LinkAt(canvas, x, y - top, formControl, urlTarget))
+  for (const auto& section : Sections)
+    if (y >= section->Top && y < section->Top + section->PaintHeight &&
+        section->LinkAt(canvas, x, y, formControl, urlTarget))
       return true;
-    top += section->FlowHeight;
-  }
   return false;
 }
 
@@ -89,27 +87,25 @@ TSectionBase* TCell::SectionAtY(int y, int& sectionTop, int& index) const {
 
 bool TCell::ImageAt(int x, int y, TInlineImage*& image, int& xInImage, int& yInImage) {
   image = nullptr;
-  int top = 0;
-  for (const auto& section : Sections) {
-    if (y >= top && y < top + section->PaintHeight &&
-        section->ImageAt(x, y - top, image, xInImage, yInImage))
+  for (const auto& section : Sections)
+    if (y >= section->Top && y < section->Top + section->PaintHeight &&
+        section->ImageAt(x, y, image, xInImage, yInImage))
       return true;
-    top += section->FlowHeight;
-  }
   return false;
 }
 
 int TCell::PositionAt(TCanvas& canvas, int x, int y, int& caretX, int& caretY, int& caretHeight,
                       TCell*& cell, bool& inText) {
-  int sectionTop = 0, index = 0;
-  TSectionBase* section = SectionAtY(y, sectionTop, index);
-  if (!section) return -1;
-  cell = nullptr;
-  const int position =
-      section->PositionAt(canvas, x, y - sectionTop, caretX, caretY, caretHeight, cell, inText);
-  caretY += sectionTop;
-  if (position >= 0 && !cell) cell = this;
-  return position;
+  // The first section whose flow band ends below y answers, as the caret belongs to the flow.
+  for (const auto& section : Sections) {
+    if (section->Top + section->FlowHeight <= y) continue;
+    cell = nullptr;
+    const int position =
+        section->PositionAt(canvas, x, y, caretX, caretY, caretHeight, cell, inText);
+    if (position >= 0 && !cell) cell = this;
+    return position;
+  }
+  return -1;
 }
 
 int TCell::SearchText(int start, std::u32string_view text, bool matchCase) {

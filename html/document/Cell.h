@@ -43,18 +43,23 @@ class TCell {
 
   // Lays the sections out from y for the width; returns the height (at least down to the
   // floats still registered). A section that fails with EProcessError is reported to the
-  // document's OnProcessError, removed and freed.
+  // document's OnProcessError, announced to its OnSectionDropped, removed and freed.
   virtual int Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs);
   virtual void MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth);
   // Draws the sections from y with the cell's left edge at x; returns the y below the last.
   virtual int Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y);
-  virtual bool LinkAt(TCanvas& canvas, int x, int y, TInlineControl*& formControl,
-                      std::optional<TUrlTarget>& urlTarget);
-
-  // The first section whose bottom (adding up FlowHeight) lies below y, with its top and
+  // The first section whose bottom, adding up FlowHeight from 0 at the cell's top, lies below
+  // y (an offset from the cell's top, as scroll positions are kept), with its offset and
   // index; null when y is below all of them.
   TSectionBase* SectionAtY(int y, int& sectionTop, int& index) const;
+
+  // --- Point queries, in document coordinates (SectionBase.h): each section whose band from
+  // its Top down (PaintHeight for links and images, FlowHeight for the caret) holds y is asked
+  // with the point unchanged; the first that answers wins.
+  virtual bool LinkAt(TCanvas& canvas, int x, int y, TInlineControl*& formControl,
+                      std::optional<TUrlTarget>& urlTarget);
   bool ImageAt(int x, int y, TInlineImage*& image, int& xInImage, int& yInImage);
+  // cell names the innermost cell that holds the position found.
   int PositionAt(TCanvas& canvas, int x, int y, int& caretX, int& caretY, int& caretHeight,
                  TCell*& cell, bool& inText);
   int SearchText(int start, std::u32string_view text, bool matchCase);

@@ -46,8 +46,8 @@ class TInlineImage {
   // its minimum and maximum widths). font is the run at the image's position.
   virtual void ComputeSize(TSectionList& document, TCanvas& canvas, int availableWidth,
                            TFontObj& font) = 0;
-  // Paints the image at x in window coordinates, given the line's baseline and the top the
-  // image hangs from (both in document coordinates; ScrollTop is the image's to subtract).
+  // Paints the image at x, given the line's baseline and the top the image hangs from (all in
+  // document coordinates; ScrollTop is the image's to subtract).
   virtual void DrawImage(TCanvas& canvas, int x, TFontObj& font, int baseline, int top) = 0;
 
   // --- Point queries, answered for the picture as last drawn.
@@ -69,12 +69,13 @@ class TInlineControl {
   bool OnBaseline = false;  // stands on the text baseline (check boxes, radio buttons)
   bool Shown = false;       // placed in the view (TSectionList::PlaceControls, the draw pass)
   int YValue = 0;           // y of the top of the line the control stands in, set by layout
-  int LayoutX = 0;          // x of the window from the cell's left edge, set by layout
+  int LayoutX = 0;          // x of the window from the page's left edge: layout sets it within
+                            // the control's cell, each draw as drawn
   int LayoutTop = 0;        // y of the window's top in document coordinates, set by layout
 
   virtual int Width() const = 0;
   virtual int Height() const = 0;
-  // Shows the window with its top-left corner at (x, top), window coordinates; background is
+  // Shows the window with its top-left corner at (x, top), panel coordinates; background is
   // the colour behind it (radio buttons paint their backing panel with it).
   virtual void Place(int x, int top, TColor background) = 0;
   virtual void Hide() = 0;

@@ -26,7 +26,7 @@ struct LineRec {
   int Count = 0;        // characters on the line
   int Descent = 0;      // largest Descent of the runs on the line
   int LineX = 0;        // x of the first character from the cell's left edge
-  int DrawX = 0;        // x at which the line was last drawn
+  int DrawX = 0;        // x at which the line was last drawn (document coordinates)
   int DrawTop = 0;      // y of the top of the line's text at the last draw
 
   int Height() const { return SpaceAbove + TextHeight + SpaceBelow; }
@@ -102,19 +102,19 @@ class TSection : public TSectionBase {
   void RefreshFonts() override;
   void MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth) override;
 
-  // --- Queries. x is in the coordinates the last draw used (lines keep their DrawX); y is
-  // relative to the section's top. Sections answer nothing for points or positions outside
-  // them, so a container goes on with the next one.
+  // --- Queries, in document coordinates (SectionBase.h): lines are found from Top down and
+  // across from the DrawX of the last draw. Sections answer nothing for points or positions
+  // outside them, so a container goes on with the next one.
   // The position at the point, or -1 below the last line. The caret goes before the character
   // under x, or after it when x lies on its right half; caretX and caretY are those of the
-  // caret (caretY the top of the line's text, relative to the section's top) and caretHeight
-  // the height of the line's text. inText is false left of the line and beyond its end.
+  // caret (caretY the top of the line's text) and caretHeight the height of the line's text.
+  // inText is false left of the line and beyond its end.
   int PositionAt(TCanvas& canvas, int x, int y, int& caretX, int& caretY, int& caretHeight,
                  TCell*& cell, bool& inText) override;
-  // Where the caret of a position of this section stands: x from the cell's left edge, y the
-  // top of its line's text in document coordinates (the caretY that PositionAt gives for the
-  // same line). A position before the section answers its start; false when the section has
-  // no text or the position lies beyond its last character.
+  // Where the caret of a position of this section stands: x as the line was last drawn, y the
+  // top of its line's text (the caretY that PositionAt gives for the same line). A position
+  // before the section answers its start; false when the section has no text or the position
+  // lies beyond its last character.
   bool PositionToPoint(TCanvas& canvas, int position, int& x, int& y) override;
   // The character at a position of this section, and the section.
   bool CharAt(int position, char32_t& ch, TSectionBase*& section) override;
@@ -166,7 +166,7 @@ class TSection : public TSectionBase {
   int PieceEnd(int start) const;
   // The clear height for a layout at y.
   int ClearHeight(const IndentManager& indent, int y) const;
-  // The line that holds y (relative to the section's top), with its top; null below the last.
+  // The first line whose bottom lies below y, with its top; null below the last.
   const LineRec* LineAtY(int y, int& lineTop) const;
   // Draws one line whose text ends at textBottom (document coordinates).
   void DrawLine(TCanvas& canvas, const IndentManager& indent, const LineRec& line, int x,

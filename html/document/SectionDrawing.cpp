@@ -65,7 +65,10 @@ void TSection::DrawLine(TCanvas& canvas, const IndentManager& indent, const Line
       control->Shown = true;
       const int top = textBottom - control->Height() - scrollTop -
                       (control->OnBaseline ? line.Descent : 0);
-      control->Place(penX, top, document.Background);
+      control->Place(penX - document.ScrollLeft, top, document.Background);
+      // Layout knows x only within the control's cell; a table cell learns its own x when
+      // drawn, so the place drawn is the one later placements keep.
+      control->LayoutX = penX - document.PageLeft;
       penX += control->Width();
       drewBefore = true;
       ++pos;

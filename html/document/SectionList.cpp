@@ -6,6 +6,7 @@
 #include "html/document/SelectionText.h"
 #include "html/forms/FormControlObj.h"
 #include "html/forms/HtmlForm.h"
+#include "platform/Canvas.h"
 
 namespace {
 
@@ -87,11 +88,12 @@ void TSectionList::HideControls() {
 
 void TSectionList::PlaceControls(int x, int viewHeight) {
   ViewHeight = viewHeight;
+  PageLeft = x;
   ControlsMoved = false;
   for (TInlineControl* control : FormControls) {
     const int top = control->LayoutTop - ScrollTop;
     control->Shown = top + control->Height() > 0 && top < viewHeight;
-    if (control->Shown) control->Place(x + control->LayoutX, top, Background);
+    if (control->Shown) control->Place(x + control->LayoutX - ScrollLeft, top, Background);
   }
   HideControls();
 }
@@ -102,6 +104,7 @@ int TSectionList::Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int&
     for (const auto& control : form->ControlList) control->SetSize(canvas);
   // A control whose section is not laid out (a dropped table's) stays out of view.
   for (TInlineControl* control : FormControls) control->LayoutTop = NotLaidOut;
+  ++LayoutGeneration;
   const int height = TCell::Arrange(canvas, y, width, maxWidth, curs);
   AnimationTimerEnabled = !AnimatedImages.empty();
   HideControls();
@@ -112,7 +115,15 @@ int TSectionList::Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int&
 
 int TSectionList::Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y) {
   AnimationTimerEnabled = false;
-  const int bottom = TCell::Render(canvas, clip, clipWidth, x, y);
+  PageLeft = x;
+  const TPoint origin = canvas.Origin();
+  struct TOriginBack {
+    TCanvas& Canvas;
+    TPoint Origin;
+    ~TOriginBack() { Canvas.SetOrigin(Origin); }
+  } originBack{canvas, origin};
+  canvas.SetOrigin({origin.X + ScrollLeft, origin.Y});
+  const int bottom = TCell::Render(canvas, clip.Offset(ScrollLeft, 0), clipWidth, x, y);
   // A draw may cover only part of the view; the controls are placed for the whole of it.
   // Without a view (tools, tests) the draw's clip stands for it.
   if (ControlsMoved) PlaceControls(x, ViewHeight > 0 ? ViewHeight : clip.Bottom);

@@ -42,7 +42,9 @@ class TSectionList : public TCell {
   TGraphicsFactory& Graphics;
   int FontSize = DefaultFontSize;  // default font size in points
   bool ImagesEnabled = true;
+  int LayoutGeneration = 0;        // counts the page's layouts; Arrange starts a new one
   int ScrollTop = 0;               // change it through SetScrollTop
+  int ScrollLeft = 0;              // horizontal scroll, applied by Render
   bool ControlsMoved = false;      // ScrollTop changed since the last draw
   int SelectionStart = 0;          // the selection is empty unless start < end
   int SelectionEnd = 0;
@@ -58,6 +60,9 @@ class TSectionList : public TCell {
   // Called with the message of a section that failed to lay out (a table with too many
   // columns); the section is then dropped.
   std::function<void(const std::string& message)> OnProcessError;
+  // Called with a section that layout drops, just before it is freed with everything inside
+  // it: whoever points at sections (the anchor list) lets go of them here.
+  std::function<void(const TSectionBase& section)> OnSectionDropped;
   const TBitmap* BackgroundImage = nullptr;  // owned by the image cache
   std::u32string BackgroundImageName;
   bool BackgroundTried = false;
@@ -77,6 +82,9 @@ class TSectionList : public TCell {
   std::function<void(TInlineControl& control)> OnControlEnter;
   // Height of the view the controls are placed in (the last PlaceControls).
   int ViewHeight = 0;
+  // x of the page's left edge in the last draw or PlaceControls; a control's LayoutX counts
+  // from it.
+  int PageLeft = 0;
   // The 50 ms animation timer runs only while this is set: off during layout and drawing, on
   // afterwards when the page has animated images. The viewer's timer follows it.
   bool AnimationTimerEnabled = false;
@@ -115,7 +123,9 @@ class TSectionList : public TCell {
 
   // Lays out the whole page for the width; returns its height.
   int Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs) override;
-  // Draws the band of the page inside clip.
+  // Draws the band of the page inside clip (panel coordinates) with the page's left edge at
+  // document x: the canvas origin moves by ScrollLeft for the pass, so sections draw and
+  // remember document x.
   int Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y) override;
 
  private:

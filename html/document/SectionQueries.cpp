@@ -15,7 +15,7 @@ std::u32string Decimal(int number) {
 }  // namespace
 
 const LineRec* TSection::LineAtY(int y, int& lineTop) const {
-  int top = 0;
+  int top = Top;
   for (const LineRec& line : Lines) {
     if (top + line.Height() > y) {
       lineTop = top;
@@ -64,7 +64,7 @@ bool TSection::PositionToPoint(TCanvas&, int position, int& x, int& y) {
   for (const LineRec& line : Lines) {
     if (rest < line.Count) {
       MeasureRuns();
-      x = line.LineX + TextWidth(line.Start, rest, false);
+      x = line.DrawX + TextWidth(line.Start, rest, false);
       // The top of the line's text, where PositionAt puts the caret: a word is found on the
       // line it was clicked on also when an image raises the line.
       y = top + line.SpaceAbove;
@@ -87,7 +87,7 @@ bool TSection::CharAt(int position, char32_t& ch, TSectionBase*& section) {
 bool TSection::LinkAt(TCanvas&, int x, int y, TInlineControl*& formControl,
                       std::optional<TUrlTarget>& urlTarget) {
   int xInImage = 0, yInImage = 0;
-  if (TInlineImage* image = Images.ObjectAtPoint(x, y + Top, xInImage, yInImage)) {
+  if (TInlineImage* image = Images.ObjectAtPoint(x, y, xInImage, yInImage)) {
     if (image->AnswersClick(xInImage, yInImage, formControl, urlTarget))
       return formControl != nullptr || urlTarget.has_value();
     int index = 0;
@@ -111,6 +111,6 @@ bool TSection::LinkAt(TCanvas&, int x, int y, TInlineControl*& formControl,
 }
 
 bool TSection::ImageAt(int x, int y, TInlineImage*& image, int& xInImage, int& yInImage) {
-  image = Images.ObjectAtPoint(x, y + Top, xInImage, yInImage);
+  image = Images.ObjectAtPoint(x, y, xInImage, yInImage);
   return image != nullptr;
 }

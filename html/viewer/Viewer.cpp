@@ -113,6 +113,9 @@ TriruRedu::TriruRedu(TWindowing& windowing, TWindow& host)
     if (OnObjectClick) OnObjectClick(this, &control, onClick);
   };
   FSections->OnControlEnter = [this](TInlineControl& control) { ScrollControlIntoView(control); };
+  FSections->OnSectionDropped = [this](const TSectionBase& section) {
+    FAnchorList.RemoveWithin(section);
+  };
   FSections->ImagesEnabled = FViewImages;
   FSections->CharSet = FCharSet;
   FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,

@@ -327,6 +327,8 @@ class TriruRedu {
   // Caret hit test at a panel point: the position or -1, with the line's y and whether the
   // point lies over text.
   int PositionAtPanel(int x, int y, int& lineY, bool& inText);
+  // A panel point in document coordinates (SectionBase.h), the frame of every point query.
+  int PanelToDocumentX(int x) const;
   int PanelToDocumentY(int y) const;
 
   TWindowing& FWindowing;

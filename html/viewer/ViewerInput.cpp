@@ -33,8 +33,12 @@ bool IsWordChar(char32_t ch) {
 
 }  // namespace
 
+int TriruRedu::PanelToDocumentX(int x) const {
+  return int(std::clamp<long long>((long long)x + FHScrollPos, INT_MIN, INT_MAX));
+}
+
 int TriruRedu::PanelToDocumentY(int y) const {
-  return int(std::clamp<long long>((long long)y + VScrollPos() - FMarginHeight, INT_MIN, INT_MAX));
+  return int(std::clamp<long long>((long long)y + VScrollPos(), INT_MIN, INT_MAX));
 }
 
 int TriruRedu::PositionAtPanel(int x, int y, int& lineY, bool& inText) {
@@ -42,8 +46,8 @@ int TriruRedu::PositionAtPanel(int x, int y, int& lineY, bool& inText) {
   TCell* cell = nullptr;
   lineY = 0;
   inText = false;
-  return FSections->PositionAt(*FMeasureCanvas, x, PanelToDocumentY(y), caretX, lineY,
-                               caretHeight, cell, inText);
+  return FSections->PositionAt(*FMeasureCanvas, PanelToDocumentX(x), PanelToDocumentY(y),
+                               caretX, lineY, caretHeight, cell, inText);
 }
 
 void TriruRedu::PanelMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -66,19 +70,20 @@ void TriruRedu::PanelMouseDown(TMouseButton button, TShiftState shift, int x, in
 void TriruRedu::PanelMouseMove(TShiftState shift, int x, int y) {
   if (OnMouseMove) OnMouseMove(this, shift, x, y);
   std::u32string url, target;
+  const int documentX = PanelToDocumentX(x);
   const int documentY = PanelToDocumentY(y);
   TInlineControl* control = nullptr;
   std::optional<TUrlTarget> link;
   TInlineImage* image = nullptr;
   int imageX = 0, imageY = 0;
-  if (FSections->LinkAt(*FMeasureCanvas, x, documentY, control, link)) {
+  if (FSections->LinkAt(*FMeasureCanvas, documentX, documentY, control, link)) {
     FPanel->SetCursor(crHand);
     if (link) {
       url = link->Url;
       target = link->Target;
     }
   } else if ((OnImageClick || OnImageOver) &&
-             FSections->ImageAt(x, documentY, image, imageX, imageY)) {
+             FSections->ImageAt(documentX, documentY, image, imageX, imageY)) {
     FPanel->SetCursor(crArrow);
     if (OnImageOver) OnImageOver(this, image, shift, imageX, imageY);
   } else {
@@ -157,11 +162,12 @@ void TriruRedu::StopAutoScroll() {
 
 void TriruRedu::PanelMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+  const int documentX = PanelToDocumentX(x);
   const int documentY = PanelToDocumentY(y);
   if (OnImageClick || OnRightClick) {
     TInlineImage* image = nullptr;
     int imageX = 0, imageY = 0;
-    const bool onImage = FSections->ImageAt(x, documentY, image, imageX, imageY);
+    const bool onImage = FSections->ImageAt(documentX, documentY, image, imageX, imageY);
     if (onImage && OnImageClick) OnImageClick(this, image, button, shift, imageX, imageY);
     if (button == mbRight && OnRightClick) {
       TRightClickParameters parameters;
@@ -172,7 +178,7 @@ void TriruRedu::PanelMouseUp(TMouseButton button, TShiftState shift, int x, int 
       }
       TInlineControl* control = nullptr;
       std::optional<TUrlTarget> link;
-      if (FSections->LinkAt(*FMeasureCanvas, x, documentY, control, link) && link) {
+      if (FSections->LinkAt(*FMeasureCanvas, documentX, documentY, control, link) && link) {
         parameters.Url = link->Url;
         parameters.Target = link->Target;
       }
@@ -186,7 +192,7 @@ void TriruRedu::PanelMouseUp(TMouseButton button, TShiftState shift, int x, int 
   TInlineControl* control = nullptr;
   std::optional<TUrlTarget> link;
   if (FLeftDown && FSections->SelectionStart >= FSections->SelectionEnd &&
-      FSections->LinkAt(*FMeasureCanvas, x, documentY, control, link)) {
+      FSections->LinkAt(*FMeasureCanvas, documentX, documentY, control, link)) {
     FLeftDown = false;
     // A form image input has recorded where it was clicked during the hit test.
     if (auto* image = dynamic_cast<TImageFormControlObj*>(control)) image->ImageClick();
@@ -216,7 +222,7 @@ void TriruRedu::WordSelect(int x, int y) {
   // select a word on the next line.
   int caretX = 0, caretY = 0;
   if (!FSections->PositionToPoint(*FMeasureCanvas, FCaretPos, caretX, caretY) ||
-      caretY - FMarginHeight != lineY)
+      caretY != lineY)
     return;
   char32_t ch = 0;
   TSectionBase* owner = nullptr;

@@ -153,7 +153,8 @@ void TriruRedu::PanelPaint(TCanvas& canvas, const TRect& area) {
   // Preformatted lines are clipped to the document's real width, so the part of a long line
   // that is scrolled into view is drawn.
   const int clipWidth = std::max(FDocWidth, FPanel->Width());
-  FSections->Render(canvas, area, clipWidth, FMarginWidth - FHScrollPos, FMarginHeight);
+  FSections->ScrollLeft = FHScrollPos;
+  FSections->Render(canvas, area, clipWidth, FMarginWidth, FMarginHeight);
 }
 
 void TriruRedu::PaintBackground(TCanvas& canvas, const TRect& area) {

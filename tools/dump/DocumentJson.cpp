@@ -10,6 +10,8 @@
 #include "html/document/SectionList.h"
 #include "html/support/Utf8.h"
 #include "tools/dump/FormsJson.h"
+#include "html/tables/Table.h"
+#include "tools/dump/TableJson.h"
 
 namespace {
 
@@ -102,6 +104,8 @@ class TSectionNumbering {
       json.Set("level", heading->HeadingLevel);
     else if (const auto* rule = dynamic_cast<const THorzLine*>(&section))
       AddRuleFields(json, *rule);
+    else if (const auto* table = dynamic_cast<const ThtmlTable*>(&section))
+      AddTableFields(json, *table, [this](const TCell& cell) { return Sections(cell); });
     return json;
   }
 
