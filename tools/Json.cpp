@@ -2,6 +2,7 @@
 
 #include "html/support/Utf8.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <type_traits>
 
@@ -39,12 +40,12 @@ std::string ColorString(std::uint32_t color) {
 
 TJson::TJson(std::u32string_view value) : Value(EncodeUtf8(value)) {}
 
-TJson& TJson::Push(TJson item) {
+TJson& TJson::Push(TJson item) & {
   std::get<Array>(Value).push_back(std::move(item));
   return *this;
 }
 
-TJson& TJson::Set(std::string key, TJson item) {
+TJson& TJson::Set(std::string key, TJson item) & {
   std::get<Object>(Value).emplace_back(std::move(key), std::move(item));
   return *this;
 }
@@ -55,35 +56,40 @@ constexpr std::size_t LineWidth = 100;
 
 }  // namespace
 
-std::string TJson::PrintCompact() const {
-  return std::visit(
-      [](const auto& value) -> std::string {
+bool TJson::PrintCompact(std::string& out, std::size_t limit) const {
+  const std::size_t start = out.size();
+  auto fits = [&] { return out.size() - start <= limit; };
+  std::visit(
+      [&](const auto& value) {
         using T = std::decay_t<decltype(value)>;
         if constexpr (std::is_same_v<T, std::nullptr_t>) {
-          return "null";
+          out += "null";
         } else if constexpr (std::is_same_v<T, bool>) {
-          return value ? "true" : "false";
+          out += value ? "true" : "false";
         } else if constexpr (std::is_same_v<T, std::int64_t>) {
-          return std::to_string(value);
+          out += std::to_string(value);
         } else if constexpr (std::is_same_v<T, std::string>) {
-          return JsonString(std::string_view(value));
+          out += JsonString(std::string_view(value));
         } else if constexpr (std::is_same_v<T, Array>) {
-          std::string out = "[";
-          for (std::size_t i = 0; i < value.size(); ++i) {
+          out += '[';
+          for (std::size_t i = 0; i < value.size() && fits(); ++i) {
             if (i) out += ',';
-            out += value[i].PrintCompact();
+            value[i].PrintCompact(out, limit - std::min(limit, out.size() - start));
           }
-          return out + "]";
+          out += ']';
         } else {
-          std::string out = "{";
-          for (std::size_t i = 0; i < value.size(); ++i) {
+          out += '{';
+          for (std::size_t i = 0; i < value.size() && fits(); ++i) {
             if (i) out += ',';
-            out += JsonString(std::string_view(value[i].first)) + ":" + value[i].second.PrintCompact();
+            out += JsonString(std::string_view(value[i].first));
+            out += ':';
+            value[i].second.PrintCompact(out, limit - std::min(limit, out.size() - start));
           }
-          return out + "}";
+          out += '}';
         }
       },
       Value);
+  return fits();
 }
 
 bool TJson::IsFlat() const {
@@ -101,8 +107,13 @@ bool TJson::IsFlat() const {
 }
 
 void TJson::PrintTo(std::string& out, int indent) const {
-  std::string compact = PrintCompact();
-  if (IsFlat() || compact.size() + static_cast<std::size_t>(indent) <= LineWidth) {
+  if (IsFlat()) {
+    PrintCompact(out, std::string::npos);
+    return;
+  }
+  std::string compact;
+  const std::size_t room = LineWidth - std::min(LineWidth, static_cast<std::size_t>(indent));
+  if (PrintCompact(compact, room)) {
     out += compact;
     return;
   }

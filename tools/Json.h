@@ -31,16 +31,21 @@ class TJson {
   static TJson MakeArray() { return TJson(Array{}); }
   static TJson MakeObject() { return TJson(Object{}); }
 
-  // Appends to an array or an object (in insertion order).
-  TJson& Push(TJson item);
-  TJson& Set(std::string key, TJson item);
+  // Appends to an array or an object (in insertion order). On a temporary the value is moved
+  // along the chain, never copied.
+  TJson& Push(TJson item) &;
+  TJson& Set(std::string key, TJson item) &;
+  TJson&& Push(TJson item) && { return std::move(Push(std::move(item))); }
+  TJson&& Set(std::string key, TJson item) && { return std::move(Set(std::move(key), std::move(item))); }
 
   std::string Print() const;
 
  private:
   void PrintTo(std::string& out, int indent) const;
   bool IsFlat() const;
-  std::string PrintCompact() const;
+  // Appends the value on one line; false, with the text cut short, as soon as it is longer
+  // than limit (so a large value is never printed whole only to learn it does not fit).
+  bool PrintCompact(std::string& out, std::size_t limit) const;
 
   std::variant<std::nullptr_t, bool, std::int64_t, std::string, Array, Object> Value;
 };

@@ -44,6 +44,8 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
   try {
     BuildHtml(source, document, anchorList, metaHandler, viewer, soundHandler, includeHandler,
               scriptHandler, head);
+  } catch (const EParseRefused&) {
+    throw;
   } catch (const EParseError&) {
     // A page that ends inside a comment shows what was read before it.
   }

@@ -10,8 +10,11 @@ void TCell::AddSection(std::unique_ptr<TSectionBase> section) {
   if (!section) return;
   if (auto* pre = dynamic_cast<TPreFormated*>(section.get()); pre && pre->Text.empty())
     pre->EnsureText();
-  if (auto* text = dynamic_cast<TSection*>(section.get()))
-    text->Text.shrink_to_fit();  // the section is complete; drop the growth reserve
+  // The section is complete: a growth reserve of more than an eighth is given back (a copy
+  // of the text), a smaller one is not worth the copy.
+  if (auto* text = dynamic_cast<TSection*>(section.get());
+      text && text->Text.capacity() - text->Text.size() > text->Text.size() / 8 + 8)
+    text->Text.shrink_to_fit();
   section->Document = Document;
   section->UpdateSpacing();
   Sections.push_back(std::move(section));

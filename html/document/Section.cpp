@@ -39,11 +39,13 @@ void TSection::AppendText(std::u32string_view text) {
 void TSection::AppendRaw(std::u32string_view text) {
   if (text.empty()) return;
   const std::size_t needed = Text.size() + text.size();
-  // The buffer grows to the new length plus 100, so appending word by word does not copy the
-  // text each time; a long paragraph grows by half its size at least, so that appending to it
+  // The first text is taken at its length (a preformatted line comes whole). Later ones grow
+  // the buffer to the new length plus 100, so appending word by word does not copy the text
+  // each time; a long paragraph grows by half its size at least, so that appending to it
   // stays linear however long it gets.
-  if (needed + 1 > Text.capacity())
-    Text.reserve(std::max(needed + 100, Text.capacity() + Text.capacity() / 2));
+  if (needed > Text.capacity())
+    Text.reserve(Text.empty() ? needed
+                              : std::max(needed + 100, Text.capacity() + Text.capacity() / 2));
   Text.append(text);
 }
 

@@ -19,9 +19,12 @@ namespace {
 // measured width being the sum of the advances minus overhang. The search doubles a count
 // known to fit until one does not, then halves the gap between them, so finding the break of
 // a line measures about log2 of the line's length pieces and never walks the text beyond it.
-int FitPrefix(TFontFace& face, std::u32string_view text, int overhang, int available) {
+// When the whole text fits, fitWidth receives its advances, so it need not be measured again.
+int FitPrefix(TFontFace& face, std::u32string_view text, int overhang, int available,
+              int& fitWidth) {
   const int count = int(text.size());
-  int fit = 0, fitWidth = 0;  // fitWidth: advances of the first fit characters
+  int fit = 0;
+  fitWidth = 0;  // advances of the first fit characters
   for (int step = 1; fit < count; step *= 2) {
     const int probe = std::min(step, count - fit);
     const int probeWidth = face.TextWidth(text.substr(std::size_t(fit), std::size_t(probe)));
@@ -85,10 +88,11 @@ int TSection::FitLine(TLineLayout* line, int width, int start, int limit) const 
       const TFontObj& run = Fonts.RunAt(pos, index);
       const std::u32string_view piece =
           std::u32string_view(Text).substr(std::size_t(pos), std::size_t(pieceEnd - pos));
-      const int fit = FitPrefix(run.Face(), piece, run.Overhang, width - used);
+      int pieceWidth = 0;
+      const int fit = FitPrefix(run.Face(), piece, run.Overhang, width - used, pieceWidth);
       taken += fit;
       if (fit < int(piece.size())) break;
-      used += run.Face().TextWidth(piece) - run.Overhang;
+      used += pieceWidth - run.Overhang;
       empty = false;
     }
   }

@@ -66,7 +66,7 @@ std::u32string AttributeValueTrim(std::u32string_view text) {
 }
 
 TTokenizer::TTokenizer(std::string_view bytes) {
-  if (ParseRunning) throw EParseError("A document is already being read");
+  if (ParseRunning) throw EParseRefused("A document is already being read");
   ParseRunning = true;
   Source = TSourceText(bytes);
 }

@@ -10,6 +10,13 @@ class EParseError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A parse refused because another one is running. Unlike an unclosed comment it is never
+// taken quietly: nothing of the document was read.
+class EParseRefused : public EParseError {
+ public:
+  using EParseError::EParseError;
+};
+
 // Content the layout cannot process (a table with too many columns).
 class EProcessError : public std::runtime_error {
  public:

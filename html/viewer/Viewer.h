@@ -16,6 +16,7 @@
 // called during a load cannot start another one.
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -274,13 +275,28 @@ class TriruRedu {
   // Keeps Processing on while it lives, and turns it off however the work under it ends.
   class TProcessingScope {
    public:
-    explicit TProcessingScope(TriruRedu& viewer) : Viewer(viewer) { viewer.SetProcessing(true); }
-    ~TProcessingScope() noexcept(false) { Viewer.SetProcessing(false); }
+    explicit TProcessingScope(TriruRedu& viewer)
+        : Viewer(viewer), Unwinding(std::uncaught_exceptions()) {
+      viewer.SetProcessing(true);
+    }
+    // A failure of the host's handler goes on to the caller, except while another failure is
+    // already on its way out: that one is kept, as two at once would end the program.
+    ~TProcessingScope() noexcept(false) {
+      if (std::uncaught_exceptions() == Unwinding) {
+        Viewer.SetProcessing(false);
+        return;
+      }
+      try {
+        Viewer.SetProcessing(false);
+      } catch (...) {
+      }
+    }
     TProcessingScope(const TProcessingScope&) = delete;
     TProcessingScope& operator=(const TProcessingScope&) = delete;
 
    private:
     TriruRedu& Viewer;
+    int Unwinding;  // failures on their way out when the scope began
   };
   void RelayoutKeepPosition();
   // Lays the document out again, bringing the same content back into view.

@@ -47,6 +47,18 @@ std::string ImagePage(const std::string& fileName) {
   return page;
 }
 
+// Where the anchor of "FILE#anchor" begins: none when the whole name is a file, else at the
+// last "#" whose left part is a file (a file name may hold "#", written %23 in a link), else
+// at the first one, so that a missing file is reported by the name before it.
+std::size_t AnchorMark(const std::string& name) {
+  std::error_code error;
+  if (std::filesystem::is_regular_file(name, error)) return std::string::npos;
+  for (std::size_t hash = name.rfind('#'); hash != std::string::npos && hash > 0;
+       hash = name.rfind('#', hash - 1))
+    if (std::filesystem::is_regular_file(name.substr(0, hash), error)) return hash;
+  return name.find('#');
+}
+
 // The integer a refresh delay spells (blanks around it allowed), or -1.
 int ReadDelay(std::u32string_view text) {
   std::size_t first = 0, last = text.size();
@@ -90,7 +102,7 @@ void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
   std::string name = nameWithAnchor;
   std::u32string anchor;
   bool hasAnchor = false;
-  if (const std::size_t hash = name.find('#'); hash != std::string::npos) {
+  if (const std::size_t hash = AnchorMark(name); hash != std::string::npos) {
     anchor = DecodeName(std::string_view(name).substr(hash + 1, MaxAnchorLength));
     hasAnchor = true;
     name.erase(hash);

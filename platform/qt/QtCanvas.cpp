@@ -2,6 +2,9 @@
 
 #include "platform/qt/QtGraphics.h"
 
+#include <QGlyphRun>
+#include <QVector>
+
 namespace {
 
 QColor QtColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
@@ -43,12 +46,42 @@ void TQtCanvas::DrawText(int x, int y, std::u32string_view text, const TRect& cl
   TFontFace& face = Face();
   FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
   FPainter->setClipRect(QRect(clip.Left, clip.Top, clip.Width(), clip.Height()));
-  FPainter->setFont(static_cast<TQtFontFace&>(face).QtFont());
+  auto& qtFace = static_cast<TQtFontFace&>(face);
+  FPainter->setFont(qtFace.QtFont());
   FPainter->setPen(QtColor(color));
-  int pen = x;
+  // Each character stands at the sum of the advances before it. The characters the font has
+  // go out as one run of glyphs placed there; one it lacks is drawn alone, so that the text
+  // system finds it in another font. Characters wholly outside the clip are stepped over (a
+  // glyph may reach one line height beyond its advance), so a line a million pixels wide
+  // costs only what shows of it.
+  QVector<quint32> glyphs;
+  QVector<QPointF> positions;
+  QPointF origin;
+  const long long reach = face.Metrics().Height;
+  long long pen = x;
   for (const char32_t ch : text) {
-    if (ch >= 32) FPainter->drawText(QPoint(pen, y), QString::fromUcs4(&ch, 1));
-    pen += face.Advance(ch);
+    if (pen > clip.Right + reach) break;
+    const int advance = face.Advance(ch);
+    if (ch >= 32 && pen + advance + reach >= clip.Left) {
+      if (const quint32 glyph = qtFace.Glyph(ch)) {
+        // Positions are taken from the first glyph, where the run's underline starts.
+        if (glyphs.isEmpty()) origin = QPointF(double(pen), y);
+        glyphs.push_back(glyph);
+        positions.push_back(QPointF(double(pen), y) - origin);
+      } else {
+        FPainter->drawText(QPoint(int(pen), y), QString::fromUcs4(&ch, 1));
+      }
+    }
+    pen += advance;
+  }
+  if (!glyphs.isEmpty()) {
+    QGlyphRun run;
+    run.setRawFont(qtFace.RawFont());
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    run.setUnderline(qtFace.QtFont().underline());
+    run.setStrikeOut(qtFace.QtFont().strikeOut());
+    FPainter->drawGlyphRun(origin, run);
   }
   FPainter->setClipping(false);
 }

@@ -66,6 +66,25 @@ TTextMetrics MetricsOf(const QFont& font) {
 
 TQtFontFace::TQtFontFace(const QFont& font) : TFontFace(MetricsOf(font)), FFont(font) {}
 
+const QRawFont& TQtFontFace::RawFont() {
+  if (!FRawFont) FRawFont = QRawFont::fromFont(FFont);
+  return *FRawFont;
+}
+
+quint32 TQtFontFace::Glyph(char32_t ch) {
+  const auto found = FGlyphs.find(ch);
+  if (found != FGlyphs.end()) return found->second;
+  const QString text = QString::fromUcs4(&ch, 1);
+  quint32 glyph = 0;
+  int count = 1;
+  if (!RawFont().isValid() ||
+      !RawFont().glyphIndexesForChars(text.constData(), int(text.size()), &glyph, &count) ||
+      count != 1)
+    glyph = 0;
+  FGlyphs.emplace(ch, glyph);
+  return glyph;
+}
+
 int TQtFontFace::MeasureAdvance(char32_t ch) {
   return QFontMetrics(FFont).horizontalAdvance(QString::fromUcs4(&ch, 1));
 }

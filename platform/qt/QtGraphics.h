@@ -17,6 +17,10 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRawFont>
+
+#include <optional>
+#include <unordered_map>
 
 class TQtSystemColors : public TSystemColors {
 public:
@@ -27,12 +31,18 @@ class TQtFontFace : public TFontFace {
 public:
   explicit TQtFontFace(const QFont& font);
   const QFont& QtFont() const { return FFont; }
+  // The glyph of a character in the font itself, or 0 when the font lacks it (the text
+  // system then draws it from another font). Looked up once per character.
+  quint32 Glyph(char32_t ch);
+  const QRawFont& RawFont();
 
 protected:
   int MeasureAdvance(char32_t ch) override;
 
 private:
   QFont FFont;
+  std::optional<QRawFont> FRawFont;
+  std::unordered_map<char32_t, quint32> FGlyphs;
 };
 
 class TQtGraphics : public TGraphicsFactory {

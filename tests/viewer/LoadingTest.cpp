@@ -128,6 +128,68 @@ TEST_F(ViewerTest, ABufferWithAnOpenCommentShowsWhatCameBeforeIt) {
   EXPECT_EQ(Viewer->DocumentHeight(), 16 + 2 * 5);
 }
 
+TEST_F(ViewerTest, FailuresReachTheCallerWhateverTheHostsHandlersDo) {
+  // A parse refused because another one runs is reported, not shown as an empty page.
+  auto secondHost = Windowing.CreateHost(HostWidth, HostHeight);
+  TriruRedu second(Windowing, *secondHost);
+  const std::string page = Folder.Write("page.htm", "<title>Other</title>text");
+  std::string refusal;
+  Viewer->OnInclude = [&](TriruRedu*, const std::u32string&, TStringList, const char*&,
+                          std::size_t&) {
+    try {
+      second.OpenHtmlFile(page);
+    } catch (const EParseError& error) {
+      refusal = error.what();
+    }
+  };
+  Viewer->OpenHtmlBuffer("a<!--#include file=\"x\" -->b");
+  EXPECT_EQ(refusal, "A document is already being read");
+  EXPECT_FALSE(second.Processing());
+  second.OpenHtmlFile(page);  // once the first parse is over, the second one runs
+  EXPECT_EQ(second.DocTitle(), U"Other");
+
+  // A handler that fails when Processing ends: while a load fails, the load's failure is the
+  // one that arrives; otherwise the handler's own.
+  Viewer->OnProcessing = [](TriruRedu*, bool on) {
+    if (!on) throw std::runtime_error("handler");
+  };
+  EXPECT_THROW(Viewer->OpenHtmlFile(Folder.Name("missing.htm")), EInOutError);
+  EXPECT_FALSE(Viewer->Processing());
+  EXPECT_THROW(Viewer->OpenHtmlBuffer("<!-- open"), EParseError);
+  try {
+    Viewer->OpenHtmlFile(page);
+    FAIL() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_STREQ(error.what(), "handler");
+  }
+  EXPECT_FALSE(Viewer->Processing());
+}
+
+TEST_F(ViewerTest, AFileNameMayHoldAHash) {
+  const std::string name =
+      Folder.Write("a#b.htm", "<title>Hash</title>" + Lines(40) + "<a name=\"x\">x</a>" + Lines(40));
+  Viewer->SetHistoryMaxCount(5);
+  Viewer->OpenHtmlFile(name);
+  EXPECT_EQ(Viewer->DocTitle(), U"Hash");
+  EXPECT_EQ(Viewer->DocFileName(), name);
+  Viewer->OpenHtmlFile(name + "#x");
+  EXPECT_EQ(Viewer->VScrollPos(), 5 + 40 * 16);
+  Viewer->ClearDocument();
+  Viewer->ReloadDocument();
+  EXPECT_EQ(Viewer->DocTitle(), U"Hash");
+
+  // A link writes the hash as %23; the anchor after it still counts.
+  Viewer->OpenHtmlFile(Folder.Write("link.htm", "<a href=\"a%23b.htm#x\">link</a>"));
+  Paint();
+  Panel().Click(mbLeft, 14, 10);
+  EXPECT_EQ(Viewer->DocFileName(), name);
+  EXPECT_EQ(Viewer->VScrollPos(), 5 + 40 * 16);
+  Viewer->SetHistoryIndex(1);
+  EXPECT_EQ(Viewer->DocFileName(), Folder.Name("link.htm"));
+  Viewer->SetHistoryIndex(0);
+  EXPECT_EQ(Viewer->DocFileName(), name);
+}
+
 TEST_F(ViewerTest, FormSubmissionsArriveAfterTheInputThatCausedThem) {
   Viewer->QueueFormSubmit(U"a", U"", U"", U"get", {U"x=1"});
   EXPECT_EQ(Windowing.RunPosted(), 0);  // no handler: nothing is kept

@@ -21,6 +21,7 @@
 #include "platform/qt/QtGraphics.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowing.h"
+#include "tools/render/PngFile.h"
 
 namespace {
 
@@ -88,10 +89,7 @@ int FullHeight(const TriruRedu& viewer) {
   return std::clamp(viewer.DocumentHeight() + 2, 1, MaxFullHeight);
 }
 
-void Save(const QImage& picture, const std::string& out) {
-  if (!picture.save(QString::fromStdString(out), "PNG"))
-    throw std::runtime_error("Can't write " + out);
-}
+
 
 // Real fonts and real scroll bars: the viewer in a widget, grabbed.
 void RenderWithQt(const TRenderOptions& options) {
@@ -108,7 +106,7 @@ void RenderWithQt(const TRenderOptions& options) {
   if (options.Full) host.resize(options.Width, FullHeight(viewer));
   QApplication::processEvents();
   if (failure) std::rethrow_exception(failure);
-  Save(host.grab().toImage(), options.Out);
+  WritePngFile(host.grab().toImage(), options.Out);
 }
 
 // Fixed metrics: the host and the panel painted and put together. The headless scroll bars
@@ -129,7 +127,7 @@ void RenderHeadless(const TRenderOptions& options) {
   auto canvas = graphics.CanvasFor(picture);
   const TRect bounds = panel.Bounds();
   canvas->CopyRect(bounds, panel.Surface(), {0, 0, bounds.Width(), bounds.Height()});
-  Save(QtImageOf(picture).copy(), options.Out);
+  WritePngFile(QtImageOf(picture), options.Out);
 }
 
 }  // namespace
