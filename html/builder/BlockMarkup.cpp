@@ -212,8 +212,12 @@ void THtmlBuilder::ParsePreformatted(int level) {
         flush();
         RefreshFont();
         break;
-      // Images and form controls are not built yet; like every other tag here they are
-      // dropped until they are.
+      case symImg:
+        flush();
+        ParseImage(level);
+        break;
+      // Form controls are not built yet; like every other tag here they are dropped until
+      // they are.
       default: break;
     }
   }

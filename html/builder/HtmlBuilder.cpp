@@ -169,9 +169,11 @@ bool THtmlBuilder::ParseCommonSymbol(int level) {
       if (ParseBigSmall(Sym())) RefreshFont();
       break;
     case symScript: ParseScript(); break;
-    // Tables, images, image maps and form controls are not built yet. Until they are, their
-    // tags are not common symbols: the loops skip them like unknown tags, and the text
-    // inside them shows as ordinary text.
+    case symImg: ParseImage(level); break;
+    case symMap: ParseMap(); break;
+    // Tables and form controls are not built yet. Until they are, their tags are not common
+    // symbols: the loops skip them like unknown tags, and the text inside them shows as
+    // ordinary text.
     default: return false;
   }
   NextSymbol();

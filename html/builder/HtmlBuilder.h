@@ -100,6 +100,10 @@ class THtmlBuilder {
   // Starts a new preformatted line section at the level.
   void StartPreLine(int level);
 
+  // --- Images and image maps (ImageMarkup.cpp).
+  void ParseImage(int level);
+  void ParseMap();
+
   // --- Head elements (HeadElements.cpp).
   void ParseTitle();
   void ParseBodyTag(int level);

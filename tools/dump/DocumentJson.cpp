@@ -9,6 +9,7 @@
 #include "html/document/Section.h"
 #include "html/document/SectionList.h"
 #include "html/support/Utf8.h"
+#include "tools/dump/ImageJson.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ void AddTextFields(TJson& json, const TSection& section) {
   TJson lines = TJson::MakeArray();
   for (const LineRec& line : section.Lines) lines.Push(LineJson(line));
   json.Set("lines", std::move(lines));
+  AddImageFields(json, section);
 
   if (const auto* item = dynamic_cast<const TUListItem*>(&section)) {
     json.Set("number", section.ListNumber);
@@ -120,8 +122,8 @@ TJson DocumentJson(const TSectionList& document, const TAnchorList& anchors,
     anchorIds.Set(EncodeUtf8(name), found == numbering.Ids().end() ? -1 : found->second);
   }
 
-  return TJson::MakeObject()
-      .Set("title", std::u32string_view(summary.Title))
+  TJson json = TJson::MakeObject();
+  json.Set("title", std::u32string_view(summary.Title))
       .Set("base", std::u32string_view(summary.Base))
       .Set("baseTarget", std::u32string_view(summary.BaseTarget))
       .Set("height", summary.Height)
@@ -129,4 +131,6 @@ TJson DocumentJson(const TSectionList& document, const TAnchorList& anchors,
       .Set("background", ColorString(document.Background))
       .Set("anchors", std::move(anchorIds))
       .Set("sections", std::move(sections));
+  AddMapFields(json, document);
+  return json;
 }

@@ -4,6 +4,8 @@
 //   tamblin-dump doc [--width N] [--font-size N] [--text] [--qt] FILE
 //       the document laid out for width N (600) at font size N (12), on the headless
 //       platform or, with --qt, with real fonts
+//   tamblin-dump link [--width N] FILE X Y      what a click there follows (LinkDump.h)
+//   tamblin-dump gif [--png N OUT] FILE         the GIF's frames (GifDump.h)
 
 #include <cstdlib>
 #include <cstring>
@@ -15,6 +17,8 @@
 #include "html/parser/DocumentFile.h"
 #include "platform/headless/HeadlessGraphics.h"
 #include "tools/PageBuild.h"
+#include "tools/dump/GifDump.h"
+#include "tools/dump/LinkDump.h"
 #include "tools/dump/TokenDump.h"
 
 #ifdef TAMBLIN_DUMP_WITH_QT
@@ -27,7 +31,9 @@ namespace {
 
 int Usage() {
   std::cerr << "usage: tamblin-dump tokens FILE\n"
-               "       tamblin-dump doc [--width N] [--font-size N] [--text] [--qt] FILE\n";
+               "       tamblin-dump doc [--width N] [--font-size N] [--text] [--qt] FILE\n"
+               "       tamblin-dump link [--width N] FILE X Y\n"
+               "       tamblin-dump gif [--png N OUT] FILE\n";
   return 2;
 }
 
@@ -103,6 +109,8 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (mode == "doc") return RunDoc(argc, argv);
+    if (mode == "link") return RunLink(argc, argv);
+    if (mode == "gif") return RunGif(argc, argv);
   } catch (const std::exception& error) {
     std::cout.flush();
     std::cerr << error.what() << '\n';
