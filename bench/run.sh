@@ -37,6 +37,13 @@ for platform in headless qt; do
   "${pin[@]}" "$build/bench/bench_viewer" "${flag[@]}" "$pages/page-5mb.html"
 done
 
+echo "== Pictures: 500 images of 5 files, parse, layout and first screen; a 20-frame animation"
+for platform in headless qt; do
+  flag=(); [[ $platform == qt ]] && flag=(--qt)
+  echo "-- $platform"
+  "${pin[@]}" "$build/bench/bench_images" "${flag[@]}" "$pages/pictures"
+done
+
 # Whole process: start, parse, layout, draw 800 x 600 and write the picture.
 echo "== tamblin-render, whole process (median of 5 wall times; peak memory)"
 for platform in headless qt; do

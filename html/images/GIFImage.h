@@ -116,7 +116,6 @@ class TGIFImage {
   void SetCurrentFrame(int n);
   // Starts or stops the animation; starting restarts the pass count and the timing.
   void SetAnimate(bool animate);
-  bool Animating() const { return Animate; }
   void SetVisible(bool visible) { Visible = visible; }
 
   // Draws the current picture scaled to width x height at (x, y), window coordinates, through

@@ -28,18 +28,13 @@ TImageBytes BytesOf(const TMemoryStream& stream) {
   return {reinterpret_cast<const std::uint8_t*>(stream.data()), stream.size()};
 }
 
-// A picture of a GIF: an animated one stays a TGIFImage; one of a single frame becomes a
-// plain bitmap of its composed screen at once, with the GIF's own mask (trGif) or, when asked
-// for, one from the lower-left pixel.
-struct TGifPicture {
-  std::unique_ptr<TBitmap> Bitmap;
-  std::unique_ptr<TGIFImage> Gif;
-};
-
-TGifPicture BuildGif(TImageBytes bytes, TTransparency& transparency,
-                     std::unique_ptr<TBitmap>& mask) {
+// A GIF: an animated one stays a TGIFImage; one of a single frame becomes a plain bitmap of
+// its composed screen at once, with the GIF's own mask (trGif) or, when asked for, one from
+// the lower-left pixel.
+TDecodedImage BuildGif(TImageBytes bytes, TTransparency& transparency) {
+  TDecodedImage result;
   auto gif = std::make_unique<TGIFImage>();
-  if (!gif->Scan(bytes)) return {};
+  if (!gif->Scan(bytes)) return result;
   gif->SetAnimate(false);
   gif->SetVisible(false);
   const bool animated = gif->IsAnimated();
@@ -50,17 +45,29 @@ TGifPicture BuildGif(TImageBytes bytes, TTransparency& transparency,
   }
   if (!loaded) {
     ImageCache().PurgeUnused();
-    return {};
+    return result;
   }
-  if (animated) return {nullptr, std::move(gif)};
-  auto bitmap = std::make_unique<TBitmap>(gif->Composed());
+  if (animated) {
+    result.Gif = std::move(gif);
+    return result;
+  }
+  result.Bitmap = std::make_unique<TBitmap>(gif->Composed());
   if (const TBitmap* gifMask = gif->ComposedMask()) {
-    mask = std::make_unique<TBitmap>(*gifMask);
+    result.Mask = std::make_unique<TBitmap>(*gifMask);
     transparency = trGif;
   } else if (transparency == trLowerLeft) {
-    mask = MakeTransparencyMask(*bitmap);
+    result.Mask = MakeTransparencyMask(*result.Bitmap);
   }
-  return {std::move(bitmap), nullptr};
+  return result;
+}
+
+// Any kind the loader knows; the GIF decoder first for what starts as a GIF.
+TDecodedImage DecodeImage(TImageBytes bytes, TTransparency& transparency) {
+  const TImageKind kind = ImageKindOf(bytes);
+  if (kind == ikGif87 || kind == ikGif89) return BuildGif(bytes, transparency);
+  TDecodedImage result;
+  result.Bitmap = DecodeBitmap(bytes, transparency, result.Mask);
+  return result;
 }
 
 }  // namespace
@@ -117,19 +124,17 @@ std::unique_ptr<TBitmap> DecodeBitmap(TImageBytes bytes, TTransparency& transpar
   return bitmap;
 }
 
-std::unique_ptr<TBitmap> LoadImageFile(const std::string& fileName, TTransparency& transparency,
-                                       std::unique_ptr<TBitmap>& mask) {
+TDecodedImage LoadImageFile(const std::string& fileName, TTransparency& transparency) {
   std::vector<std::uint8_t> bytes;
-  if (!ReadImageFile(fileName, bytes)) return nullptr;
-  return DecodeBitmap(bytes, transparency, mask);
+  if (!ReadImageFile(fileName, bytes)) return {};
+  return DecodeImage(bytes, transparency);
 }
 
-std::unique_ptr<TBitmap> LoadImageStream(const TMemoryStream* stream, TTransparency& transparency,
-                                         std::unique_ptr<TBitmap>& mask) {
-  if (!stream || stream->size() < MinStreamLength) return nullptr;
+TDecodedImage LoadImageStream(const TMemoryStream* stream, TTransparency& transparency) {
+  if (!stream || stream->size() < MinStreamLength) return {};
   const TImageBytes bytes = BytesOf(*stream);
   if (ImageKindOf(bytes) == ikJpeg) transparency = trNone;
-  return DecodeBitmap(bytes, transparency, mask);
+  return DecodeImage(bytes, transparency);
 }
 
 std::unique_ptr<TBitmap> MakeTransparencyMask(const TBitmap& bitmap, bool useColor, TColor color) {
@@ -202,33 +207,22 @@ TLoadedImage LoadImage(TImageSource* source, const std::u32string& name,
     return result;
   }
 
-  std::vector<std::uint8_t> fileBytes;
-  const TMemoryStream* stream = nullptr;
-  TImageBytes bytes;
+  TDecodedImage decoded;
   if (asksHost) {
-    stream = source->RequestImage(name);
+    const TMemoryStream* stream = source->RequestImage(name);
     if (stream == WaitStream()) {
       result.Delayed = true;
       return result;
     }
-    if (!stream || stream->empty()) return result;
-    bytes = BytesOf(*stream);
+    decoded = LoadImageStream(stream, transparency);
   } else {
-    if (!ReadImageFile(fileName, fileBytes)) return result;
-    bytes = fileBytes;
+    decoded = LoadImageFile(fileName, transparency);
   }
-
+  if (decoded.Empty()) return result;
   auto item = std::make_unique<TBitmapItem>();
-  const TImageKind kind = ImageKindOf(bytes);
-  if (kind == ikGif87 || kind == ikGif89) {
-    TGifPicture gif = BuildGif(bytes, transparency, item->Mask);
-    item->Bitmap = std::move(gif.Bitmap);
-    item->Gif = std::move(gif.Gif);
-  } else {
-    item->Bitmap = stream ? LoadImageStream(stream, transparency, item->Mask)
-                          : DecodeBitmap(bytes, transparency, item->Mask);
-  }
-  if (!item->Bitmap && !item->Gif) return result;
+  item->Bitmap = std::move(decoded.Bitmap);
+  item->Gif = std::move(decoded.Gif);
+  item->Mask = std::move(decoded.Mask);
   item->Transparency = item->Mask ? transparency : trNone;
   TBitmapItem& added = cache.AddObject(key, std::move(item));
   result.Picture = added.Image();

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "html/images/GIFImage.h"
 #include "html/images/ImageTypes.h"
 #include "platform/Color.h"
 
@@ -32,13 +33,22 @@ bool ReadImageFile(const std::string& fileName, std::vector<std::uint8_t>& bytes
 // with transparency of its own answers trPng with its mask instead.
 std::unique_ptr<TBitmap> DecodeBitmap(TImageBytes bytes, TTransparency& transparency,
                                       std::unique_ptr<TBitmap>& mask);
-// DecodeBitmap of a file's bytes.
-std::unique_ptr<TBitmap> LoadImageFile(const std::string& fileName, TTransparency& transparency,
-                                       std::unique_ptr<TBitmap>& mask);
-// DecodeBitmap of a host's stream: one shorter than 20 bytes gives nothing, and a JPEG from a
-// stream never gets a mask (its transparency becomes trNone).
-std::unique_ptr<TBitmap> LoadImageStream(const TMemoryStream* stream, TTransparency& transparency,
-                                         std::unique_ptr<TBitmap>& mask);
+
+// A picture as the loader makes it, with its mask: a plain bitmap, or an animated GIF (which
+// has no mask of its own; a GIF of one frame becomes a bitmap of its composed screen, with the
+// GIF's mask as trGif when it is transparent). Empty when decoding failed.
+struct TDecodedImage {
+  std::unique_ptr<TBitmap> Bitmap;
+  std::unique_ptr<TGIFImage> Gif;
+  std::unique_ptr<TBitmap> Mask;
+  bool Empty() const { return !Bitmap && !Gif; }
+};
+// Decodes an image file of any kind the loader knows. transparency as for DecodeBitmap; a
+// transparent GIF answers trGif.
+TDecodedImage LoadImageFile(const std::string& fileName, TTransparency& transparency);
+// The same for a host's stream, with two rules of streams: one shorter than 20 bytes gives
+// nothing, and a JPEG from a stream never gets a mask (its transparency becomes trNone).
+TDecodedImage LoadImageStream(const TMemoryStream* stream, TTransparency& transparency);
 
 // A monochrome mask of bitmap, white where a pixel has the colour (with useColor) or the
 // colour of the lower-left pixel (without); null for an empty bitmap.

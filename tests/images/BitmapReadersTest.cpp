@@ -6,7 +6,7 @@
 #include "html/images/JpegReader.h"
 #include "html/images/PngReader.h"
 #include "platform/Bitmap.h"
-#include "tests/images/TestPictures.h"
+#include "tools/PictureFiles.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "html/images/GIFImage.h"
-#include "tests/images/TestPictures.h"
+#include "tools/PictureFiles.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 #include "html/images/ImageSource.h"
 #include "platform/Bitmap.h"
 #include "platform/headless/HeadlessGraphics.h"
-#include "tests/images/TestPictures.h"
+#include "tools/PictureFiles.h"
 
 // A host that answers image requests from a table of streams.
 class TStreamSource : public TImageSource {

@@ -7,7 +7,7 @@
 #include "html/images/ImageLoad.h"
 #include "html/images/ImageObj.h"
 #include "html/images/ImageSource.h"
-#include "tests/images/TestPictures.h"
+#include "tools/PictureFiles.h"
 
 namespace {
 

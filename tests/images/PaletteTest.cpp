@@ -9,7 +9,7 @@
 #include "html/images/ImageLoad.h"
 #include "html/images/ScreenColors.h"
 #include "platform/Bitmap.h"
-#include "tests/images/TestPictures.h"
+#include "tools/PictureFiles.h"
 
 namespace {
 

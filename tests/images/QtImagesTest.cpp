@@ -12,7 +12,7 @@
 #include "platform/Bitmap.h"
 #include "platform/qt/QtGraphics.h"
 #include "platform/qt/QtWindow.h"
-#include "tests/images/TestPictures.h"
+#include "tools/PictureFiles.h"
 #include "tests/viewer/ViewerFixture.h"
 
 namespace {

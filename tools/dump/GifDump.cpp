@@ -8,7 +8,7 @@
 #include "html/images/GIFImage.h"
 #include "html/images/ImageLoad.h"
 #include "tools/Json.h"
-#include "tools/PngFile.h"
+#include "tools/PictureFiles.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ int RunGif(int argc, char** argv) {
     }
     // Frames are composed one after the other, as the animation shows them.
     for (int n = 2; n <= pngFrame; ++n) gif.SetCurrentFrame(n);
-    if (!WritePngFile(out, gif.Composed(), gif.ComposedMask())) {
+    if (!WriteFile(out, WritePng(gif.Composed(), gif.ComposedMask()))) {
       std::cerr << "tamblin-dump: can't write " << out << '\n';
       return 1;
     }

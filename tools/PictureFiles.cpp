@@ -1,4 +1,4 @@
-#include "tests/images/TestPictures.h"
+#include "tools/PictureFiles.h"
 
 #include <algorithm>
 #include <csetjmp>
@@ -368,7 +368,8 @@ TBytes WritePng(const TBitmap& picture, const TBitmap* mask, bool palette) {
 
 std::string AsStream(const TBytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
-void WriteFile(const std::string& name, const TBytes& bytes) {
+bool WriteFile(const std::string& name, const TBytes& bytes) {
   std::ofstream file(name, std::ios::binary);
   file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  return bool(file);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Image data the tests make themselves: GIF files from a description (with our own LZW
-// encoder, so every byte is known), BMP files of every bit depth, and JPEG and PNG files
-// through libjpeg and libpng.
+// Writing pictures: GIF files from a description (with our own LZW encoder, so every byte is
+// known), BMP files of every bit depth, and JPEG and PNG files through libjpeg and libpng. The
+// tests, the benchmarks and tamblin-dump make their image data with these.
 
 #include <cstdint>
 #include <string>
@@ -56,9 +56,10 @@ TBytes WriteBmp(const TBitmap& picture, int bits, bool topDown = false);
 TBytes WriteJpeg(const TBitmap& picture, bool grey = false);
 // A PNG file of the picture: 8-bit RGBA with alpha 0 where mask is white, or RGB without a
 // mask; or, with palette, a colour-mapped PNG whose entry of the masked pixels is transparent.
+// libjpeg and libpng failures raise std::runtime_error.
 TBytes WritePng(const TBitmap& picture, const TBitmap* mask = nullptr, bool palette = false);
 
 // The bytes as text, for a host's image stream.
 std::string AsStream(const TBytes& bytes);
-// Writes bytes to a file.
-void WriteFile(const std::string& name, const TBytes& bytes);
+// Writes bytes to a file; false when it cannot be made or written.
+bool WriteFile(const std::string& name, const TBytes& bytes);
