@@ -222,8 +222,6 @@ void TImageObj::DrawImage(TCanvas& canvas, int x, TFontObj& font, int baseline, 
   baseline -= scrollTop;
   top -= scrollTop;
   canvas.SetClearBrush();
-  canvas.SetFont(AltFont());
-  canvas.SetBackgroundMode(bmTransparent);
 
   const bool enabled = Owner->ImagesEnabled;
   const TPicture picture = Shown();
@@ -268,6 +266,8 @@ void TImageObj::DrawImage(TCanvas& canvas, int x, TFontObj& font, int baseline, 
 
   const TColor textColor = font.Font.Color();
   if (placeholder && !Alt.empty()) {
+    canvas.SetFont(AltFont());
+    canvas.SetBackgroundMode(bmTransparent);
     canvas.SetTextColor(textColor);
     DrawAltText(canvas, left + AltTextIndent, boxTop + PlaceholderInset, Alt,
                 boxTop + ObjHeight - 1, left + ObjWidth - 2);
