@@ -55,6 +55,7 @@ class TStringBitmapList {
   void SetCacheLimit(int limit);
   // Frees every entry nobody holds, whatever its age.
   void PurgeUnused();
+  // Frees every entry; only while no document holds one (tests and tools between pages).
   void Clear() { Items.clear(); }
   std::size_t Count() const { return Items.size(); }
 
