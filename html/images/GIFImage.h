@@ -42,7 +42,7 @@ class TWindow;
 
 inline constexpr int MaxGifFrames = 256;
 inline constexpr std::int64_t GifPixelsPerByte = 16384;
-inline constexpr std::int64_t GifPixelFloor = std::int64_t(1) << 20;
+inline constexpr std::int64_t GifPixelFloor = std::int64_t(1) << 16;
 inline constexpr std::int64_t MaxGifPixels = std::int64_t(64) << 20;
 
 // One image of a GIF.

@@ -144,11 +144,19 @@ TEST(GifMalformedTest, HugeClaimedSizesAreRefusedBeforeAnythingIsAllocated) {
   TBytes wide = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0,
                  0x2C, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 2, 2, 0x4C, 0x01, 0, 0x3B};
   EXPECT_FALSE(gif.Load(wide));
-  // 4000 x 4000 passes the size limit but not the budget of 60 bytes of data.
+  // 4000 x 4000 passes the size limit but not the budget of 29 bytes of data.
   TBytes claims = {'G', 'I', 'F', '8', '9', 'a', 0xA0, 0x0F, 0xA0, 0x0F, 0, 0, 0,
                    0x2C, 0, 0, 0, 0, 0xA0, 0x0F, 0xA0, 0x0F, 0, 2, 2, 0x4C, 0x01, 0, 0x3B};
   EXPECT_FALSE(gif.Load(claims));
   EXPECT_TRUE(gif.Empty());
+  // A logical screen beyond its one small frame is read within the budget's floor.
+  TBytes roomy = claims;
+  roomy[6] = roomy[8] = 200;
+  roomy[7] = roomy[9] = 0;
+  roomy[18] = roomy[20] = 1;
+  roomy[19] = roomy[21] = 0;
+  ASSERT_TRUE(gif.Load(roomy));
+  EXPECT_EQ(gif.ScreenWidth(), 200);
   // The same picture with the data to justify it is read.
   std::vector<std::uint8_t> indexes(std::size_t(1000) * 1000, 1);
   EXPECT_TRUE(gif.Load(WithCodes(1000, 1000, 2, LzwEncode(indexes, 2))));
