@@ -1,5 +1,6 @@
 #include "html/images/BmpReader.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdlib>
@@ -174,9 +175,11 @@ void ReadRunLength(const TReader& in, const THeader& header,
   const bool four = header.Compression == BiRle4;
   const int width = bitmap.Width(), height = bitmap.Height();
   bitmap.Fill(TBitmap::FromWord(palette[0]));
-  int x = 0, y = 0;  // y counts rows from the bottom
+  // y counts rows from the bottom; x stops at the right edge, where nothing more shows.
+  int x = 0, y = 0;
   const auto put = [&](std::uint8_t index) {
-    if (x < width && y < height) bitmap.ScanLine(height - 1 - y)[x] = palette[index];
+    if (x >= width) return;
+    if (y < height) bitmap.ScanLine(height - 1 - y)[x] = palette[index];
     ++x;
   };
   std::size_t p = header.PixelOffset;
@@ -194,7 +197,7 @@ void ReadRunLength(const TReader& in, const THeader& header,
       break;
     } else if (value == 2) {  // delta
       if (!in.Has(p, 2)) break;
-      x += in.U8(p);
+      x = std::min(x + in.U8(p), width);
       y += in.U8(p + 1);
       p += 2;
     } else {  // a literal stretch of value pixels, padded to a 16-bit boundary
