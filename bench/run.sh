@@ -52,6 +52,13 @@ if ! $table_only; then
     flag=(); [[ $platform == qt ]] && flag=(--qt)
     "${pin[@]}" "$build/bench/bench_forms" "${flag[@]}"
   done
+
+  echo "== Pictures: 500 images of 5 files, parse, layout and first screen; a 20-frame animation"
+  for platform in headless qt; do
+    flag=(); [[ $platform == qt ]] && flag=(--qt)
+    echo "-- $platform"
+    "${pin[@]}" "$build/bench/bench_images" "${flag[@]}" "$pages/pictures"
+  done
 fi
 
 # Whole process, as a user meets it: start, parse, layout, draw 800 x 600 and write the picture,

@@ -16,12 +16,26 @@
 #include "html/builder/HtmlBuilder.h"
 #include "html/document/SectionList.h"
 #include "html/forms/HtmlForm.h"
+#include "html/images/ImageCache.h"
+#include "html/images/ImageSource.h"
 #include "html/support/Errors.h"
 #include "platform/Bitmap.h"
 #include "platform/headless/HeadlessFormControls.h"
 #include "platform/headless/HeadlessGraphics.h"
 
 namespace {
+
+// Pictures a document names come from the input itself, never from files.
+class TInputImages : public TImageSource {
+ public:
+  explicit TInputImages(std::string_view input) : Stream(input) {}
+  bool AnswersImageRequests() const override { return true; }
+  const TMemoryStream* RequestImage(const std::u32string&) override { return &Stream; }
+  std::string ImageFileName(std::u32string_view) const override { return {}; }
+
+ private:
+  TMemoryStream Stream;
+};
 
 void LayOutAndDraw(THeadlessGraphics& graphics, TSectionList& document, int width) {
   TBitmap surface(width, 200);
@@ -42,9 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t flags = data[0];
   const std::string_view source(reinterpret_cast<const char*>(data + 1), size - 1);
 
+  // Each input starts from an empty image cache, so pictures of one input never show in another.
+  ImageCache().Clear();
   THeadlessGraphics graphics;
   THeadlessFormControls controls;
   TSectionList document(graphics);
+  TInputImages images(source);
+  document.ImageSource = &images;
   TAnchorList anchors;
   TDocumentHead head;
   std::size_t reported = 0;

@@ -1,6 +1,29 @@
 #include "tools/PageBuild.h"
 
 #include "html/builder/Builder.h"
+#include "html/images/ImageSource.h"
+#include "html/viewer/LinkPath.h"
+
+namespace {
+
+// Pictures are files named relative to the page's folder, or to its BASE, as the viewer
+// names them.
+class TPageImages : public TImageSource {
+ public:
+  TPageImages(const std::string& fileName, const std::u32string& base)
+      : FileName(FullPath(fileName)), Base(base) {}
+  bool AnswersImageRequests() const override { return false; }
+  const TMemoryStream* RequestImage(const std::u32string&) override { return nullptr; }
+  std::string ImageFileName(std::u32string_view source) const override {
+    return ExpandLinkPath(source, "", Base, FileName);
+  }
+
+ private:
+  std::string FileName;
+  std::u32string Base;
+};
+
+}  // namespace
 
 TDocumentSummary BuildPage(const std::string& fileName, const TPageOptions& options,
                            TSectionList& document, TAnchorList& anchors, TCanvas& canvas) {
@@ -17,6 +40,9 @@ TDocumentSummary BuildPage(const std::string& fileName, const TPageOptions& opti
 
   TDocumentSummary summary{head.Title, head.BaseUrl, head.BaseTarget, 0, 0};
   int cursor = 0;
+  TPageImages images(fileName, head.BaseUrl);
+  document.ImageSource = &images;
   summary.Height = document.Arrange(canvas, options.Top, options.Width, summary.MaxWidth, cursor);
+  document.ImageSource = nullptr;
   return summary;
 }

@@ -17,7 +17,8 @@ struct TPageOptions {
   int Top = 0;              // y of the first section
 };
 
-// Parses the file into the document (which must be empty) and lays it out on the canvas.
-// A missing file raises EInOutError.
+// Parses the file into the document (which must be empty) and lays it out on the canvas,
+// reading pictures from files named relative to the page's folder (or its BASE). A missing
+// file raises EInOutError.
 TDocumentSummary BuildPage(const std::string& fileName, const TPageOptions& options,
                            TSectionList& document, TAnchorList& anchors, TCanvas& canvas);

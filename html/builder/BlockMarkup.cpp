@@ -225,7 +225,10 @@ void THtmlBuilder::ParsePreformatted(int level) {
         flush();
         ParseFormSymbol(level);
         break;
-      // Images are not built yet; like every other tag here they are dropped until they are.
+      case symImg:
+        flush();
+        ParseImage(level);
+        break;
       default: break;
     }
   }

@@ -178,9 +178,8 @@ bool THtmlBuilder::ParseCommonSymbol(int level) {
       if (!ParseFormSymbol(level)) return false;
       break;
     case symTable: ParseTable(level); return true;
-    // Images and image maps are not built yet. Until they are, their
-    // tags are not common symbols: the loops skip them like unknown tags, and the text
-    // inside them shows as ordinary text.
+    case symImg: ParseImage(level); break;
+    case symMap: ParseMap(); break;
     default: return false;
   }
   NextSymbol();

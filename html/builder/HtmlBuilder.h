@@ -114,6 +114,9 @@ class THtmlBuilder {
   // --- Tables (TableMarkup.cpp). A TABLE start tag: the table up to its end tag (or the end
   // of input), then added to the cell that was current. Beyond MaxNesting the tag is skipped.
   void ParseTable(int level);
+  // --- Images and image maps (ImageMarkup.cpp).
+  void ParseImage(int level);
+  void ParseMap();
 
   // --- Head elements (HeadElements.cpp).
   void ParseTitle();

@@ -109,6 +109,14 @@ int IndentManagerBasic::FloatBottom() const {
   return bottom;
 }
 
+int IndentManagerBasic::NextFloatBottom(int y) const {
+  int bottom = -1;
+  for (const auto* recs : {&LeftRecs, &RightRecs})
+    for (const IndentRec& rec : *recs)
+      if (rec.ID == 0 && Covers(rec, y) && (bottom < 0 || rec.YB < bottom)) bottom = rec.YB;
+  return bottom;
+}
+
 void IndentManagerBasic::ClearBottoms(int& left, int& right) const {
   const auto sideBottom = [](const std::vector<IndentRec>& recs) {
     int bottom = 0;

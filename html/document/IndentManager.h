@@ -51,6 +51,9 @@ class IndentManagerBasic {
   void AddFloat(int y, int width, int side, int height);
   // The largest YB among the floats of both sides; 0 without floats.
   int FloatBottom() const;
+  // The smallest YB among the floats of either side whose band holds y: where the first of
+  // the floats beside y ends; -1 when no float is there.
+  int NextFloatBottom(int y) const;
   // For each side, 1 + the largest YB among its floats; 0 for a side without floats.
   void ClearBottoms(int& left, int& right) const;
   // 1 + the largest YB among the left records indented further than the current level's own

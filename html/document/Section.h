@@ -146,6 +146,9 @@ class TSection : public TSectionBase {
   // still empty and defers the others to the line's end. Without a line it is FitChars.
   int FitLine(TLineLayout* line, int width, int start, int limit) const;
   void FinishLine(TLineLayout& line, int count);
+  // Before a line that starts with a float of this room: when it does not fit beside the
+  // floats already there, the line moves down below them.
+  void MoveBelowFloats(TLineLayout& line, int room);
   // Free width of every line.
   virtual int FreeWidth(const IndentManager& indent, int y) const;
   // Whether a text draw may move runs by their script offset.

@@ -51,13 +51,16 @@ void TSection::DrawLine(TCanvas& canvas, const IndentManager& indent, const Line
     TFontObj& run = Fonts.RunAt(pos, index);
     if (TInlineImage* image = ImageAtPos(pos)) {
       if (image->Floating()) {
+        // Layout registered it at the line's top when only floats came before it, else below
+        // the whole line.
         image->DrawImage(canvas, indent.LeftEdge + image->FloatOffset, run, baseline,
-                         drewBefore ? textBottom : line.DrawTop - line.SpaceAbove);
+                         drewBefore ? textBottom + line.SpaceBelow
+                                    : line.DrawTop - line.SpaceAbove);
       } else {
         image->DrawImage(canvas, penX, run, baseline, line.DrawTop);
         penX += image->ImageWidth;
+        drewBefore = true;
       }
-      drewBefore = true;
       ++pos;
       continue;
     }

@@ -69,9 +69,14 @@ int TSection::FitLine(TLineLayout* line, int width, int start, int limit) const 
       } else if (!line) {
         // Drawn floats stand beside the text, not in it.
       } else if (empty) {
+        // A float is registered only once the line takes it. One that does not fit after the
+        // floats this line took starts the next line; as a line's first character it is taken
+        // whatever its width, since every line takes at least one.
+        const int room = image->ImageWidth + image->HSpace;
+        if (taken > 0 && used + room > width) break;
         line->Indent.AddFloatImage(line->Y, *image);
         line->FloatHeight = std::max(line->FloatHeight, image->ImageHeight);
-        used += image->ImageWidth + image->HSpace;
+        used += room;
       } else {
         line->Deferred.push_back(image);
       }
@@ -152,6 +157,8 @@ int TSection::Arrange(TCanvas& canvas, int y, IndentManager& indent, int& maxWid
   for (int pos = 0; pos < length;) {
     line.FloatHeight = 0;
     line.Deferred.clear();
+    if (const TInlineImage* image = ImageAtPos(pos); image && image->Floating())
+      MoveBelowFloats(line, image->ImageWidth + image->HSpace);
     const int remaining = length - pos;
     const int fit = std::max(FitLine(&line, FreeWidth(indent, line.Y), pos, remaining), 1);
     int count = fit;
@@ -180,6 +187,25 @@ int TSection::Arrange(TCanvas& canvas, int y, IndentManager& indent, int& maxWid
   if (Level > 0) FlowHeight = std::max(FlowHeight, indent.LevelFloatBottom() - Top);
   PaintHeight = std::max(FlowHeight, indent.FloatBottom() - Top);
   return FlowHeight;
+}
+
+void TSection::MoveBelowFloats(TLineLayout& line, int room) {
+  // Down past the floats beside the line, one bottom at a time, until room fits or no float
+  // is left beside it; the gap is an empty line.
+  int gap = 0;
+  while (room > FreeWidth(line.Indent, line.Y + gap)) {
+    const int bottom = line.Indent.NextFloatBottom(line.Y + gap);
+    if (bottom < 0) break;
+    gap = bottom - line.Y;
+  }
+  if (gap == 0) return;
+  LineRec rec;
+  rec.Start = Lines.empty() ? 0 : Lines.back().Start + Lines.back().Count;
+  rec.TextHeight = rec.PaintHeight = gap;
+  rec.LineX = line.Indent.LeftIndent(line.Y);
+  Lines.push_back(rec);
+  FlowHeight += gap;
+  line.Y += gap;
 }
 
 void TSection::FinishLine(TLineLayout& line, int count) {

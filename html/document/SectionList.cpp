@@ -6,6 +6,10 @@
 #include "html/document/SelectionText.h"
 #include "html/forms/FormControlObj.h"
 #include "html/forms/HtmlForm.h"
+#include "html/images/GIFImage.h"
+#include "html/images/ImageCache.h"
+#include "html/images/ImageLoad.h"
+#include "html/images/MapItem.h"
 #include "platform/Canvas.h"
 
 namespace {
@@ -22,7 +26,7 @@ TSectionList::~TSectionList() { Clear(); }
 
 void TSectionList::Clear() {
   // The image cache owns the background picture; letting go of it is all the list does.
-  BackgroundImage = nullptr;
+  ReleaseBackground();
   BackgroundImageName.clear();
   BackgroundTried = false;
   FormControls.clear();
@@ -32,7 +36,15 @@ void TSectionList::Clear() {
   Forms.clear();
   AnimatedImages.clear();
   SelectionStart = SelectionEnd = 0;
+  ImageMaps.clear();
+  PendingImages.clear();
   ClearSections();
+}
+
+void TSectionList::ReleaseBackground() {
+  BackgroundImage = nullptr;
+  if (!BackgroundKey.empty()) ImageCache().ReleaseImage(BackgroundKey);
+  BackgroundKey.clear();
 }
 
 void TSectionList::SetScrollTop(int y) {
@@ -60,9 +72,32 @@ void TSectionList::SetBackground(TColor color) {
 }
 
 void TSectionList::SetBackgroundImageName(const std::u32string& name) {
-  BackgroundImage = nullptr;
+  ReleaseBackground();
   BackgroundImageName = name;
   BackgroundTried = false;
+}
+
+const TBitmap* TSectionList::GetBackgroundImage() {
+  if (!ImagesEnabled || BackgroundTried || BackgroundImageName.empty() || BackgroundImage)
+    return BackgroundImage;
+  BackgroundTried = true;
+  TTransparency transparency = trNone;
+  TLoadedImage loaded = LoadImage(ImageSource, BackgroundImageName, transparency);
+  if (loaded.Picture.Bitmap) {
+    BackgroundImage = loaded.Picture.Bitmap;
+    BackgroundKey = loaded.Key;
+  } else {
+    // An animated GIF is no background; the entry it took is given back at once.
+    if (!loaded.Key.empty()) ImageCache().ReleaseImage(loaded.Key);
+    if (loaded.Delayed) PendingImages.push_back(TStringBitmapList::KeyOf(BackgroundImageName));
+  }
+  return BackgroundImage;
+}
+
+TMapItem* TSectionList::FindMap(std::u32string_view name) const {
+  for (const auto& map : ImageMaps)
+    if (map->Name == name) return map.get();
+  return nullptr;
 }
 
 int TSectionList::HeightAbove(int index) const {
@@ -106,6 +141,13 @@ int TSectionList::Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int&
   for (TInlineControl* control : FormControls) control->LayoutTop = NotLaidOut;
   ++LayoutGeneration;
   const int height = TCell::Arrange(canvas, y, width, maxWidth, curs);
+  // Positions moved: an animation steps again once its picture is drawn where it now is.
+  for (TGIFImage* image : AnimatedImages) {
+    image->ShownInPaint = false;
+    image->SetCurrentFrame(1);
+    image->SetAnimate(false);
+    image->SetAnimate(true);
+  }
   AnimationTimerEnabled = !AnimatedImages.empty();
   HideControls();
   // The windows have new places; the next draw puts them there unless PlaceControls does.

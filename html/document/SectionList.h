@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "html/document/Cell.h"
@@ -21,6 +22,8 @@ class TGraphicsFactory;
 class TFormControlFactory;
 class TFormControlObj;
 class ThtmlForm;
+class TImageSource;
+class TMapItem;
 class TriruRedu;
 
 // The viewer's defaults.
@@ -66,7 +69,15 @@ class TSectionList : public TCell {
   const TBitmap* BackgroundImage = nullptr;  // owned by the image cache
   std::u32string BackgroundImageName;
   bool BackgroundTried = false;
+  // Where image sources lead (ImageSource.h); the viewer's, not owned. Without one, sources
+  // are file names as they stand.
+  TImageSource* ImageSource = nullptr;
   std::vector<TGIFImage*> AnimatedImages;     // not owned
+  // The client-side image maps whose end tag was found, in document order.
+  std::vector<std::unique_ptr<TMapItem>> ImageMaps;
+  // The sources the host answered "not yet" for (as cache keys): further images of these
+  // sources wait too, without asking again. Emptied with the document.
+  std::vector<std::u32string> PendingImages;
   std::vector<TInlineControl*> FormControls;  // all form controls of the page; not owned
   std::vector<std::unique_ptr<ThtmlForm>> Forms;  // the page's forms, which own the controls
   // Makes the windows of form controls; without one the builder leaves form controls out.
@@ -101,6 +112,11 @@ class TSectionList : public TCell {
                    TColor fontColor, TColor hotSpotColor, TColor background);
   void SetBackground(TColor color);
   void SetBackgroundImageName(const std::u32string& name);
+  // The background picture: fetched (once per document, while images are shown) when the
+  // page names one; only a plain bitmap counts. Null when there is none.
+  const TBitmap* GetBackgroundImage();
+  // The first map whose Name equals name exactly, or null.
+  TMapItem* FindMap(std::u32string_view name) const;
   // The y at which the top-level section with this index starts.
   int HeightAbove(int index) const;
   // Hides the form controls the last draw did not place (or moves them out of sight while
@@ -121,7 +137,8 @@ class TSectionList : public TCell {
   // selection is empty.
   void CopyToClipboard(TClipboard& clipboard);
 
-  // Lays out the whole page for the width; returns its height.
+  // Lays out the whole page for the width; returns its height. Animated images start again
+  // from their first frame.
   int Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs) override;
   // Draws the band of the page inside clip (panel coordinates) with the page's left edge at
   // document x: the canvas origin moves by ScrollLeft for the pass, so sections draw and
@@ -132,4 +149,8 @@ class TSectionList : public TCell {
   // Lets the top-level sections copy their part of a non-empty selection into buffer, then
   // finishes it.
   void GatherSelection(SelTextBuf& buffer);
+  // Lets go of the background picture's cache entry.
+  void ReleaseBackground();
+
+  std::u32string BackgroundKey;  // the cache entry the background holds; empty for none
 };

@@ -5,6 +5,9 @@
 #include <algorithm>
 
 #include "html/document/SectionList.h"
+#include "html/images/ImageCache.h"
+#include "html/images/ImageSource.h"
+#include "html/images/ScreenColors.h"
 #include "html/viewer/LinkPath.h"
 #include "platform/FormControls.h"
 #include "platform/Graphics.h"
@@ -15,6 +18,7 @@ namespace {
 constexpr int VerticalSmallChange = 16;
 constexpr int HorizontalSmallChange = 15;
 constexpr int AutoScrollInterval = 100;
+constexpr int AnimationInterval = 50;
 
 bool EqualsNoCase(const std::string& a, const std::string& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -67,6 +71,26 @@ class TriruRedu::THostEvents : public TWindowEvents {
   TriruRedu& Viewer;
 };
 
+// How the document's image sources lead to pictures: the host's OnImageRequest when it has
+// one, else files named by the viewer's link expansion.
+class TriruRedu::TImageRequests : public TImageSource {
+ public:
+  explicit TImageRequests(TriruRedu& viewer) : Viewer(viewer) {}
+
+  bool AnswersImageRequests() const override { return bool(Viewer.OnImageRequest); }
+  const TMemoryStream* RequestImage(const std::u32string& source) override {
+    const TMemoryStream* stream = nullptr;
+    if (Viewer.OnImageRequest) Viewer.OnImageRequest(&Viewer, source, stream);
+    return stream;
+  }
+  std::string ImageFileName(std::u32string_view source) const override {
+    return Viewer.ExpandLink(source);
+  }
+
+ private:
+  TriruRedu& Viewer;
+};
+
 TriruRedu::TriruRedu(TWindowing& windowing, TWindow& host)
     : FWindowing(windowing),
       FHost(host),
@@ -93,6 +117,11 @@ TriruRedu::TriruRedu(TWindowing& windowing, TWindow& host)
   FAutoScrollTimer = windowing.CreateTimer();
   FAutoScrollTimer->SetInterval(AutoScrollInterval);
   FAutoScrollTimer->OnTimer = [this] { AutoScrollStep(); };
+  FAnimationTimer = windowing.CreateTimer();
+  FAnimationTimer->SetInterval(AnimationInterval);
+  FAnimationTimer->OnTimer = [this] { StepAnimations(); };
+  SetDisplayColorBits(windowing.Graphics().Screen().ColorBits);
+  FImageRequests = std::make_unique<TImageRequests>(*this);
 
   FMeasureBitmap = std::make_unique<TBitmap>(1, 1);
   FMeasureCanvas = windowing.Graphics().CanvasFor(*FMeasureBitmap);
@@ -117,6 +146,7 @@ TriruRedu::TriruRedu(TWindowing& windowing, TWindow& host)
     FAnchorList.RemoveWithin(section);
   };
   FSections->ImagesEnabled = FViewImages;
+  FSections->ImageSource = FImageRequests.get();
   FSections->CharSet = FCharSet;
   FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
@@ -130,6 +160,7 @@ TriruRedu::TriruRedu(TWindowing& windowing, TWindow& host)
 
 TriruRedu::~TriruRedu() {
   FAutoScrollTimer->SetEnabled(false);
+  FAnimationTimer->SetEnabled(false);
   FHost.SetEvents(nullptr);
   FPanel->SetEvents(nullptr);
   FVScrollBar->OnScroll = nullptr;
@@ -177,11 +208,12 @@ void TriruRedu::RefreshDefaults(bool relayout) {
 
 void TriruRedu::SetViewImages(bool value) {
   if (value == FViewImages || FProcessing) return;
-  // The background picture is fetched by the image loading once it is part of the document;
-  // the relayout measures the images that are now shown or hidden.
+  // The relayout measures the images that are now shown or hidden, fetching those that were
+  // never shown.
   ChangeLayout([&] {
     FViewImages = value;
     FSections->ImagesEnabled = value;
+    FSections->GetBackgroundImage();
   });
 }
 
@@ -243,8 +275,10 @@ void TriruRedu::SetDefHotSpotColor(TColor value) {
 }
 
 void TriruRedu::SetImageCacheCount(int value) {
-  // The shared image cache takes this limit once image loading is part of the document.
-  FImageCacheCount = std::clamp(value, 0, MaxImageCacheCount);
+  value = std::clamp(value, 0, MaxImageCacheCount);
+  if (value == FImageCacheCount) return;
+  FImageCacheCount = value;
+  ImageCache().SetCacheLimit(value);
 }
 
 void TriruRedu::SetNoSelect(bool value) {

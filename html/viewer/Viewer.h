@@ -25,6 +25,7 @@
 
 #include "html/builder/AnchorList.h"
 #include "html/builder/ParseHandlers.h"
+#include "html/images/ImageTypes.h"
 #include "html/parser/Tokenizer.h"
 #include "html/viewer/History.h"
 #include "platform/Color.h"
@@ -89,6 +90,12 @@ class TriruRedu {
   using TMouseMoveEvent = std::function<void(TriruRedu* sender, TShiftState shift, int x, int y)>;
   // Setting key to 0 stops the viewer's own handling of the key.
   using TKeyEvent = std::function<void(TriruRedu* sender, TKey& key, TShiftState shift)>;
+  // src is the image source exactly as the document wrote it. The handler sets stream to the
+  // bytes of an image file, to WaitStream() when the picture is not available yet (it then
+  // shows the default picture until the document is loaded again), or leaves it null for no
+  // picture. The stream stays the handler's and must live until the handler is next called.
+  using TGetImageEvent = std::function<void(TriruRedu* sender, const std::u32string& src,
+                                            const TMemoryStream*& stream)>;
 
   // host is the window the viewer fills (its panel and bars become host's children); both
   // must outlive the viewer. The viewer takes host's events while it lives.
@@ -111,6 +118,9 @@ class TriruRedu {
   TScriptEvent OnScript;           // a SCRIPT element; passed to the parser
   TFormSubmitEvent OnFormSubmit;   // reported after the input that submitted the form
   TObjectClickEvent OnObjectClick;
+  // Set, it answers every picture a document names (images and the background), which are
+  // then never read from files.
+  TGetImageEvent OnImageRequest;
   TImageClickEvent OnImageClick;   // a mouse button was released over an image
   TImageOverEvent OnImageOver;     // the pointer moved over an image
   TRightClickEvent OnRightClick;   // the right button was released anywhere on the panel
@@ -184,7 +194,8 @@ class TriruRedu {
   // name may end in "#anchor": the view then starts at that anchor.
   void OpenHtmlFile(const std::string& name);
   void OpenTextFile(const std::string& name);
-  // Shows the picture as a page holding just that image.
+  // Shows the picture (BMP, GIF, JPEG or PNG, known by its content) as a page holding just
+  // that image.
   void OpenImageFile(const std::string& name);
   // Shows HTML held in memory (bytes as in a file); no history entry, DocFileName empty.
   // A comment left open raises EParseError after the part before it is shown.
@@ -262,6 +273,7 @@ class TriruRedu {
  private:
   class TPanelEvents;
   class THostEvents;
+  class TImageRequests;
   friend class TPanelEvents;
   friend class THostEvents;
 
@@ -329,6 +341,11 @@ class TriruRedu {
   void DrawBorder();
   void BackgroundChanged();
   void InvalidatePanel();
+  // The animation timer runs while the document says so (after a layout or a paint).
+  void FollowAnimationTimer();
+  // A timer tick: each animation drawn since the last layout whose picture is in view steps
+  // when its frame is due, invalidating its rectangle.
+  void StepAnimations();
 
   // Input (ViewerInput.cpp).
   void PanelDoubleClick(TMouseButton button, int x, int y);
@@ -355,6 +372,8 @@ class TriruRedu {
   std::unique_ptr<TScrollBar> FVScrollBar;
   std::unique_ptr<TScrollBar> FHScrollBar;
   std::unique_ptr<TTimer> FAutoScrollTimer;
+  std::unique_ptr<TTimer> FAnimationTimer;
+  std::unique_ptr<TImageRequests> FImageRequests;
   // Layout and hit tests measure through this canvas (a 1 x 1 bitmap: only its fonts count).
   std::unique_ptr<TBitmap> FMeasureBitmap;
   std::unique_ptr<TCanvas> FMeasureCanvas;

@@ -5,6 +5,7 @@
 
 #include "html/builder/Builder.h"
 #include "html/document/SectionList.h"
+#include "html/images/ImageCache.h"
 #include "html/support/Errors.h"
 #include "html/support/Utf8.h"
 #include "html/viewer/LinkPath.h"
@@ -32,7 +33,8 @@ constexpr std::size_t MaxAnchorLength = 255;
 constexpr std::size_t MaxSearchLength = 255;
 
 // A page holding just the picture. The name is quoted as an attribute value, so quotes and
-// ampersands in it are written as entities.
+// ampersands in it are written as entities, and a percent sign is escaped so that the link
+// expansion gives the same name back.
 std::string ImagePage(const std::string& fileName) {
   std::string page = "<img src=\"";
   for (const char ch : fileName) {
@@ -40,6 +42,8 @@ std::string ImagePage(const std::string& fileName) {
       page += "&quot;";
     else if (ch == '&')
       page += "&amp;";
+    else if (ch == '%')
+      page += "%25";
     else
       page += ch;
   }
@@ -157,7 +161,7 @@ void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
 
 void TriruRedu::PrepareDocument() {
   FSections->Clear();
-  // Ageing the shared image cache belongs here once image loading is part of the document.
+  ImageCache().AgeAndPurge();
   FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
   FAnchorList.Clear();
@@ -169,7 +173,7 @@ void TriruRedu::FinishLoad(const TDocumentHead& head) {
   FDocTitle = head.Title;
   FDocBase = head.BaseUrl;
   FDocBaseTarget = head.BaseTarget;
-  // The background picture is fetched here once image loading is part of the document.
+  FSections->GetBackgroundImage();
   LayoutDocument();
 }
 
@@ -183,11 +187,12 @@ void TriruRedu::OpenHtmlBuffer(std::string_view html) {
     TDocumentHead head;
     // A parse error still shows the part read before it, laid out as any document.
     const auto finish = [&] {
+      // Before the layout, which takes the pictures' names relative to the shown file.
+      FDocFileName.clear();
       FinishLoad(head);
       ApplyVPos(0);
       SetHScrollPos(0);
       InvalidatePanel();
-      FDocFileName.clear();
     };
     ParseThenFinish(
         [&] {
@@ -202,6 +207,7 @@ void TriruRedu::OpenHtmlBuffer(std::string_view html) {
 void TriruRedu::ClearDocument() {
   if (FProcessing) return;
   FSections->Clear();
+  FollowAnimationTimer();
   FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
   FAnchorList.Clear();

@@ -5,11 +5,14 @@
 #include <climits>
 
 #include "html/document/SectionList.h"
+#include "html/images/GIFImage.h"
 #include "html/viewer/BackgroundTiles.h"
 #include "html/viewer/Viewer.h"
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
 #include "platform/ScrollBar.h"
+#include "platform/Timer.h"
+#include "platform/Windowing.h"
 
 void TriruRedu::LayoutDocument() {
   FDocWidth = 0;
@@ -31,6 +34,7 @@ void TriruRedu::LayoutDocument() {
     throw;
   }
   FFormatting = false;
+  FollowAnimationTimer();
   ArrangeScrollBars();
   PlaceControls();
 }
@@ -155,6 +159,21 @@ void TriruRedu::PanelPaint(TCanvas& canvas, const TRect& area) {
   const int clipWidth = std::max(FDocWidth, FPanel->Width());
   FSections->ScrollLeft = FHScrollPos;
   FSections->Render(canvas, area, clipWidth, FMarginWidth, FMarginHeight);
+  FollowAnimationTimer();
+}
+
+void TriruRedu::FollowAnimationTimer() {
+  FAnimationTimer->SetEnabled(FSections->AnimationTimerEnabled);
+}
+
+void TriruRedu::StepAnimations() {
+  const std::int64_t now = FWindowing.TickCount();
+  const int scrollTop = VScrollPos();
+  const TRect view{0, 0, FPanel->Width(), FPanel->Height()};
+  for (TGIFImage* image : FSections->AnimatedImages)
+    if (image->ShownInPaint &&
+        !image->DrawnRect(FHScrollPos, scrollTop).Intersect(view).IsEmpty())
+      image->Step(*FPanel, now, FHScrollPos, scrollTop);
 }
 
 void TriruRedu::PaintBackground(TCanvas& canvas, const TRect& area) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # link-and-back.sh TAMBLIN: opens a yellow page in a real window, clicks its link, expects the
-# green page it leads to, presses Alt+Left and expects the yellow page again. Each step is
-# judged from a screenshot of the screen.
+# green page it leads to, presses Alt+Left and expects the yellow page again, then clicks the
+# right half of the page's image map and expects the blue page its area leads to. Each step
+# is judged from a screenshot of the screen.
 set -euo pipefail
 tamblin="$1"
 work="$(mktemp -d)"
@@ -16,11 +17,18 @@ trap cleanup EXIT
 
 cat > "$work/first.htm" <<'PAGE'
 <html><head><title>First</title></head><body bgcolor="#FFFF00">
-<font size=7><a href="second.htm">NEXT PAGE</a></font></body></html>
+<font size=7><a href="second.htm">NEXT PAGE</a></font><br>
+<img src="map.gif" usemap="#halves"><map name="halves">
+<area shape=rect coords="0,0,149,199" href="second.htm">
+<area shape=rect coords="150,0,299,199" href="third.htm"></map></body></html>
 PAGE
 cat > "$work/second.htm" <<'PAGE'
 <html><head><title>Second</title></head><body bgcolor="#00FF00"><p>The second page.</body></html>
 PAGE
+cat > "$work/third.htm" <<'PAGE'
+<html><head><title>Third</title></head><body bgcolor="#0000FF"><p>The third page.</body></html>
+PAGE
+convert -size 300x200 xc:'#808080' "$work/map.gif"
 
 # A free display number.
 display=90
@@ -68,3 +76,6 @@ expect_colour 00FF00 "a click on the link opens the second page"
 xdotool windowfocus "$window"; sleep 0.3
 xdotool key --clearmodifiers alt+Left
 expect_colour FFFF00 "Alt+Left comes back to the first page"
+# The picture stands below the link's line, from the left margin: 300 x 200 pixels.
+xdotool mousemove --window "$window" 260 170 click 1
+expect_colour 0000FF "a click on the image map's right area opens the third page"

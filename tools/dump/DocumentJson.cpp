@@ -12,6 +12,7 @@
 #include "tools/dump/FormsJson.h"
 #include "html/tables/Table.h"
 #include "tools/dump/TableJson.h"
+#include "tools/dump/ImageJson.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ void AddTextFields(TJson& json, const TSection& section) {
   for (const LineRec& line : section.Lines) lines.Push(LineJson(line));
   json.Set("lines", std::move(lines));
   if (HasFormControls(section)) json.Set("controls", ControlsJson(section));
+  AddImageFields(json, section);
 
   if (const auto* item = dynamic_cast<const TUListItem*>(&section)) {
     json.Set("number", section.ListNumber);
@@ -126,8 +128,8 @@ TJson DocumentJson(const TSectionList& document, const TAnchorList& anchors,
     anchorIds.Set(EncodeUtf8(name), found == numbering.Ids().end() ? -1 : found->second);
   }
 
-  return TJson::MakeObject()
-      .Set("title", std::u32string_view(summary.Title))
+  TJson json = TJson::MakeObject();
+  json.Set("title", std::u32string_view(summary.Title))
       .Set("base", std::u32string_view(summary.Base))
       .Set("baseTarget", std::u32string_view(summary.BaseTarget))
       .Set("height", summary.Height)
@@ -135,4 +137,6 @@ TJson DocumentJson(const TSectionList& document, const TAnchorList& anchors,
       .Set("background", ColorString(document.Background))
       .Set("anchors", std::move(anchorIds))
       .Set("sections", std::move(sections));
+  AddMapFields(json, document);
+  return json;
 }

@@ -6,6 +6,8 @@
 //       platform or, with --qt, with real fonts
 //   tamblin-dump forms FILE
 //       the page's forms and what each submits with no button pressed
+//   tamblin-dump link [--width N] FILE X Y      what a click there follows (LinkDump.h)
+//   tamblin-dump gif [--png N OUT] FILE         the GIF's frames (GifDump.h)
 
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +21,8 @@
 #include "platform/headless/HeadlessGraphics.h"
 #include "tools/PageBuild.h"
 #include "tools/dump/FormsJson.h"
+#include "tools/dump/GifDump.h"
+#include "tools/dump/LinkDump.h"
 #include "tools/dump/TokenDump.h"
 
 #ifdef TAMBLIN_DUMP_WITH_QT
@@ -32,7 +36,10 @@ namespace {
 int Usage() {
   std::cerr << "usage: tamblin-dump tokens FILE\n"
                "       tamblin-dump doc [--width N] [--font-size N] [--text] [--qt] FILE\n"
-               "       tamblin-dump forms FILE\n";
+               "       tamblin-dump forms FILE\n"
+
+               "       tamblin-dump link [--width N] FILE X Y\n"
+               "       tamblin-dump gif [--png N OUT] FILE\n";
   return 2;
 }
 
@@ -118,6 +125,8 @@ int main(int argc, char** argv) {
       DumpDocument(graphics, options, true);
       return 0;
     }
+    if (mode == "link") return RunLink(argc, argv);
+    if (mode == "gif") return RunGif(argc, argv);
   } catch (const std::exception& error) {
     std::cout.flush();
     std::cerr << error.what() << '\n';

@@ -77,6 +77,7 @@ bool ParseArguments(int argc, char** argv, TRenderOptions& options) {
 }
 
 void Open(TriruRedu& viewer, const TRenderOptions& options) {
+  viewer.SetViewImages(true);  // as the browser shows pages
   if (options.AsText)
     viewer.OpenTextFile(options.File);
   else

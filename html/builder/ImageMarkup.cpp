@@ -1,0 +1,27 @@
+// Images and client-side image maps: IMG becomes one character of the open section, MAP a map
+// of the document.
+#include "html/builder/HtmlBuilder.h"
+#include "html/document/SectionList.h"
+#include "html/images/ImageObj.h"
+#include "html/images/MapItem.h"
+
+void THtmlBuilder::ParseImage(int level) {
+  EnsureSection(level);
+  auto image = std::make_unique<TImageObj>(Tokens.Attributes);
+  image->OwnerCell = CurrentCell;
+  CurrentSection->InsertImage(std::move(image));
+}
+
+void THtmlBuilder::ParseMap() {
+  auto map = std::make_unique<TMapItem>();
+  if (const TAttribute* name = FindAttribute(Tokens.Attributes, symName))
+    map->Name = MapNameKey(name->StrValue);
+  NextSymbol();
+  // Areas are all a map keeps; text and other tags inside it are dropped.
+  while (Sym() != symMapEnd && Sym() != symEof) {
+    if (Sym() == symArea) map->AddArea(Tokens.Attributes);
+    NextSymbol();
+  }
+  // Only a map whose end tag was found counts.
+  if (Sym() == symMapEnd) Document.ImageMaps.push_back(std::move(map));
+}

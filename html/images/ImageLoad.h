@@ -1,0 +1,86 @@
+#pragma once
+// Turning an image source into something that can be painted: the cache lookup, the host's
+// image request or the file, the decoders (our GIF and BMP readers, JPEG through libjpeg, PNG
+// through libpng), transparency masks, and painting a bitmap through its mask.
+//
+// Failures never reach the user: every load that fails (file missing, kind unknown or
+// unsupported, data corrupt, picture too large) gives nothing, and the caller shows the error
+// picture. A picture's kind is known by its first bytes, never by a file name's extension.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "html/images/GIFImage.h"
+#include "html/images/ImageTypes.h"
+#include "platform/Color.h"
+
+class TBitmap;
+class TCanvas;
+class TImageSource;
+
+// The kind the first bytes of image data say: GIF ("GIF8", then "9" for GIF89a), BMP ("BM"),
+// PNG (0x89 "PNG"), JPEG (0xFF 0xD8), tested in that order.
+TImageKind ImageKindOf(TImageBytes bytes);
+
+// The bytes of a file: false when it is no regular file, cannot be read or is longer than
+// MaxImageFileBytes.
+bool ReadImageFile(const std::string& fileName, std::vector<std::uint8_t>& bytes);
+
+// Decodes BMP, JPEG or PNG data into a bitmap ready to paint (ScreenColors.h); GIF and other
+// kinds give nothing. transparency comes in as trLowerLeft when a mask is asked for from the
+// colour of the lower-left pixel (made before the colours are converted), else trNone; a PNG
+// with transparency of its own answers trPng with its mask instead.
+std::unique_ptr<TBitmap> DecodeBitmap(TImageBytes bytes, TTransparency& transparency,
+                                      std::unique_ptr<TBitmap>& mask);
+
+// A picture as the loader makes it, with its mask: a plain bitmap, or an animated GIF (which
+// has no mask of its own; a GIF of one frame becomes a bitmap of its composed screen, with the
+// GIF's mask as trGif when it is transparent). Empty when decoding failed.
+struct TDecodedImage {
+  std::unique_ptr<TBitmap> Bitmap;
+  std::unique_ptr<TGIFImage> Gif;
+  std::unique_ptr<TBitmap> Mask;
+  bool Empty() const { return !Bitmap && !Gif; }
+};
+// Decodes an image file of any kind the loader knows. transparency as for DecodeBitmap; a
+// transparent GIF answers trGif.
+TDecodedImage LoadImageFile(const std::string& fileName, TTransparency& transparency);
+// The same for a host's stream, with two rules of streams: one shorter than 20 bytes gives
+// nothing, and a JPEG from a stream never gets a mask (its transparency becomes trNone).
+TDecodedImage LoadImageStream(const TMemoryStream* stream, TTransparency& transparency);
+
+// A monochrome mask of bitmap, white where a pixel has the colour (with useColor) or the
+// colour of the lower-left pixel (without); null for an empty bitmap.
+std::unique_ptr<TBitmap> MakeTransparencyMask(const TBitmap& bitmap, bool useColor = false,
+                                              TColor color = clBlack);
+
+// Paints image scaled to width x height at (x, y) so that the pixels where mask is white leave
+// the canvas as it was. Neither bitmap changes. With cut set the caller promises that image is
+// black wherever mask is white (as GIF and PNG pictures with their own masks and the error
+// picture are), which saves making such a copy for the draw.
+void DrawMasked(TCanvas& canvas, const TBitmap& image, const TBitmap& mask, int height,
+                int width, int y, int x, bool cut = false);
+
+// What LoadImage gives.
+struct TLoadedImage {
+  TPicture Picture;               // nothing when the load failed or was delayed
+  const TBitmap* Mask = nullptr;  // the cache entry's mask, or none
+  bool Delayed = false;           // the host answered WaitStream()
+  bool FromCache = false;         // the picture was cached already
+  // The cache entry the picture counts one user of, to be given back with
+  // ImageCache().ReleaseImage(Key); empty when nothing was handed out.
+  std::u32string Key;
+};
+
+// The one entry point of image objects and the page background. When source answers image
+// requests, the host is asked for name as the document wrote it; otherwise (also without a
+// source) name is a file: source's ImageFileName of it, or name itself as UTF-8 without one.
+// transparency: in, trLowerLeft for a TRANSP image, else trNone; out, how the picture's mask
+// came (trGif, trPng or trLowerLeft) when it has one of its own.
+TLoadedImage LoadImage(TImageSource* source, const std::u32string& name,
+                       TTransparency& transparency);
+
+// The cache key of a file name: its bytes, one character each, so that any name maps to one
+// key and back.
+std::u32string FileKey(const std::string& fileName);
