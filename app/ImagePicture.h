@@ -7,4 +7,4 @@ class TInlineImage;
 
 // A copy of the picture image shows, or a null QImage when it has none (no image object,
 // or a picture that is not loaded).
-QImage PictureOfImage(const TInlineImage* image);
+QImage PictureOfImage(TInlineImage* image);

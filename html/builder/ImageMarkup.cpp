@@ -7,9 +7,7 @@
 
 void THtmlBuilder::ParseImage(int level) {
   EnsureSection(level);
-  auto image = std::make_unique<TImageObj>(Tokens.Attributes);
-  image->OwnerCell = CurrentCell;
-  CurrentSection->InsertImage(std::move(image));
+  CurrentSection->InsertImage(std::make_unique<TImageObj>(Tokens.Attributes));
 }
 
 void THtmlBuilder::ParseMap() {

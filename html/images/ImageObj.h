@@ -22,7 +22,6 @@
 #include "html/parser/Attributes.h"
 
 class TBitmap;
-class TCell;
 class TGIFImage;
 
 // Which picture an image shows.
@@ -55,7 +54,6 @@ class TImageObj : public TInlineImage {
   bool SizeKnown = false;  // the size is settled and not computed again
   int DrawX = 0;           // top-left of the picture area as last drawn (see above)
   int DrawY = 0;
-  TCell* OwnerCell = nullptr;    // the cell the image stands in
   TSectionList* Owner = nullptr;  // the document, from the first ComputeSize on
 
   // Fetches the picture the first time images are shown, then settles the size:
