@@ -74,6 +74,7 @@ std::unique_ptr<TFormControlFactory> TQtWindowing::CreateFormControls(TWindow& p
 
 TMessageAnswer TQtWindowing::MessageBox(const std::string& text, const std::string& caption,
                                         TMessageKind kind, TMessageButtons buttons) {
+  if (OnMessageBox) return OnMessageBox(text, caption, kind, buttons);
   QMessageBox::Icon icon = QMessageBox::Information;
   switch (kind) {
     case mkInformation: icon = QMessageBox::Information; break;

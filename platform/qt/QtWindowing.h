@@ -41,6 +41,12 @@ public:
   std::int64_t TickCount() const override { return FClock.elapsed(); }
   void ProcessPendingEvents() override;
 
+  // Answers message boxes in their place when set: a program with nobody at the screen
+  // (tamblin-render) reports the text instead of waiting for a click that never comes.
+  std::function<TMessageAnswer(const std::string& text, const std::string& caption,
+                               TMessageKind kind, TMessageButtons buttons)>
+      OnMessageBox;
+
   // Receives exceptions that escape handlers run from the event loop. Unset, the message of
   // each is shown in an error box once the loop is free.
   std::function<void(std::exception_ptr)> OnException;

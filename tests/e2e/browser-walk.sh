@@ -6,15 +6,7 @@
 # dialog. Each step is judged from the screen or from the files written.
 set -euo pipefail
 tamblin="$1"
-work="$(mktemp -d)"
-server_pid=""
-app_pid=""
-cleanup() {
-  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n "$server_pid" ]] && kill "$server_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/session.sh"
 
 cat > "$work/first.htm" <<'PAGE'
 <html><head><title>First</title></head><body bgcolor="#FFFF00" text="#000000">
@@ -24,17 +16,7 @@ cat > "$work/second.htm" <<'PAGE'
 <html><head><title>Second</title></head><body bgcolor="#00FF00"><p>The second page.</body></html>
 PAGE
 
-display=90
-while [[ -e "/tmp/.X11-unix/X$display" || -e "/tmp/.X$display-lock" ]]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-server_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-
-unset QT_QPA_PLATFORM
-export ASAN_OPTIONS=detect_leaks=0
-"$tamblin" /D "$work" >"$work/app.log" 2>&1 &
-app_pid=$!
+start_app "$tamblin" /D "$work"
 
 fail() { echo "FAIL: $*" >&2; cat "$work/app.log" >&2; exit 1; }
 # Waits for a window whose whole title is $1; prints its id.

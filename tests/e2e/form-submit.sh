@@ -4,15 +4,7 @@
 # clicks the submit button and expects the second submission with the button last.
 set -euo pipefail
 host="$1"
-work="$(mktemp -d)"
-server_pid=""
-app_pid=""
-cleanup() {
-  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n "$server_pid" ]] && kill "$server_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/session.sh"
 
 # The first line starts at the page margin (10, 5) inside the viewer's one-pixel border: the
 # 13-pixel check box, then the button, about 23 pixels high. The second line holds a text
@@ -24,17 +16,7 @@ cat > "$work/form.htm" <<'PAGE'
 </body></html>
 PAGE
 
-display=90
-while [[ -e "/tmp/.X11-unix/X$display" || -e "/tmp/.X$display-lock" ]]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-server_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-
-unset QT_QPA_PLATFORM
-export ASAN_OPTIONS=detect_leaks=0
-"$host" "$work/form.htm" "$work/results.txt" >"$work/app.log" 2>&1 &
-app_pid=$!
+start_app "$host" "$work/form.htm" "$work/results.txt"
 window="$(xdotool search --sync --onlyvisible --name '^Form host$' | head -n 1)"
 sleep 1
 

@@ -5,15 +5,7 @@
 # is judged from a screenshot of the screen.
 set -euo pipefail
 tamblin="$1"
-work="$(mktemp -d)"
-server_pid=""
-app_pid=""
-cleanup() {
-  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n "$server_pid" ]] && kill "$server_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/session.sh"
 
 cat > "$work/first.htm" <<'PAGE'
 <html><head><title>First</title></head><body bgcolor="#FFFF00">
@@ -30,18 +22,7 @@ cat > "$work/third.htm" <<'PAGE'
 PAGE
 convert -size 300x200 xc:'#808080' "$work/map.gif"
 
-# A free display number.
-display=90
-while [[ -e "/tmp/.X11-unix/X$display" || -e "/tmp/.X$display-lock" ]]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-server_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-
-unset QT_QPA_PLATFORM
-export ASAN_OPTIONS=detect_leaks=0
-"$tamblin" "$work/first.htm" >"$work/app.log" 2>&1 &
-app_pid=$!
+start_app "$tamblin" "$work/first.htm"
 
 window="$(xdotool search --sync --onlyvisible --name '^Tamblin - First$' | head -n 1)"
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT

@@ -90,14 +90,19 @@ int FullHeight(const TriruRedu& viewer) {
   return std::clamp(viewer.DocumentHeight() + 2, 1, MaxFullHeight);
 }
 
-
-
 // Real fonts and real scroll bars: the viewer in a widget, grabbed.
 void RenderWithQt(const TRenderOptions& options) {
   TQtGraphics graphics;
   TQtWindowing windowing(graphics);
   std::exception_ptr failure;
   windowing.OnException = [&](std::exception_ptr error) { failure = error; };
+  // Nobody answers a box here: its text goes to the error output and it takes the answer
+  // that closing it would give.
+  windowing.OnMessageBox = [](const std::string& text, const std::string&, TMessageKind,
+                              TMessageButtons buttons) {
+    std::cerr << text << '\n';
+    return buttons == bsOk ? mrOk : buttons == bsYesNo ? mrNo : mrCancel;
+  };
   TQtViewerHost host(windowing);
   host.resize(options.Width, options.Height);
   host.show();
