@@ -9,9 +9,7 @@
 // its border) as last drawn, x as drawn and y in document coordinates, and the point queries
 // answer for that place.
 //
-// Form image inputs can keep one of these as their picture: build it from the INPUT's
-// attribute list, let it measure (ComputeSize) and draw (DrawImage), and answer clicks
-// themselves.
+// A form's image input is one of these (TFormImage) that answers clicks itself.
 
 #include <memory>
 #include <optional>

@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 
 #include <exception>
+#include <functional>
 
 class TQtClipboard : public TClipboard {
 public:
