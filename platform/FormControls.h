@@ -116,6 +116,8 @@ public:
 
   // The height a drop-down list of the current font has; its width is the caller's.
   virtual int ComboHeight() const = 0;
+  // The desktop's default interface font, which sizes a drop-down list's width.
+  virtual TFontDesc ScreenFont() const = 0;
 
 protected:
   TFormControlFactory() = default;

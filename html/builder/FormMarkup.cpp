@@ -27,6 +27,7 @@ bool THtmlBuilder::ParseFormSymbol(int level) {
   const TSymbol tag = Sym();
   TFormControlObj& control =
       AddFormControl(*CurrentSection, tag, Document, *CurrentForm, Tokens.Attributes);
+  if (auto* radio = dynamic_cast<TRadioButtonFormControlObj*>(&control)) radio->Cell = CurrentCell;
   if (tag == symSelect)
     ParseSelectOptions(static_cast<TListBoxFormControlObj&>(control));
   else if (tag == symTextarea)

@@ -142,6 +142,10 @@ TRadioButtonFormControlObj::TRadioButtonFormControlObj(TSectionList& document, T
   Resize(RadioWidth, RadioHeight);
 }
 
+void TRadioButtonFormControlObj::Place(int x, int top, TColor background) {
+  TFormControlObj::Place(x, top, Cell && Cell->HasBackground ? Cell->BackgroundColor : background);
+}
+
 void TRadioButtonFormControlObj::ResetToValue() { FButton->SetChecked(IsChecked); }
 
 bool TRadioButtonFormControlObj::GetSubmission(int index, std::u32string& text) {

@@ -16,6 +16,7 @@
 
 class TAttributeList;
 class TCanvas;
+class TCell;
 class TSectionList;
 class ThtmlForm;
 
@@ -149,8 +150,13 @@ class TRadioButtonFormControlObj : public TFormControlObj {
   void ResetToValue() override;
   bool GetSubmission(int index, std::u32string& text) override;
   TCheckControl& Button() const { return *FButton; }
+  // The backing panel takes the colour of the cell the button stands in, when it has one.
+  void Place(int x, int top, TColor background) override;
 
   bool IsChecked;
+  // The cell the button stands in (the document's root outside tables). Read only when the
+  // button is placed, which a dropped table's controls never are.
+  const TCell* Cell = nullptr;
 
  private:
   TCheckControl* FButton;

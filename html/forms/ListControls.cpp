@@ -93,7 +93,7 @@ bool TComboFormControlObj::GetSubmission(int index, std::u32string& text) {
 }
 
 void TComboFormControlObj::SetSize(TCanvas& canvas) {
-  int width = 0, height = 0;
-  MeasureA(canvas, *Document.ControlFactory, width, height);
-  Resize(width * LongestOption + 30, Document.ControlFactory->ComboHeight());
+  // Unlike the other controls, the width follows the screen's font, not the control's.
+  canvas.SetFont(Document.ControlFactory->ScreenFont());
+  Resize(canvas.TextWidth(U"A") * LongestOption + 30, Document.ControlFactory->ComboHeight());
 }

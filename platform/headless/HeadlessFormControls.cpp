@@ -191,6 +191,13 @@ std::unique_ptr<TMemoControl> THeadlessFormControls::CreateMemo(bool wordWrap) {
 
 int THeadlessFormControls::ComboHeight() const { return PointsToPixels(Font().Size) + 8; }
 
+TFontDesc THeadlessFormControls::ScreenFont() const {
+  TFontDesc font;
+  font.Name = "Sans";
+  font.Size = 9;
+  return font;
+}
+
 void THeadlessFormControls::MoveFocus(TFormControl* control) {
   if (control == FFocused) return;
   TFormControl* old = FFocused;

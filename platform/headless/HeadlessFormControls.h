@@ -149,6 +149,8 @@ public:
   std::unique_ptr<TListControl> CreateComboBox() override;
   std::unique_ptr<TMemoControl> CreateMemo(bool wordWrap) override;
   int ComboHeight() const override;
+  // A sans face at 9 points, as a desktop's interface font commonly is.
+  TFontDesc ScreenFont() const override;
 
   // --- For tests.
   TFormControl* Focused() const { return FFocused; }

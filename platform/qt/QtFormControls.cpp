@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -412,4 +413,13 @@ int TQtFormControls::ComboHeight() const {
   probe.setStyle(FStyle.get());
   probe.setFont(TQtGraphics::QtFontFor(Font()));
   return FComboHeights[key] = probe.sizeHint().height();
+}
+
+TFontDesc TQtFormControls::ScreenFont() const {
+  const QFont screen = QGuiApplication::font();
+  TFontDesc font;
+  font.Name = screen.family().toStdString();
+  // A font sized in pixels reports no point size.
+  font.Size = screen.pointSize() > 0 ? screen.pointSize() : 9;
+  return font;
 }

@@ -166,6 +166,7 @@ public:
   std::unique_ptr<TListControl> CreateComboBox() override;
   std::unique_ptr<TMemoControl> CreateMemo(bool wordWrap) override;
   int ComboHeight() const override;
+  TFontDesc ScreenFont() const override;
 
 private:
   // Gives a new control the factory's font and hides it at {0, 0, 0, 0}.

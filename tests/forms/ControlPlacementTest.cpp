@@ -65,6 +65,21 @@ TEST_F(PlacementTest, FocusBringsAHiddenControlIntoView) {
   EXPECT_TRUE(InView(1));
 }
 
+TEST_F(PlacementTest, ARadioPanelTakesItsCellsColourElseThePages) {
+  // The second cell has its colour from the row, which the table hands out after building.
+  Show("<body bgcolor=#00ff00><table><tr><td bgcolor=#ff0000><input type=radio name=a></td>"
+       "</tr><tr bgcolor=#0000ff><td><input type=radio name=b></td></tr></table>"
+       "<input type=radio name=c>");
+  const auto panel = [&](std::size_t index) {
+    return dynamic_cast<THeadlessCheck&>(Window(index)).PanelColor & 0xffffff;
+  };
+  EXPECT_EQ(panel(0), TColor(0x0000ff));  // colours are 0xBBGGRR
+  EXPECT_EQ(panel(1), TColor(0xff0000));
+  EXPECT_EQ(panel(2), TColor(0x00ff00));
+  Viewer->ScrollTo(1);  // a placement after a scroll keeps them
+  EXPECT_EQ(panel(0), TColor(0x0000ff));
+}
+
 TEST_F(PlacementTest, SubmissionsArriveAfterTheInputThatMadeThem) {
   std::vector<TResults> submitted;
   std::u32string method;

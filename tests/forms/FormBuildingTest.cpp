@@ -31,7 +31,7 @@ TEST_F(FormsTest, TagsMakeTheirKindsAndWindowSizes) {
       {U"s", "TButtonFormControlObj", 2 * 7 + 20, 13 + 8},
       {U"c", "TCheckBoxFormControlObj", 13, 13},
       {U"r", "TRadioButtonFormControlObj", 13, 14},
-      {U"d", "TComboFormControlObj", 6 * 7 + 30, 13 + 8},
+      {U"d", "TComboFormControlObj", 6 * 6 + 30, 13 + 8},  // the screen's 9-point font
       {U"l", "TListBoxFormControlObj", 3 * 7 + 15 + 4, 4 * 13 + 4},
       {U"m", "TListBoxFormControlObj", 3 * 7 + 15 + 4, 5 * 13 + 4},
       {U"t", "TTextAreaFormControlObj", 10 * 7 + 5 + 4, 2 * 13 + 5 + 4},
