@@ -4,8 +4,22 @@
 #include "html/builder/HtmlBuilder.h"
 #include "html/parser/DocumentFile.h"
 #include "html/support/Errors.h"
+#include "html/support/HeapReserve.h"
+
+#include <filesystem>
 
 namespace {
+
+// A built document takes about this many bytes of memory for every byte of its source.
+constexpr std::size_t DocumentBytesPerSourceByte = 16;
+
+// Reads a file's bytes after making room for them and for the document they become.
+std::string ReadSource(const std::string& fileName) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(fileName, error);
+  if (!error) ReserveHeap(std::size_t(size) * (DocumentBytesPerSourceByte + 1));
+  return ReadDocumentFile(fileName);
+}
 
 void BuildHtml(std::string_view source, TSectionList& document, TAnchorList& anchorList,
                const TMetaType& metaHandler, TriruRedu* viewer, const TSoundType& soundHandler,
@@ -40,7 +54,7 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
                    const TMetaType& metaHandler, TriruRedu* viewer,
                    const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
                    const TScriptEvent& scriptHandler, TDocumentHead& head) {
-  const std::string source = ReadDocumentFile(fileName);
+  const std::string source = ReadSource(fileName);
   try {
     BuildHtml(source, document, anchorList, metaHandler, viewer, soundHandler, includeHandler,
               scriptHandler, head);
@@ -53,7 +67,7 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
 
 void ParseTextFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
                    TDocumentHead& head) {
-  const std::string source = ReadDocumentFile(fileName);
+  const std::string source = ReadSource(fileName);
   THtmlBuilder builder(source, document, anchorList, head);
   try {
     builder.BuildPlainText();
