@@ -48,11 +48,14 @@ void THtmlBuilder::ParseTable(int level) {
   const auto popFonts = [&] {
     while (FontStack.size() > savedFonts && FontStack.size() > 1) PopFont();
   };
+  // A cell is never dropped: text that strays out of it (CurrentCell back on the table) does
+  // not end it, and what its sections hold (anchors among them) stays alive.
   const auto finishCell = [&] {
-    if (!CurrentCell) return;
-    CloseSection();
-    if (cell && row) row->Add(std::move(cell));
-    cell.reset();
+    if (CurrentCell) CloseSection();
+    if (cell) {
+      if (!row) row = std::make_unique<TCellList>();
+      row->Add(std::move(cell));
+    }
     CurrentCell = nullptr;
   };
   const auto finishRow = [&] {

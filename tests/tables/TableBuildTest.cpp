@@ -100,6 +100,15 @@ TEST_F(TableTest, HostileNestingIsBoundedInDepthAndInTime) {
   EXPECT_EQ(depth, THtmlBuilder::MaxNesting);
 }
 
+TEST_F(TableTest, ACellLeftByAStrayEndTagKeepsItsAnchors) {
+  // The caption end tag ends the cell's content and the text after it goes before the table,
+  // but the cell stays: the anchor inside still points at a live section of the table.
+  Build("<table>e<td><a name=r><div i></caption> after");
+  const TSectionBase* section = Anchors.Find(U"r");
+  ASSERT_NE(section, nullptr);
+  EXPECT_TRUE(Table().Encloses(*section));
+}
+
 TEST_F(TableTest, AFailedParseKeepsTheTableBuiltSoFar) {
   EXPECT_THROW(Build("<table><tr><td>a<table><tr><td>b<!-- open"), EParseError);
   Arrange(600);
