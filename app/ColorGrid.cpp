@@ -8,6 +8,21 @@ namespace {
 
 QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
+QRect ToQRect(const TRect& rect) { return QRect(rect.Left, rect.Top, rect.Width(), rect.Height()); }
+
+// A one-pixel line just inside the rectangle. The four strips do not overlap, so an
+// inverting outline inverts every pixel once.
+void Outline(QPainter& painter, const TRect& rect, const QColor& colour) {
+  if (rect.IsEmpty()) return;
+  const QRect r = ToQRect(rect);
+  painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), colour);
+  if (r.height() > 1) painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour);
+  if (r.height() > 2) {
+    painter.fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), colour);
+    if (r.width() > 1) painter.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 2), colour);
+  }
+}
+
 // Marker text stays readable on any cell: each component flips to its far end.
 QColor Contrast(TColor color) {
   auto flip = [](int component) { return component >= 128 ? 0 : 255; };
@@ -38,9 +53,12 @@ void TColorGrid::SetGridOrdering(TGridOrdering ordering) {
 }
 
 QRect TColorGrid::CellRect(int index) const {
-  const int columns = FModel.Columns();
-  return QRect(index % columns * CellWidth(), index / columns * CellHeight(), CellWidth(),
-               CellHeight());
+  return ToQRect(FModel.CellRect(index, width(), height()));
+}
+
+void TColorGrid::SetLook3D(bool on) {
+  FLook3D = on;
+  update();
 }
 
 void TColorGrid::resizeEvent(QResizeEvent*) {
@@ -56,22 +74,42 @@ void TColorGrid::resizeEvent(QResizeEvent*) {
 
 void TColorGrid::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QPalette& colours = palette();
-  painter.fillRect(rect(), colours.color(QPalette::Button));
-  for (int i = 0; i < TColorGridModel::CellCount; ++i) {
-    const QRect cell = CellRect(i);
-    // A two-pixel sunken frame inside the button-face rectangle, then the colour.
-    const QRect frame = cell.adjusted(1, 1, -1, -1);
+  for (int i = 0; i < TColorGridModel::CellCount; ++i) DrawCell(painter, i, false);
+  if (hasFocus()) DrawCell(painter, FModel.Selection, true);
+  DrawMarkers(painter);
+}
+
+void TColorGrid::DrawCell(QPainter& painter, int index, bool highlighted) {
+  if (index < 0 || index >= TColorGridModel::CellCount) return;
+  const TCellParts parts = FModel.CellParts(index, width(), height(), FLook3D);
+  const QColor colour = ToQColor(GridColor(index));
+  if (FLook3D) {
+    // Button face, then a sunken frame: shadow at top and left, highlight at bottom and right.
+    const QPalette& colours = palette();
+    const QRect frame = ToQRect(parts.Frame);
+    painter.fillRect(ToQRect(parts.Cell), colours.color(QPalette::Button));
     painter.fillRect(frame, colours.color(QPalette::Dark));
     painter.fillRect(frame.adjusted(2, 2, 0, 0), colours.color(QPalette::Light));
-    painter.fillRect(frame.adjusted(2, 2, -2, -2), ToQColor(GridColor(i)));
+    painter.fillRect(ToQRect(parts.Colour), colour);
+    if (highlighted) {
+      // Dotted, in the marker's contrast colour so it shows on every cell.
+      painter.setPen(QPen(Contrast(GridColor(index)), 1, Qt::DotLine));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(ToQRect(parts.Focus).adjusted(0, 0, -1, -1));
+    }
+    return;
   }
-  if (hasFocus()) {
-    // A dotted focus mark inside the cell with the keyboard cursor.
-    painter.setPen(QPen(Contrast(GridColor(FModel.Selection)), 1, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(CellRect(FModel.Selection).adjusted(4, 4, -5, -5));
+  Outline(painter, parts.Frame, Qt::black);
+  painter.fillRect(ToQRect(parts.Colour), colour);
+  if (highlighted) {
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    Outline(painter, parts.Frame, Qt::black);  // the colour is ignored: the pixels invert
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    Outline(painter, parts.Focus, Qt::black);
   }
+}
+
+void TColorGrid::DrawMarkers(QPainter& painter) {
   QFont font = painter.font();
   font.setPixelSize(std::max(8, CellHeight() / 3));
   font.setBold(true);

@@ -21,6 +21,28 @@ void TColorGridModel::SetBackgroundIndex(int index) {
   if (OnChange) OnChange();
 }
 
+namespace {
+
+TRect Inset(const TRect& rect, int by) {
+  return {rect.Left + by, rect.Top + by, rect.Right - by, rect.Bottom - by};
+}
+
+}  // namespace
+
+TRect TColorGridModel::CellRect(int index, int width, int height) const {
+  const int cellWidth = width / Columns();
+  const int cellHeight = height / Rows();
+  const int left = index % Columns() * cellWidth;
+  const int top = index / Columns() * cellHeight;
+  return {left, top, left + cellWidth, top + cellHeight};
+}
+
+TCellParts TColorGridModel::CellParts(int index, int width, int height, bool look3D) const {
+  const TRect cell = CellRect(index, width, height);
+  if (look3D) return {cell, Inset(cell, 1), Inset(cell, 3), Inset(cell, 4)};
+  return {cell, cell, Inset(cell, 1), Inset(cell, 2)};
+}
+
 int TColorGridModel::CellAt(int x, int y, int width, int height) const {
   const int cellWidth = std::max(1, width / Columns());
   const int cellHeight = std::max(1, height / Rows());

@@ -6,11 +6,22 @@
 #include <functional>
 
 #include "platform/Color.h"
+#include "platform/Geometry.h"
 
 enum TGridOrdering { go16x1, go8x2, go4x4, go2x8, go1x16 };
 
 // Cell i of the grid: the 16 basic colours in the order of the system's default palette.
 TColor GridColor(int index);
+
+// Where the parts of one cell are drawn, in the grid's pixels.
+struct TCellParts {
+  TRect Cell;  // the whole cell; with the 3D look filled with the button face
+  // The outer edge of the two-pixel sunken frame (3D look) or of the one-pixel black outline
+  // (flat look), which a highlighted flat cell inverts.
+  TRect Frame;
+  TRect Colour;  // filled with the cell's colour
+  TRect Focus;   // highlighted: the dotted focus rectangle (3D) or a black outline (flat)
+};
 
 enum TGridKey {
   gkRight,
@@ -43,6 +54,10 @@ class TColorGridModel {
   bool ClickEnablesColor = false;
   int Selection = 0;
   TColor ForegroundColor() const { return GridColor(FForegroundIndex); }
+
+  // Cell i of a grid of width by height pixels, and the parts of it that are drawn.
+  TRect CellRect(int index, int width, int height) const;
+  TCellParts CellParts(int index, int width, int height, bool look3D) const;
 
   // The cell under (x, y) for a grid of width by height pixels; the point is clamped into it.
   int CellAt(int x, int y, int width, int height) const;

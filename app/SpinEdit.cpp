@@ -6,6 +6,14 @@
 #include <QLocale>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <algorithm>
+
+namespace {
+
+QRect ToQRect(const TRect& rect) { return QRect(rect.Left, rect.Top, rect.Width(), rect.Height()); }
+
+}  // namespace
 
 // --- TTimerSpeedButton
 
@@ -98,11 +106,13 @@ void TSpinButton::SetFocusedButton(TTimerSpeedButton* button) {
 }
 
 void TSpinButton::resizeEvent(QResizeEvent*) {
-  if (width() < 15) resize(15, height());
-  // The down button overlaps the up one by a pixel, so the two share a border line.
-  const int half = height() / 2;
-  FUp->setGeometry(0, 0, width(), half);
-  FDown->setGeometry(0, half - 1, width(), height() - half + 1);
+  const TSpinButtonLayout layout = LayOutSpinButton(width(), height());
+  if (layout.Width != width()) {
+    resize(layout.Width, height());  // comes back here at the new width
+    return;
+  }
+  FUp->setGeometry(ToQRect(layout.Up));
+  FDown->setGeometry(ToQRect(layout.Down));
 }
 
 void TSpinButton::keyPressEvent(QKeyEvent* event) {
@@ -134,6 +144,8 @@ TSpinEdit::TSpinEdit(QWidget* parent) : QLineEdit(parent) {
   FButton->OnUpClick = [this] { UpClick(); };
   FButton->OnDownClick = [this] { DownClick(); };
   FButton->setCursor(Qt::ArrowCursor);
+  FButton->resize(15, 17);
+  ApplyMinHeight();
   connect(this, &QLineEdit::textChanged, this, [this] {
     if (OnChange) OnChange();
   });
@@ -202,10 +214,64 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
 }
 
+void TSpinEdit::SetLook3D(bool on) {
+  if (on == FLook3D) return;
+  FLook3D = on;
+  // Without the 3D look the edit draws its own one-pixel black border instead of the style's.
+  setFrame(on);
+  ApplyMinHeight();
+  PlaceButton();
+  update();
+}
+
+int TSpinEdit::FrameWidth() const {
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  return option.lineWidth;  // 0 in the flat look, which has no style frame
+}
+
+int TSpinEdit::BorderHeight() const {
+  // Linux has no system-wide border metric; the style's thin frame line (the one it gives a
+  // line edit) is the closest thing and follows the desktop's style.
+  return std::max(1, style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this));
+}
+
+void TSpinEdit::ApplyMinHeight() {
+  // setMinimumHeight raises a lower edit at once and keeps later resizes from going below.
+  setMinimumHeight(SpinMinHeight(BorderHeight(), fontMetrics().height(),
+                                 QFontMetrics(QApplication::font()).height()));
+}
+
+void TSpinEdit::PlaceButton() {
+  // The placement is worked out for the client area, which starts inside the style's frame.
+  // The flat look's black border lies on the client area's edge, and the button, flush right,
+  // stands in for that border's right-hand line.
+  const int frame = FrameWidth();
+  const TRect button = SpinButtonBounds(width(), height(), FButton->width(), FLook3D);
+  FButton->setGeometry(ToQRect(button.Offset(frame, frame)));
+  const int textRight = frame + SpinTextRight(button);
+  const int border = FLook3D ? 0 : 1;
+  setTextMargins(border, border, std::max(0, width() - frame - textRight), border);
+}
+
 void TSpinEdit::resizeEvent(QResizeEvent* event) {
   QLineEdit::resizeEvent(event);
-  const int buttonWidth = 15;
-  FButton->setGeometry(width() - buttonWidth - 2, 2, buttonWidth, height() - 4);
-  // The text ends 2 pixels left of the button.
-  setTextMargins(0, 0, buttonWidth + 2, 0);
+  PlaceButton();
+}
+
+void TSpinEdit::changeEvent(QEvent* event) {
+  QLineEdit::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    ApplyMinHeight();
+    PlaceButton();
+  }
+}
+
+void TSpinEdit::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  if (FLook3D) return;
+  QPainter painter(this);
+  painter.setPen(Qt::black);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -72,6 +72,10 @@ class TSpinEdit : public QLineEdit {
   void UpClick();
   void DownClick();
   TSpinButton* Button() const { return FButton; }
+  // The 3D look (on by default) sinks the edit into the style's frame; without it the edit has
+  // a flat black border. The button sits differently in each.
+  bool Look3D() const { return FLook3D; }
+  void SetLook3D(bool on);
 
   std::function<void()> OnChange;
 
@@ -80,7 +84,14 @@ class TSpinEdit : public QLineEdit {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
+  int FrameWidth() const;
+  int BorderHeight() const;
+  void ApplyMinHeight();
+  void PlaceButton();
   TSpinButton* FButton;
+  bool FLook3D = true;
 };

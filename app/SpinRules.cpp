@@ -28,6 +28,26 @@ bool SpinAcceptsChar(char32_t ch, char32_t decimalSeparator, bool editorEnabled)
   return ch == U'+' || ch == U'-' || (ch >= U'0' && ch <= U'9') || ch == decimalSeparator;
 }
 
+int SpinMinHeight(int borderHeight, int fontHeight, int systemFontHeight) {
+  return 4 * borderHeight + fontHeight + std::min(fontHeight, systemFontHeight) / 4 + 2;
+}
+
+TRect SpinButtonBounds(int width, int height, int buttonWidth, bool look3D) {
+  const int left = look3D ? width - buttonWidth - 5 : width - buttonWidth;
+  const int top = look3D ? 0 : 1;
+  const int buttonHeight = look3D ? height - 5 : height - 3;
+  return {left, top, left + buttonWidth, top + buttonHeight};
+}
+
+TSpinButtonLayout LayOutSpinButton(int width, int height) {
+  TSpinButtonLayout layout;
+  layout.Width = std::max(width, 15);
+  const int half = height / 2;
+  layout.Up = {0, 0, layout.Width, half};
+  layout.Down = {0, half - 1, layout.Width, height};
+  return layout;
+}
+
 void TAutoRepeat::Expired() {
   FTimer.Start(RepeatMs);
   if (!FStillDown()) return;

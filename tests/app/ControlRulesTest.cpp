@@ -63,6 +63,22 @@ TEST(ColorGridModel, ChoosingColoursByKeyAndMouse) {
   EXPECT_EQ(GridColor(8), clGray);
 }
 
+TEST(ColorGridModel, CellPartsOfBothLooks) {
+  TColorGridModel grid;  // 4 x 4 on 100 x 100: cells of 25 pixels
+  const TCellParts flat = grid.CellParts(6, 100, 100, false);
+  EXPECT_EQ(flat.Cell, (TRect{50, 25, 75, 50}));
+  EXPECT_EQ(flat.Frame, flat.Cell);  // the black outline is the cell's own edge
+  EXPECT_EQ(flat.Colour, (TRect{51, 26, 74, 49}));
+  EXPECT_EQ(flat.Focus, (TRect{52, 27, 73, 48}));  // the black highlight, inset by 2
+
+  const TCellParts sunk = grid.CellParts(6, 100, 100, true);
+  EXPECT_EQ(sunk.Frame, (TRect{51, 26, 74, 49}));
+  EXPECT_EQ(sunk.Colour, (TRect{53, 28, 72, 47}));  // inside the two-pixel frame
+
+  grid.GridOrdering = go16x1;  // one row; the spare width stays outside every cell
+  EXPECT_EQ(grid.CellRect(15, 100, 20), (TRect{90, 0, 96, 20}));
+}
+
 TEST(SpinRules, ValuesClampsAndTypedCharacters) {
   EXPECT_EQ(SpinValueOf("17", 6), 17);
   EXPECT_EQ(SpinValueOf(" -3 ", 6), -3);
@@ -82,6 +98,27 @@ TEST(SpinRules, ValuesClampsAndTypedCharacters) {
   EXPECT_FALSE(SpinAcceptsChar(U'7', U'.', false));
   EXPECT_FALSE(SpinAcceptsChar(U'\b', U'.', false));
   EXPECT_TRUE(SpinAcceptsChar(U'\t', U'.', false));
+}
+
+TEST(SpinRules, HeightAndButtonPlacement) {
+  // A quarter of the smaller character height is added: here the system font's.
+  EXPECT_EQ(SpinMinHeight(1, 16, 13), 4 + 16 + 3 + 2);
+  EXPECT_EQ(SpinMinHeight(2, 11, 13), 8 + 11 + 2 + 2);
+
+  const TRect sunk = SpinButtonBounds(65, 26, 15, true);
+  EXPECT_EQ(sunk, (TRect{45, 0, 60, 21}));
+  EXPECT_EQ(SpinTextRight(sunk), 43);
+  const TRect flat = SpinButtonBounds(65, 26, 15, false);
+  EXPECT_EQ(flat, (TRect{50, 1, 65, 24}));
+  EXPECT_EQ(SpinTextRight(flat), 48);
+
+  // Up takes the top half; down starts a pixel above its bottom and reaches the bottom.
+  const TSpinButtonLayout odd = LayOutSpinButton(15, 21);
+  EXPECT_EQ(odd.Up, (TRect{0, 0, 15, 10}));
+  EXPECT_EQ(odd.Down, (TRect{0, 9, 15, 21}));
+  const TSpinButtonLayout narrow = LayOutSpinButton(9, 20);
+  EXPECT_EQ(narrow.Width, 15);
+  EXPECT_EQ(narrow.Down, (TRect{0, 9, 15, 20}));
 }
 
 namespace {

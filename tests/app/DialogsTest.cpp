@@ -152,6 +152,30 @@ TEST_F(TDialogs, SpinEditRefusesLettersAndClamps) {
   button->resize(15, 21);
   EXPECT_EQ(button->UpButton()->geometry(), QRect(0, 0, 15, 10));
   EXPECT_EQ(button->DownButton()->geometry(), QRect(0, 9, 15, 12));
+  button->resize(8, 21);
+  EXPECT_EQ(button->width(), 15);
+}
+
+TEST_F(TDialogs, SpinEditHeightAndButtonFollowTheLook) {
+  TSpinEdit edit;
+  edit.show();
+  edit.resize(80, 4);
+  const int least = edit.height();
+  EXPECT_GT(least, QFontMetrics(edit.font()).height() + 4);  // raised to hold its text
+  QFont big = edit.font();
+  big.setPixelSize(40);
+  edit.setFont(big);
+  EXPECT_GT(edit.height(), 40);  // a larger font raises it again
+
+  edit.resize(80, 60);
+  // The 3D look keeps the button off the frame at the right and bottom.
+  const QRect sunk = edit.Button()->geometry();
+  EXPECT_EQ(sunk.width(), 15);
+  EXPECT_LT(sunk.right(), edit.width() - 2);
+  EXPECT_LT(sunk.bottom(), edit.height() - 2);
+  // The flat look puts it flush against the right edge, below the top border line.
+  edit.SetLook3D(false);
+  EXPECT_EQ(edit.Button()->geometry(), QRect(65, 1, 15, 57));
 }
 
 TEST_F(TDialogs, ColorGridMouseAndKeys) {
@@ -181,4 +205,27 @@ TEST_F(TDialogs, ColorGridMouseAndKeys) {
   Type(grid, Qt::Key_B, "b");
   EXPECT_EQ(grid.Model().BackgroundIndex(), 0);
   EXPECT_EQ(grid.CellRect(5), QRect(25, 25, 25, 25));
+}
+
+TEST_F(TDialogs, ColorGridFlatLookOutlinesAndHighlights) {
+  TColorGrid grid;
+  grid.show();
+  grid.resize(100, 100);
+  grid.SetLook3D(false);
+  grid.SetSelection(6);  // the cell from (50, 25) to (75, 50)
+  const QColor teal(0, 128, 128);
+  const QImage plain = grid.grab().toImage();
+  EXPECT_EQ(plain.pixelColor(50, 37), QColor(Qt::black));
+  EXPECT_EQ(plain.pixelColor(51, 37), teal);
+  EXPECT_EQ(plain.pixelColor(52, 37), teal);
+
+  grid.activateWindow();
+  grid.setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(grid.hasFocus());
+  const QImage lit = grid.grab().toImage();
+  EXPECT_EQ(lit.pixelColor(50, 37), QColor(Qt::white));  // the outline inverted
+  EXPECT_EQ(lit.pixelColor(51, 37), teal);
+  EXPECT_EQ(lit.pixelColor(52, 37), QColor(Qt::black));  // the inner rectangle
+  EXPECT_EQ(lit.pixelColor(25, 37), QColor(Qt::black));  // the other cells stay plain
 }

@@ -2,11 +2,14 @@
 # both gone when the script exits, and start_app to run the program under test in it.
 #   $work      the scratch folder (app.log: what the program printed)
 #   start_app PROGRAM ARGS...   runs it in the background on the virtual screen
+#   start_peer LOG PROGRAM ARGS...   runs another program beside it, printing to $work/LOG
 work="$(mktemp -d)"
 server_pid=""
 app_pid=""
+peer_pids=()
 cleanup() {
   [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null || true
+  for pid in "${peer_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   [[ -n "$server_pid" ]] && kill "$server_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -26,4 +29,12 @@ start_app() {
   # The program draws on the virtual screen; leaks are the unit tests' business.
   env -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 "$@" >"$work/app.log" 2>&1 &
   app_pid=$!
+}
+
+start_peer() {
+  [[ -n "$server_pid" ]] || start_screen
+  local log="$1"
+  shift
+  env -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 "$@" >"$work/$log" 2>&1 &
+  peer_pids+=($!)
 }
