@@ -22,6 +22,13 @@ void TBitmap::SetPixel(int x, int y, TColor color) {
   ScanLine(y)[x] = ToWord(color);
 }
 
+void TBitmap::Reset(int width, int height) {
+  FWidth = std::max(width, 0);
+  FHeight = std::max(height, 0);
+  FMonochrome = false;
+  FPixels.assign(std::size_t(FWidth) * std::size_t(FHeight), ToWord(clBlack));
+}
+
 void TBitmap::Fill(TColor color) {
   color &= 0xFFFFFF;
   if (FMonochrome && color != clWhite) color = clBlack;

@@ -32,6 +32,9 @@ public:
   TColor Pixel(int x, int y) const;
   void SetPixel(int x, int y, TColor color);  // system colours must be resolved by the caller
   void Fill(TColor color);
+  // Makes the bitmap a black colour bitmap of the given size, in the memory it has when that
+  // is enough.
+  void Reset(int width, int height);
 
   // Direct access to row y (0 <= y < Height()), Width() words of 0xFFRRGGBB.
   std::uint32_t* ScanLine(int y) { return FPixels.data() + std::size_t(y) * std::size_t(FWidth); }

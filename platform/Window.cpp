@@ -13,15 +13,13 @@ void TWindowEvents::FocusIn() {}
 void TWindowEvents::FocusOut() {}
 void TWindowEvents::Resized() {}
 
-TBitmap PaintOffscreen(TGraphicsFactory& graphics, TWindowEvents& events, const TRect& area) {
-  TBitmap buffer(area.Width(), area.Height());
-  if (buffer.IsEmpty()) return buffer;
-  {
-    // The canvas must be gone before the pixels are used: a platform may hold them until then.
-    auto canvas = graphics.CanvasFor(buffer);
-    canvas->SetOrigin({area.Left, area.Top});
-    canvas->SetClipRect(area);
-    events.Paint(*canvas, area);
-  }
-  return buffer;
+void PaintOffscreen(TGraphicsFactory& graphics, TWindowEvents& events, const TRect& area,
+                    TBitmap& buffer) {
+  buffer.Reset(area.Width(), area.Height());
+  if (buffer.IsEmpty()) return;
+  // The canvas must be gone before the pixels are used: a platform may hold them until then.
+  auto canvas = graphics.CanvasFor(buffer);
+  canvas->SetOrigin({area.Left, area.Top});
+  canvas->SetClipRect(area);
+  events.Paint(*canvas, area);
 }

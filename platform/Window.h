@@ -84,6 +84,9 @@ public:
   virtual void Post(std::function<void()> call) = 0;
 };
 
-// For implementations: paints area of a window through events onto a new off-screen bitmap
-// the size of area, as TWindowEvents::Paint describes, and returns the bitmap.
-TBitmap PaintOffscreen(TGraphicsFactory& graphics, TWindowEvents& events, const TRect& area);
+// For implementations: paints area of a window through events onto the off-screen bitmap
+// buffer, made the size of area and black first, as TWindowEvents::Paint describes. Keep the
+// buffer from one paint to the next: memory the system hands out afresh costs a fault per
+// page, which on a whole window is more than the painting.
+void PaintOffscreen(TGraphicsFactory& graphics, TWindowEvents& events, const TRect& area,
+                    TBitmap& buffer);

@@ -32,6 +32,10 @@ public:
 
   // The factory that makes the canvases windows are painted with.
   TGraphicsFactory& Graphics() const { return FGraphics; }
+  // The off-screen bitmap every window of this windowing paints into (PaintOffscreen). Paints
+  // never nest, so one serves them all, and its memory is touched once rather than at every
+  // paint.
+  TBitmap& PaintBuffer() { return FPaintBuffer; }
 
   // A painting window inside parent (a window made by this platform), hidden, at {0,0,0,0},
   // with the arrow cursor. It takes the focus only when asked (SetFocus).
@@ -65,4 +69,5 @@ protected:
 
 private:
   TGraphicsFactory& FGraphics;
+  TBitmap FPaintBuffer{0, 0};
 };

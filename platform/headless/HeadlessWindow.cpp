@@ -86,7 +86,8 @@ void THeadlessWindow::PaintInvalid() {
   if (!Showing() || area.IsEmpty()) return;
   FInvalid = {};  // marks made while painting wait for the next paint
   if (!FEvents) return;
-  const TBitmap buffer = PaintOffscreen(FWindowing.Graphics(), *FEvents, area);
+  TBitmap& buffer = FWindowing.PaintBuffer();
+  PaintOffscreen(FWindowing.Graphics(), *FEvents, area, buffer);
   // The handler may have resized the window, which marked all of it for the next paint.
   if (FSurface.Width() < area.Right || FSurface.Height() < area.Bottom) return;
   for (int y = 0; y < area.Height(); ++y)

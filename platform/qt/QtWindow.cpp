@@ -88,7 +88,8 @@ void TQtWindowWidget::paintEvent(QPaintEvent* event) {
   bool painted = false;
   if (FEvents) {
     FWindowing.Guarded([&] {
-      TBitmap buffer = PaintOffscreen(FWindowing.Graphics(), *FEvents, RectOf(area));
+      TBitmap& buffer = FWindowing.PaintBuffer();
+      PaintOffscreen(FWindowing.Graphics(), *FEvents, RectOf(area), buffer);
       painter.drawImage(area.topLeft(), QtImageOf(buffer));
       painted = true;
     });
