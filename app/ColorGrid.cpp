@@ -29,14 +29,6 @@ TColorGrid::TColorGrid(QWidget* parent) : QWidget(parent) {
   };
 }
 
-void TColorGrid::SetGridOrdering(TGridOrdering ordering) {
-  FModel.GridOrdering = ordering;
-  resize(size());
-  QResizeEvent event(size(), size());
-  resizeEvent(&event);
-  update();
-}
-
 QRect TColorGrid::CellRect(int index) const {
   const int columns = FModel.Columns();
   return QRect(index % columns * CellWidth(), index / columns * CellHeight(), CellWidth(),
