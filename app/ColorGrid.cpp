@@ -44,14 +44,6 @@ TColorGrid::TColorGrid(QWidget* parent) : QWidget(parent) {
   };
 }
 
-void TColorGrid::SetGridOrdering(TGridOrdering ordering) {
-  FModel.GridOrdering = ordering;
-  resize(size());
-  QResizeEvent event(size(), size());
-  resizeEvent(&event);
-  update();
-}
-
 QRect TColorGrid::CellRect(int index) const {
   return ToQRect(FModel.CellRect(index, width(), height()));
 }

@@ -1,16 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "html/support/LetterCase.h"
 #include "html/viewer/LinkPath.h"
-
-namespace {
-
-std::string Upper(std::string text) {
-  for (char& ch : text)
-    if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
-  return text;
-}
-
-}  // namespace
 
 TCommandLineTarget ParseCommandLineTarget(const std::string& argument) {
   TCommandLineTarget target;
@@ -38,7 +29,7 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     return line;
   }
   // On this system "/" also begins every absolute path, so only the exact words are options.
-  const std::string option = Upper(first);
+  const std::string option = UpperAscii(first);
   if (option == "/D" || option == "/DO") {
     if (arguments.size() < 2) {
       line.Action = caNothing;

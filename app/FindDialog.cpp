@@ -33,6 +33,4 @@ TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
 }
 
 QString TFindDialog::FindText() const { return FText->text(); }
-void TFindDialog::SetFindText(const QString& text) { FText->setText(text); }
 bool TFindDialog::MatchCase() const { return FMatchCase->isChecked(); }
-void TFindDialog::SetMatchCase(bool on) { FMatchCase->setChecked(on); }

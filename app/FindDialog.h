@@ -14,9 +14,7 @@ class TFindDialog : public QDialog {
   explicit TFindDialog(QWidget* parent);
 
   QString FindText() const;
-  void SetFindText(const QString& text);
   bool MatchCase() const;
-  void SetMatchCase(bool on);
 
   std::function<void(const QString& text, bool matchCase)> OnFind;
 

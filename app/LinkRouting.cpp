@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "html/support/LetterCase.h"
 #include "html/support/Utf8.h"
 #include "html/viewer/LinkPath.h"
 
@@ -13,12 +14,8 @@ bool StartsWith(std::u32string_view text, std::u32string_view prefix) {
 }
 
 bool ContainsFileScheme(std::u32string_view text) {
-  for (std::size_t i = 0; i + 5 <= text.size(); ++i) {
-    std::u32string part(text.substr(i, 5));
-    for (char32_t& ch : part)
-      if (ch >= U'a' && ch <= U'z') ch = ch - U'a' + U'A';
-    if (part == U"FILE:") return true;
-  }
+  for (std::size_t i = 0; i + 5 <= text.size(); ++i)
+    if (EqualsIgnoringCase(text.substr(i, 5), U"FILE:")) return true;
   return false;
 }
 

@@ -102,12 +102,9 @@ class TTamblinF : public QMainWindow {
   QListWidget* HistoryList() const { return cboHistory; }
   QStatusBar* StatusLine() const;
   QMenu* ImageMenu() const { return PopupMenu; }
-  const QString& OpenedFile() const { return FOpenedFile; }
   const QString& HomeFile() const { return FHomeFile; }
   const QString& DialogFolder() const { return FDialogFolder; }
   const TFormResults& FormResults() const { return FFormResults; }
-  const std::string& RightClickLink() const { return FRightClickLink; }
-  const QImage& RightClickPicture() const { return FRightClickPicture; }
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "html/support/LetterCase.h"
 #include "html/support/Utf8.h"
 
 void TFormResults::Append(const std::vector<std::u32string>& results) {
@@ -27,36 +28,22 @@ bool TFormResults::SaveTo(const std::string& fileName, std::string& error) {
   return true;
 }
 
-namespace {
-
-bool SameCommand(std::u32string_view command, std::u32string_view word) {
-  if (command.size() != word.size()) return false;
-  for (std::size_t i = 0; i < word.size(); ++i) {
-    char32_t ch = command[i];
-    if (ch >= U'a' && ch <= U'z') ch = ch - U'a' + U'A';
-    if (ch != word[i]) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 std::optional<std::string> IncludeText(
     std::u32string_view command, const std::vector<std::u32string>& params, const std::tm& now,
     const std::function<std::string(std::u32string_view)>& resolve, const TReadFile& readFile) {
   static const char* const Months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   char text[64];
-  if (SameCommand(command, U"DATE")) {
+  if (EqualsIgnoringCase(command, U"DATE")) {
     std::snprintf(text, sizeof text, "%d-%s-%d", now.tm_mday, Months[now.tm_mon % 12],
                   now.tm_year + 1900);
     return std::string(text);
   }
-  if (SameCommand(command, U"TIME")) {
+  if (EqualsIgnoringCase(command, U"TIME")) {
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", now.tm_hour, now.tm_min, now.tm_sec);
     return std::string(text);
   }
-  if (SameCommand(command, U"INCLUDE") && !params.empty()) {
+  if (EqualsIgnoringCase(command, U"INCLUDE") && !params.empty()) {
     const std::u32string& first = params[0];
     const std::size_t start = first.find(U"FILE=\"");
     if (start == std::u32string::npos) return std::nullopt;

@@ -45,7 +45,6 @@ class TSpinButton : public QWidget {
   std::function<void()> OnDownClick;
   TTimerSpeedButton* UpButton() const { return FUp; }
   TTimerSpeedButton* DownButton() const { return FDown; }
-  TTimerSpeedButton* FocusedButton() const { return FFocused; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -6,20 +6,12 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "bench/BenchGraphics.h"
-#include "bench/Timing.h"
-#include "html/builder/Builder.h"
-#include "html/document/SectionList.h"
+#include "bench/PageStages.h"
 #include "html/tables/Table.h"
-#include "platform/Graphics.h"
 
 namespace {
-
-constexpr int Runs = 5;
-constexpr int WindowWidth = 800;
-constexpr int WindowHeight = 600;
 
 // 2,000 rows of five columns; every tenth row starts a cell spanning three rows and every
 // seventh a cell spanning two columns.
@@ -67,31 +59,15 @@ int CellLayouts(const TCell& cell) {
 }
 
 void Measure(TGraphicsFactory& graphics, const char* name, const std::string& html) {
-  std::vector<double> parse, layout, draw;
-  int height = 0, cells = 0;
-  for (int run = 0; run < Runs; ++run) {
-    TSectionList document(graphics);
-    TAnchorList anchors;
-    TDocumentHead head;
-    TBitmap screen(WindowWidth, WindowHeight);
-    auto canvas = graphics.CanvasFor(screen);
-    auto start = TBenchClock::now();
-    ParseHtmlBuffer(document, anchors, html, {}, nullptr, {}, {}, {}, head);
-    auto parsed = TBenchClock::now();
-    int maxWidth = 0, cursor = 0;
-    height = document.Arrange(*canvas, 5, WindowWidth - 20, maxWidth, cursor);
-    auto laidOut = TBenchClock::now();
-    canvas->SetBrush(document.Background);
-    canvas->FillRect({0, 0, WindowWidth, WindowHeight});
-    document.Render(*canvas, {10, 1, WindowWidth, WindowHeight}, WindowWidth, 10, 5);
-    auto drawn = TBenchClock::now();
-    parse.push_back(Milliseconds(start, parsed));
-    layout.push_back(Milliseconds(parsed, laidOut));
-    draw.push_back(Milliseconds(laidOut, drawn));
-    cells = CellLayouts(document);
-  }
+  int cells = 0;
+  const TPageStages stages = TimePageStages(
+      graphics,
+      [&](TSectionList& document, TAnchorList& anchors, TDocumentHead& head) {
+        ParseHtmlBuffer(document, anchors, html, {}, nullptr, {}, {}, {}, head);
+      },
+      [&](const TSectionList& document) { cells = CellLayouts(document); });
   std::printf("%-26s parse %6.1f ms  layout %6.1f ms  first screen %5.1f ms  (height %d, %d cells)\n",
-              name, Median(parse), Median(layout), Median(draw), height, cells);
+              name, stages.Parse, stages.Layout, stages.Draw, stages.Height, cells);
 }
 
 }  // namespace

@@ -91,12 +91,6 @@ void TCanvas::LineTo(int x, int y) {
   FPenPos = {x, y};
 }
 
-void TCanvas::PolyLine(std::span<const TPoint> points) {
-  if (points.empty()) return;
-  MoveTo(points[0].X, points[0].Y);
-  for (const TPoint& point : points.subspan(1)) LineTo(point.X, point.Y);
-}
-
 void TCanvas::FillRect(const TRect& rect) {
   if (FBrush) Paint(ToDevice(rect), Resolved(*FBrush));
 }

@@ -34,7 +34,7 @@
 //
 // Ownership. A canvas is made by a TGraphicsFactory over a TBitmap it does not own; the
 // bitmap must outlive the canvas and keep its size. A canvas keeps copies of the font
-// description and colours it is given; the palette it is given is referred to, not owned.
+// description and colours it is given.
 
 #include "platform/Bitmap.h"
 #include "platform/Color.h"
@@ -82,7 +82,6 @@ public:
   TColor BackColor() const { return FBackColor; }
   // Opaque at first.
   void SetBackgroundMode(TBackgroundMode mode) { FBackgroundMode = mode; }
-  TBackgroundMode BackgroundMode() const { return FBackgroundMode; }
 
   // Draws text with its baseline on row y, starting at x.
   void TextOut(int x, int y, std::u32string_view text);
@@ -93,18 +92,14 @@ public:
   // always one pixel wide.
   void SetPen(TColor color) { FPen = color; }
   void SetClearPen() { FPen.reset(); }
-  std::optional<TColor> Pen() const { return FPen; }  // none when clear
   void SetBrush(TColor color) { FBrush = color; }
   void SetClearBrush() { FBrush.reset(); }
-  std::optional<TColor> Brush() const { return FBrush; }  // none when clear
 
   // --- Lines and shapes.
   void MoveTo(int x, int y) { FPenPos = {x, y}; }
   TPoint PenPos() const { return FPenPos; }
   // A line from the current point to (x, y) in the pen, leaving (x, y) itself undrawn.
   void LineTo(int x, int y);
-  // Lines from each point to the next; the last point is not drawn.
-  void PolyLine(std::span<const TPoint> points);
   void Rectangle(const TRect& rect);
   // Paints the rectangle with the brush; the pen plays no part. A clear brush paints nothing.
   void FillRect(const TRect& rect);
@@ -136,11 +131,6 @@ public:
   TRect ClipRect() const;
   void SetOrigin(const TPoint& origin) { FOrigin = origin; }
   TPoint Origin() const { return FOrigin; }
-
-  // --- Palette. Every canvas is true colour, so selecting a palette changes no pixel; the
-  // palette is remembered so that code written for palette screens runs unchanged.
-  void SelectPalette(const TPalette* palette) { FPalette = palette; }
-  const TPalette* SelectedPalette() const { return FPalette; }
 
 protected:
   TCanvas(TGraphicsFactory& factory, const TBitmap& surface);
@@ -199,5 +189,4 @@ private:
   TPoint FPenPos;
   TPoint FOrigin;
   std::optional<TRect> FClip;  // surface pixels
-  const TPalette* FPalette = nullptr;
 };

@@ -43,7 +43,6 @@ public:
   // equals what the bar has.
   void SetParams(int position, int pageSize, int min, int max);
   void SetPosition(int position) { SetParams(position, FPageSize, FMin, FMax); }
-  void SetPageSize(int pageSize) { SetParams(FPosition, pageSize, FMin, FMax); }
   void SetMax(int max) { SetParams(FPosition, FPageSize, FMin, max); }
 
   // Both 1 at first; values below 1 count as 1.

@@ -1,6 +1,7 @@
 #include "tools/PictureFiles.h"
 
 #include <algorithm>
+#include <bit>
 #include <csetjmp>
 #include <cstring>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <jpeglib.h>
 #include <png.h>
 
+#include "html/images/JpegErrors.h"
 #include "platform/Bitmap.h"
 
 namespace {
@@ -252,15 +254,6 @@ TBytes WriteBmp(const TBitmap& picture, int bits, bool topDown) {
 
 namespace {
 
-struct TJpegErrors {
-  jpeg_error_mgr Public;
-  std::jmp_buf Jump;
-};
-
-[[noreturn]] void JpegFailed(j_common_ptr info) {
-  std::longjmp(reinterpret_cast<TJpegErrors*>(info->err)->Jump, 1);
-}
-
 bool Compress(jpeg_compress_struct& info, TJpegErrors& errors, const TBitmap& picture, bool grey,
               unsigned char*& buffer, unsigned long& size, std::vector<JSAMPLE>& row) {
   if (setjmp(errors.Jump)) return false;
@@ -298,8 +291,7 @@ bool Compress(jpeg_compress_struct& info, TJpegErrors& errors, const TBitmap& pi
 TBytes WriteJpeg(const TBitmap& picture, bool grey) {
   jpeg_compress_struct info{};
   TJpegErrors errors{};
-  info.err = jpeg_std_error(&errors.Public);
-  errors.Public.error_exit = JpegFailed;
+  info.err = JumpingJpegErrors(errors);
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
   std::vector<JSAMPLE> row;
@@ -312,15 +304,83 @@ TBytes WriteJpeg(const TBitmap& picture, bool grey) {
   return bytes;
 }
 
+namespace {
+
+// What a PNG file holds and how its rows are handed over.
+struct TPngLayout {
+  int Width = 0;
+  int Height = 0;
+  int ColorType = PNG_COLOR_TYPE_RGB;  // PNG_COLOR_TYPE_RGB, _RGB_ALPHA or _PALETTE
+  // Rows of 0xFFRRGGBB words, as bitmaps keep them, instead of rows of samples.
+  bool Words = false;
+  std::vector<png_color> Palette;
+  std::vector<png_byte> PaletteAlpha;  // of the first entries; the others are opaque
+  bool Fast = false;
+};
+
+void AppendPngBytes(png_structp png, png_bytep data, png_size_t length) {
+  auto& out = *static_cast<TBytes*>(png_get_io_ptr(png));
+  out.insert(out.end(), data, data + length);
+}
+
+// libpng reports failures by a long jump back into this function, so it makes nothing that
+// has a destructor.
+bool EncodePngRows(png_structp png, png_infop info, const TPngLayout& layout,
+                   const std::vector<const png_byte*>& rows, TBytes& out) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_write_fn(png, &out, AppendPngBytes, nullptr);
+  const int entries = int(layout.Palette.size());
+  // A small palette packs several pixels into a byte.
+  const int depth = layout.ColorType != PNG_COLOR_TYPE_PALETTE || entries > 16 ? 8
+                    : entries > 4                                               ? 4
+                    : entries > 2                                               ? 2
+                                                                                : 1;
+  png_set_IHDR(png, info, png_uint_32(layout.Width), png_uint_32(layout.Height), depth,
+               layout.ColorType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  if (layout.ColorType == PNG_COLOR_TYPE_PALETTE) {
+    png_set_PLTE(png, info, layout.Palette.data(), entries);
+    if (!layout.PaletteAlpha.empty())
+      png_set_tRNS(png, info, layout.PaletteAlpha.data(), int(layout.PaletteAlpha.size()),
+                   nullptr);
+  }
+  png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
+  if (layout.Fast) {
+    png_set_compression_level(png, 1);
+    // One fixed filter: choosing the best per row costs more than it saves on a page.
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
+  }
+  png_write_info(png, info);
+  if (depth < 8) png_set_packing(png);
+  if (layout.Words) {
+    // 0xFFRRGGBB in a little-endian word: blue, green, red, filler.
+    png_set_bgr(png);
+    png_set_filler(png, 0, PNG_FILLER_AFTER);
+  }
+  for (const png_byte* row : rows) png_write_row(png, row);
+  png_write_end(png, nullptr);
+  return true;
+}
+
+TBytes EncodePng(const TPngLayout& layout, const std::vector<const png_byte*>& rows) {
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  TBytes out;
+  const bool done = info && EncodePngRows(png, info, layout, rows, out);
+  png_destroy_write_struct(&png, &info);
+  if (!done) throw std::runtime_error("libpng failed");
+  return out;
+}
+
+}  // namespace
+
 TBytes WritePng(const TBitmap& picture, const TBitmap* mask, bool palette) {
   const int width = picture.Width(), height = picture.Height();
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  image.width = png_uint_32(width);
-  image.height = png_uint_32(height);
+  TPngLayout layout;
+  layout.Width = width;
+  layout.Height = height;
+  std::size_t channels = 1;
   std::vector<png_byte> pixels;
-  std::vector<png_byte> colormap;
   if (palette) {
     // Entry 0 is the transparent one; the others are the picture's colours.
     std::vector<TColor> colors;
@@ -336,14 +396,14 @@ TBytes WritePng(const TBitmap& picture, const TBitmap* mask, bool palette) {
         }
         pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)] = png_byte(index);
       }
-    image.format = PNG_FORMAT_RGBA_COLORMAP;
-    image.colormap_entries = png_uint_32(colors.size() + 1);
-    colormap = {0, 0, 0, 0};
+    layout.ColorType = PNG_COLOR_TYPE_PALETTE;
+    layout.Palette.push_back({0, 0, 0});
     for (const TColor color : colors)
-      colormap.insert(colormap.end(), {RedOf(color), GreenOf(color), BlueOf(color), 255});
+      layout.Palette.push_back({RedOf(color), GreenOf(color), BlueOf(color)});
+    layout.PaletteAlpha = {0};
   } else {
-    image.format = mask ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
-    const std::size_t channels = mask ? 4 : 3;
+    layout.ColorType = mask ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB;
+    channels = mask ? 4 : 3;
     pixels.resize(std::size_t(width) * std::size_t(height) * channels);
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x) {
@@ -355,15 +415,23 @@ TBytes WritePng(const TBitmap& picture, const TBitmap* mask, bool palette) {
         if (mask) p[3] = mask->Pixel(x, y) == clWhite ? 0 : 255;
       }
   }
-  png_alloc_size_t size = 0;
-  const void* map = colormap.empty() ? nullptr : colormap.data();
-  if (!png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, map))
-    throw std::runtime_error("libpng failed");
-  TBytes bytes(size);
-  if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels.data(), 0, map))
-    throw std::runtime_error("libpng failed");
-  bytes.resize(size);
-  return bytes;
+  std::vector<const png_byte*> rows;
+  for (int y = 0; y < height; ++y)
+    rows.push_back(pixels.data() + std::size_t(y) * std::size_t(width) * channels);
+  return EncodePng(layout, rows);
+}
+
+TBytes WriteFastPng(const TBitmap& picture) {
+  static_assert(std::endian::native == std::endian::little, "rows are handed over as words");
+  TPngLayout layout;
+  layout.Width = picture.Width();
+  layout.Height = picture.Height();
+  layout.Words = true;
+  layout.Fast = true;
+  std::vector<const png_byte*> rows;
+  for (int y = 0; y < picture.Height(); ++y)
+    rows.push_back(reinterpret_cast<const png_byte*>(picture.ScanLine(y)));
+  return EncodePng(layout, rows);
 }
 
 std::string AsStream(const TBytes& bytes) { return std::string(bytes.begin(), bytes.end()); }

@@ -58,6 +58,10 @@ TBytes WriteJpeg(const TBitmap& picture, bool grey = false);
 // mask; or, with palette, a colour-mapped PNG whose entry of the masked pixels is transparent.
 // libjpeg and libpng failures raise std::runtime_error.
 TBytes WritePng(const TBitmap& picture, const TBitmap* mask = nullptr, bool palette = false);
+// A PNG file of a colour picture as 8-bit RGB, packed for speed rather than size: a screen of
+// page is mostly runs of one colour, which the fastest compression packs nearly as small as
+// the slowest.
+TBytes WriteFastPng(const TBitmap& picture);
 
 // The bytes as text, for a host's image stream.
 std::string AsStream(const TBytes& bytes);

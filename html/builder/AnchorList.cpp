@@ -1,23 +1,14 @@
 #include "html/builder/AnchorList.h"
 
 #include "html/document/SectionBase.h"
-
-std::u32string AnchorNameKey(std::u32string_view name) {
-  std::u32string key(name);
-  for (char32_t& c : key) {
-    // Latin-1 lower-case letters sit 32 above their capitals, as in ASCII; the two that have
-    // no capital there (sharp s and y diaeresis) and the division sign stay as they are.
-    if ((c >= U'a' && c <= U'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) c -= 32;
-  }
-  return key;
-}
+#include "html/support/LetterCase.h"
 
 void TAnchorList::Add(std::u32string_view name, TSectionBase* section) {
-  Names.emplace(AnchorNameKey(name), section);
+  Names.emplace(UpperLatin1(name), section);
 }
 
 TSectionBase* TAnchorList::Find(std::u32string_view name) const {
-  auto found = Names.find(AnchorNameKey(name));
+  auto found = Names.find(UpperLatin1(name));
   return found == Names.end() ? nullptr : found->second;
 }
 

@@ -36,6 +36,3 @@ class TAnchorList {
  private:
   std::map<std::u32string, TSectionBase*, std::less<>> Names;
 };
-
-// The form in which anchor names are kept and compared: ASCII and Latin-1 letters upper-cased.
-std::u32string AnchorNameKey(std::u32string_view name);

@@ -2,7 +2,7 @@
 #include <climits>
 
 #include "html/builder/HtmlBuilder.h"
-#include "html/builder/TextCase.h"
+#include "html/builder/AlignValue.h"
 #include "html/document/ListItems.h"
 #include "html/document/PreFormated.h"
 #include "html/document/SectionList.h"
@@ -30,11 +30,11 @@ void THtmlBuilder::ParseAlignedBlock(int level, const TSymbolSet& stopSet) {
   }
   TNesting nesting(Nesting);
   CloseSection();
-  const int savedAlign = CurrentAlign;
+  const TJustify savedAlign = CurrentAlign;
   if (Sym() == symCenter)
     CurrentAlign = jCentre;
   else
-    CurrentAlign = AlignFromText(Tokens.AttributeText(symAlign), CurrentAlign);
+    CurrentAlign = AlignFromText(Tokens.AttributeText(symAlign)).value_or(CurrentAlign);
   StartSection(level, CurrentAlign);
   NextSymbol();
   // Either end tag closes either block.

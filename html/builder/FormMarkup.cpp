@@ -6,6 +6,7 @@
 #include "html/forms/AddFormControl.h"
 #include "html/forms/FormControlObj.h"
 #include "html/forms/HtmlForm.h"
+#include "html/support/Trim.h"
 
 bool THtmlBuilder::ParseFormSymbol(int level) {
   switch (Sym()) {
@@ -40,7 +41,7 @@ void THtmlBuilder::ParseSelectOptions(TListBoxFormControlObj& list) {
   TOptionObj option;
   bool open = false;
   auto addOpen = [&] {
-    text = AttributeValueTrim(text);
+    text = TrimControls(text);
     if (open && !text.empty()) list.AddOption(text, option);
   };
   NextSymbol();

@@ -46,7 +46,7 @@ void THtmlBuilder::EnsureSection(int level) {
   if (!CurrentSection) StartSection(level, CurrentAlign);
 }
 
-void THtmlBuilder::StartSection(int level, int justify) {
+void THtmlBuilder::StartSection(int level, TJustify justify) {
   StartSection(std::make_unique<TSection>(level, justify, &CurrentUrlTarget, TopFont(),
                                           CurrentStyle));
 }

@@ -67,7 +67,7 @@ class THtmlBuilder {
   void EnsureSection(int level);
   // Closes the open section, if any, and opens a new text section with the current link and
   // top font.
-  void StartSection(int level, int justify);
+  void StartSection(int level, TJustify justify);
   void StartSection(std::unique_ptr<TSection> section);
   TMyFont& TopFont() { return *FontStack.back(); }
   bool PushNewFont();
@@ -90,7 +90,7 @@ class THtmlBuilder {
   bool ParseFontTag(TSymbol symbol, const std::array<int, 7>& scales);
   bool ParseBigSmall(TSymbol symbol);
   // Justification of a P or H tag: its ALIGN, else CurrentAlign.
-  int ParagraphAlign(TSymbol symbol) const;
+  TJustify ParagraphAlign(TSymbol symbol) const;
 
   // --- Blocks and lists (BlockMarkup.cpp).
   void ParseAlignedBlock(int level, const TSymbolSet& stopSet);
@@ -149,7 +149,7 @@ class THtmlBuilder {
   std::vector<std::unique_ptr<TMyFont>> FontStack;  // [0] is the document's base font
   TUrlTarget CurrentUrlTarget;
   bool InLink = false;
-  int CurrentAlign = jLeft;
+  TJustify CurrentAlign = jLeft;
   TFontStyles CurrentStyle = 0;
   int CurrentScript = skNormal;
   int BaseFontSize = 3;

@@ -4,11 +4,12 @@
 #include <optional>
 
 #include "html/builder/HtmlBuilder.h"
-#include "html/builder/TextCase.h"
+#include "html/builder/AlignValue.h"
 #include "html/document/BlockSpaces.h"
 #include "html/document/SectionList.h"
 #include "html/parser/Colors.h"
 #include "html/parser/Tables.h"
+#include "html/support/Trim.h"
 #include "html/support/Utf8.h"
 
 namespace {
@@ -43,16 +44,16 @@ bool THtmlBuilder::ParseStyleSymbol() {
   return true;
 }
 
-int THtmlBuilder::ParagraphAlign(TSymbol symbol) const {
+TJustify THtmlBuilder::ParagraphAlign(TSymbol symbol) const {
   // An end tag of P stores no attributes: the list still holds an earlier tag's.
   if (symbol == symParaEnd) return CurrentAlign;
-  return AlignFromText(Tokens.AttributeText(symAlign), CurrentAlign);
+  return AlignFromText(Tokens.AttributeText(symAlign)).value_or(CurrentAlign);
 }
 
 void THtmlBuilder::ParseParagraph(int level) {
   CloseSection();
   if (!Tokens.AfterParagraph) CurrentCell->AddSection(std::make_unique<TParagraphSpace>());
-  int justify;
+  TJustify justify;
   do {
     justify = ParagraphAlign(Sym());
     Tokens.SkipWhiteSpace();
@@ -64,7 +65,7 @@ void THtmlBuilder::ParseParagraph(int level) {
 
 void THtmlBuilder::ParseBreak(int level) {
   // An empty line gets a space so that it keeps the height of a line of text.
-  const int justify = CurrentSection ? CurrentSection->EnsureText() : CurrentAlign;
+  const TJustify justify = CurrentSection ? CurrentSection->EnsureText() : CurrentAlign;
   CloseSection();
   StartSection(level, justify);
   CurrentSection->ReadClear(Tokens.Attributes);
@@ -152,7 +153,7 @@ bool THtmlBuilder::ParseFontTag(TSymbol symbol, const std::array<int, 7>& scales
         if (symbol == symFont && !text.empty()) {
           std::u32string_view name = std::u32string_view(text).substr(0, MaxFaceLength);
           name = name.substr(0, name.find(U','));
-          if (std::u32string trimmed = AttributeValueTrim(name); !trimmed.empty()) face = trimmed;
+          if (std::u32string trimmed = TrimControls(name); !trimmed.empty()) face = trimmed;
         }
         break;
       default: break;

@@ -1,8 +1,9 @@
 // Tables: TABLE, its rows, cells and caption. Cell contents are parsed by the body loop into
 // the cell's own list of sections, so a table inside a cell is built recursively.
 #include "html/builder/HtmlBuilder.h"
-#include "html/builder/TextCase.h"
+#include "html/builder/AlignValue.h"
 #include "html/document/SectionList.h"
+#include "html/support/LetterCase.h"
 #include "html/tables/Table.h"
 
 namespace {
@@ -33,7 +34,7 @@ void THtmlBuilder::ParseTable(int level) {
   const std::size_t savedFonts = FontStack.size();
   CloseSection();
   TCell* const savedCell = CurrentCell;
-  const int savedAlign = CurrentAlign;
+  const TJustify savedAlign = CurrentAlign;
   const TFontStyles savedStyle = CurrentStyle;
   CurrentCell = nullptr;
 
@@ -41,7 +42,7 @@ void THtmlBuilder::ParseTable(int level) {
                                             Tokens.Attributes);
   std::unique_ptr<TCellList> row;
   std::unique_ptr<TCellObj> cell;
-  int rowJustify = 0;
+  std::optional<TJustify> rowJustify;
   int rowValign = vaMiddle;
   NextSymbol();
 
@@ -91,17 +92,17 @@ void THtmlBuilder::ParseTable(int level) {
             finishCell();
           } else {
             row = std::make_unique<TCellList>();
-            rowJustify = 0;
+            rowJustify.reset();
             rowValign = vaMiddle;
           }
           if (Sym() == symTh) {
-            CurrentAlign = rowJustify != 0 ? rowJustify : jCentre;
+            CurrentAlign = rowJustify.value_or(jCentre);
             CurrentStyle |= fsBold;
           } else {
-            CurrentAlign = rowJustify != 0 ? rowJustify : jLeft;
+            CurrentAlign = rowJustify.value_or(jLeft);
             CurrentStyle = TFontStyles(CurrentStyle & ~fsBold);
           }
-          CurrentAlign = AlignFromText(Tokens.AttributeText(symAlign), CurrentAlign);
+          CurrentAlign = AlignFromText(Tokens.AttributeText(symAlign)).value_or(CurrentAlign);
           cell = std::make_unique<TCellObj>(Document, Tokens.Attributes,
                                             CellValign(Tokens, rowValign));
           CurrentCell = &cell->Cell;
@@ -120,7 +121,7 @@ void THtmlBuilder::ParseTable(int level) {
           if (InLink) EndLink();
           finishRow();
           row = std::make_unique<TCellList>(Tokens.Attributes);
-          rowJustify = AlignFromText(Tokens.AttributeText(symAlign), 0);
+          rowJustify = AlignFromText(Tokens.AttributeText(symAlign));
           rowValign = CellValign(Tokens, vaMiddle);
           NextSymbol();
           break;

@@ -1,7 +1,9 @@
 #include "html/document/CaseFold.h"
 
+#include "html/support/LetterCase.h"
+
 char32_t FoldCase(char32_t ch) {
-  if (ch < 0x80) return ch >= U'A' && ch <= U'Z' ? ch + 0x20 : ch;
+  if (ch < 0x80) return LowerAscii(ch);
   // Latin-1: À..Þ, except the multiplication sign.
   if (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7) return ch + 0x20;
   if (ch >= 0x100 && ch <= 0x17F) {

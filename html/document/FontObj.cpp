@@ -40,20 +40,15 @@ int TFontObj::ScriptOffset() const {
   }
 }
 
-TFontObj& TFontList::Add(std::unique_ptr<TFontObj> run) {
-  Runs.push_back(std::move(run));
-  return *Runs.back();
-}
-
 std::size_t TFontList::IndexAt(int position) const {
   // The last run whose Pos is not above position; the first run when all start after it.
-  const auto after = std::upper_bound(Runs.begin(), Runs.end(), position,
+  const auto after = std::upper_bound(begin(), end(), position,
                                       [](int p, const auto& run) { return p < run->Pos; });
-  return after == Runs.begin() ? 0 : std::size_t(after - Runs.begin()) - 1;
+  return after == begin() ? 0 : std::size_t(after - begin()) - 1;
 }
 
 TMyFont& TFontList::FontAt(int position, int& overhang) const {
-  TFontObj& run = *Runs[IndexAt(position)];
+  TFontObj& run = (*this)[IndexAt(position)];
   overhang = run.Overhang;
   return run.Font;
 }
@@ -61,20 +56,20 @@ TMyFont& TFontList::FontAt(int position, int& overhang) const {
 TFontObj& TFontList::RunAt(int position, int& index) const {
   const std::size_t at = IndexAt(position);
   index = int(at);
-  return *Runs[at];
+  return (*this)[at];
 }
 
 int TFontList::CharsToNextRun(int position, int sectionLength) const {
-  const auto next = std::upper_bound(Runs.begin(), Runs.end(), position,
+  const auto next = std::upper_bound(begin(), end(), position,
                                      [](int p, const auto& run) { return p < run->Pos; });
-  return next == Runs.end() ? sectionLength - position : (*next)->Pos - position;
+  return next == end() ? sectionLength - position : (*next)->Pos - position;
 }
 
 void TFontList::ApplyDocument(const TSectionList& document) {
-  for (const auto& run : Runs) run->ApplyDocument(document);
+  for (const auto& run : *this) run->ApplyDocument(document);
 }
 
 void TFontList::Measure(TGraphicsFactory& graphics) {
-  for (const auto& run : Runs)
+  for (const auto& run : *this)
     if (!run->Measured()) run->Measure(graphics);
 }

@@ -5,10 +5,10 @@
 
 #include <cstddef>
 #include <memory>
-#include <vector>
 
 #include "html/document/MyFont.h"
 #include "html/document/UrlTarget.h"
+#include "html/support/FreeList.h"
 
 class TGraphicsFactory;
 class TFontFace;
@@ -60,15 +60,8 @@ class TFontObj {
   std::shared_ptr<const TUrlTarget> FLink;
 };
 
-class TFontList {
+class TFontList : public TFreeList<TFontObj> {
  public:
-  TFontObj& Add(std::unique_ptr<TFontObj> run);
-  std::size_t Count() const { return Runs.size(); }
-  TFontObj& operator[](std::size_t index) const { return *Runs[index]; }
-  TFontObj& Last() const { return *Runs.back(); }
-  auto begin() const { return Runs.begin(); }
-  auto end() const { return Runs.end(); }
-
   // The font of the run with the greatest Pos not above position, and its Overhang.
   TMyFont& FontAt(int position, int& overhang) const;
   // That run and its index.
@@ -82,5 +75,4 @@ class TFontList {
 
  private:
   std::size_t IndexAt(int position) const;
-  std::vector<std::unique_ptr<TFontObj>> Runs;
 };

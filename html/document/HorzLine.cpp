@@ -8,6 +8,7 @@
 #include "html/document/SectionList.h"
 #include "html/document/SelectionText.h"
 #include "html/parser/Colors.h"
+#include "html/support/LetterCase.h"
 #include "platform/Canvas.h"
 #include "platform/Graphics.h"
 
@@ -18,20 +19,13 @@ constexpr std::size_t AlignValueLength = 10;
 // Widths beyond any screen are cut here, so the drawing arithmetic cannot overflow.
 constexpr int MaxRuleWidth = 1000000;
 
-std::u32string Lowered(std::u32string_view text, std::size_t length) {
-  std::u32string result(text.substr(0, length));
-  for (char32_t& ch : result)
-    if (ch >= U'A' && ch <= U'Z') ch += 32;
-  return result;
-}
-
 }  // namespace
 
 THorzLine::THorzLine(const TAttributeList& attributes) {
   for (const auto& attribute : attributes) {
     switch (attribute->Symbol) {
       case symAlign: {
-        const std::u32string value = Lowered(attribute->StrValue, AlignValueLength);
+        const std::u32string value = LowerAscii(attribute->StrValue.substr(0, AlignValueLength));
         if (value == U"left")
           Align = raLeft;
         else if (value == U"right")

@@ -14,20 +14,15 @@ std::size_t LowerBound(const List& items, int pos) {
 
 }  // namespace
 
-TInlineImage* TImageObjList::Add(std::unique_ptr<TInlineImage> image) {
-  Items.push_back(std::move(image));
-  return Items.back().get();
-}
-
-std::size_t TImageObjList::FirstAtOrAfter(int pos) const { return LowerBound(Items, pos); }
+std::size_t TImageObjList::FirstAtOrAfter(int pos) const { return LowerBound(*this, pos); }
 
 TInlineImage* TImageObjList::FindImage(int pos) const {
   const std::size_t index = FirstAtOrAfter(pos);
-  return index < Items.size() && Items[index]->Pos == pos ? Items[index].get() : nullptr;
+  return index < Count() && (*this)[index].Pos == pos ? &(*this)[index] : nullptr;
 }
 
 TInlineImage* TImageObjList::ObjectAtPoint(int x, int y, int& xInImage, int& yInImage) const {
-  for (const auto& image : Items)
+  for (const auto& image : *this)
     if (image->ContainsPoint(x, y, xInImage, yInImage)) return image.get();
   return nullptr;
 }

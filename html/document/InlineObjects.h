@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "html/document/UrlTarget.h"
+#include "html/support/FreeList.h"
 #include "platform/Color.h"
 
 class TCanvas;
@@ -85,9 +86,8 @@ class TInlineControl {
 };
 
 // A section's images, owned, ordered by Pos.
-class TImageObjList {
+class TImageObjList : public TFreeList<TInlineImage> {
  public:
-  TInlineImage* Add(std::unique_ptr<TInlineImage> image);
   // The image at this position, or null.
   TInlineImage* FindImage(int pos) const;
   // Index of the first image at or after pos (Count() when none).
@@ -95,14 +95,6 @@ class TImageObjList {
   // The first image, in list order, whose picture holds (x, y) (document coordinates), with
   // the point inside it; null when none does.
   TInlineImage* ObjectAtPoint(int x, int y, int& xInImage, int& yInImage) const;
-  std::size_t Count() const { return Items.size(); }
-  bool Empty() const { return Items.empty(); }
-  TInlineImage& operator[](std::size_t index) const { return *Items[index]; }
-  auto begin() const { return Items.begin(); }
-  auto end() const { return Items.end(); }
-
- private:
-  std::vector<std::unique_ptr<TInlineImage>> Items;
 };
 
 // A section's form controls in order of Pos; the forms own them.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "html/document/SectionList.h"
+#include "html/support/Decimal.h"
 #include "html/parser/Tables.h"
 #include "platform/Canvas.h"
 #include "platform/Graphics.h"
@@ -15,11 +16,6 @@ constexpr std::size_t MaxLabelLength = 7;
 // The marker hangs this far left of the text.
 constexpr int LabelGap = 5;
 constexpr int BulletOffset = 8;
-
-std::u32string Decimal(int number) {
-  const std::string digits = std::to_string(number);
-  return std::u32string(digits.begin(), digits.end());
-}
 
 }  // namespace
 
@@ -46,7 +42,7 @@ TOListItem::TOListItem(int level, const TUrlTarget* link, const TMyFont& font,
 std::u32string ListLabel(int number, char32_t style) {
   std::u32string label;
   if (number < 1)
-    label = Decimal(number);
+    label = DecimalText(number);
   else if (style == U'A' || style == U'a')
     label = char32_t(style + char32_t(std::min(number - 1, 25)));
   else if (style == U'I' || style == U'i') {
@@ -55,7 +51,7 @@ std::u32string ListLabel(int number, char32_t style) {
     label.insert(label.end(), roman.begin(), roman.end());
   }
   else
-    label = Decimal(number);
+    label = DecimalText(number);
   label += U'.';
   return label.substr(0, MaxLabelLength);
 }

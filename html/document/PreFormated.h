@@ -7,7 +7,7 @@
 
 class TPreFormated : public TSection {
  public:
-  TPreFormated(int level, int justify, const TUrlTarget* link, const TMyFont& font,
+  TPreFormated(int level, TJustify justify, const TUrlTarget* link, const TMyFont& font,
                TFontStyles currentStyle = 0)
       : TSection(level, justify, link, font, currentStyle) {}
 

@@ -5,20 +5,19 @@
 #include <cassert>
 
 #include "html/document/SectionList.h"
+#include "html/support/LetterCase.h"
 
 namespace {
 
 // The text a CLEAR value is compared on.
 constexpr std::size_t ClearValueLength = 15;
 
-char32_t Lower(char32_t ch) { return ch >= U'A' && ch <= U'Z' ? ch + 32 : ch; }
-
 }  // namespace
 
-TSection::TSection(int level, int justify, const TUrlTarget* link, const TMyFont& font,
+TSection::TSection(int level, TJustify justify, const TUrlTarget* link, const TMyFont& font,
                    TFontStyles currentStyle)
     : Level(std::max(level, 0)), Indent(Level * LevelIndent), Justify(justify) {
-  auto& run = Fonts.Add(std::make_unique<TFontObj>(font, 0));
+  auto& run = *Fonts.Add(std::make_unique<TFontObj>(font, 0));
   run.Font.SetStyle(run.Font.Style() | currentStyle);
   run.SetUrlTarget(link);
 }
@@ -58,7 +57,7 @@ void TSection::ChangeFont(TSectionList& document, const TMyFont& font, TFontStyl
   } else {
     auto fresh = std::make_unique<TFontObj>(font, length);
     fresh->ShareUrlTarget(*run);
-    run = &Fonts.Add(std::move(fresh));
+    run = Fonts.Add(std::move(fresh));
   }
   run->Font.SetStyle(run->Font.Style() | currentStyle);
   run->ScriptKind = currentScript;
@@ -72,7 +71,7 @@ void TSection::SetLink(TSymbol symbol, TSectionList& document, const TMyFont& fo
   Fonts.Last().SetUrlTarget(symbol == symHref ? link : nullptr);
 }
 
-int TSection::EnsureText() {
+TJustify TSection::EnsureText() {
   if (Text.empty()) AppendRaw(U" ");
   return Justify;
 }
@@ -80,8 +79,7 @@ int TSection::EnsureText() {
 void TSection::ReadClear(const TAttributeList& attributes) {
   const TAttribute* clear = FindAttribute(attributes, symClear);
   if (!clear) return;
-  std::u32string value = clear->StrValue.substr(0, ClearValueLength);
-  std::transform(value.begin(), value.end(), value.begin(), Lower);
+  const std::u32string value = LowerAscii(clear->StrValue.substr(0, ClearValueLength));
   ClearKind = value == U"left" ? ckLeft : value == U"right" ? ckRight : ckBoth;
 }
 

@@ -32,27 +32,19 @@ struct LineRec {
   int Height() const { return SpaceAbove + TextHeight + SpaceBelow; }
 };
 
-// Justify values.
-inline constexpr int jLeft = 1;
-inline constexpr int jCentre = 2;
-inline constexpr int jRight = 3;
-// ListKind values.
-inline constexpr int lkNone = 0;
-inline constexpr int lkOrdered = 1;
-inline constexpr int lkUnordered = 2;
-inline constexpr int lkDefinition = 3;
-// ClearKind values.
-inline constexpr int ckNone = 0;
-inline constexpr int ckLeft = 1;
-inline constexpr int ckRight = 2;
-inline constexpr int ckBoth = 3;
+// How the lines of a section, or a table, stand across the room they have.
+enum TJustify { jLeft = 1, jCentre = 2, jRight = 3 };
+// The marker a section hangs before its first line.
+enum TListKind { lkNone, lkOrdered, lkUnordered, lkDefinition };
+// The floats a line break waits for: the text after it starts below them.
+enum TClearKind { ckNone, ckLeft, ckRight, ckBoth };
 
 class TSection : public TSectionBase {
  public:
   // A section at list level level with justification justify (jLeft, jCentre, jRight). Its
   // first run is a copy of font with the style bits currentStyle added (the builder's bold,
   // italic, underline and strike-out switches) and the link copied when one is given.
-  TSection(int level, int justify, const TUrlTarget* link, const TMyFont& font,
+  TSection(int level, TJustify justify, const TUrlTarget* link, const TMyFont& font,
            TFontStyles currentStyle = 0);
   ~TSection() override;
 
@@ -65,9 +57,9 @@ class TSection : public TSectionBase {
   int ListNumber = 0;   // number of an ordered-list item
   std::vector<LineRec> Lines;  // rebuilt by every layout
   std::unique_ptr<TMyFont> MarkerFont;  // ordered-list items only: draws the number
-  int ListKind = lkNone;
-  int Justify;
-  int ClearKind = ckNone;
+  TListKind ListKind = lkNone;
+  TJustify Justify;
+  TClearKind ClearKind = ckNone;
   int MarkerX = 0;      // left indent at the section's top; list markers hang from it
 
   const char* KindName() const override { return "TSection"; }
@@ -88,8 +80,9 @@ class TSection : public TSectionBase {
                int currentScript = skNormal);
   // An empty section receives one space, so an empty line keeps the height of one line of
   // text. Returns Justify.
-  int EnsureText();
-  // Reads CLEAR of a BR: "left" 1, "right" 2, any other value 3; no CLEAR leaves ClearKind.
+  TJustify EnsureText();
+  // Reads CLEAR of a BR: "left" ckLeft, "right" ckRight, any other value ckBoth; no CLEAR
+  // leaves ClearKind.
   void ReadClear(const TAttributeList& attributes);
   // Places an image at the end of the text (its marker is appended; Pos is set).
   TInlineImage& InsertImage(std::unique_ptr<TInlineImage> image);

@@ -4,15 +4,7 @@
 
 #include "html/document/Section.h"
 #include "html/document/SectionList.h"
-
-namespace {
-
-std::u32string Decimal(int number) {
-  const std::string digits = std::to_string(number);
-  return std::u32string(digits.begin(), digits.end());
-}
-
-}  // namespace
+#include "html/support/Decimal.h"
 
 const LineRec* TSection::LineAtY(int y, int& lineTop) const {
   int top = Top;
@@ -94,7 +86,8 @@ bool TSection::LinkAt(TCanvas&, int x, int y, TInlineControl*& formControl,
     const TFontObj& run = Fonts.RunAt(image->Pos, index);
     if (!run.IsLink()) return false;
     urlTarget = run.UrlTarget();
-    if (image->IsMap) urlTarget->Url += U'?' + Decimal(xInImage) + U',' + Decimal(yInImage);
+    if (image->IsMap)
+      urlTarget->Url += U'?' + DecimalText(xInImage) + U',' + DecimalText(yInImage);
     return true;
   }
   int lineTop = 0;

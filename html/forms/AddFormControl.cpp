@@ -1,6 +1,5 @@
 #include "html/forms/AddFormControl.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "html/document/Section.h"
@@ -9,6 +8,7 @@
 #include "html/forms/FormImage.h"
 #include "html/forms/HtmlForm.h"
 #include "html/parser/Attributes.h"
+#include "html/support/LetterCase.h"
 #include "platform/Screen.h"
 
 namespace {
@@ -18,10 +18,7 @@ constexpr std::size_t TypeLength = 20;
 constexpr int ControlFontSize = 10;
 
 std::u32string TypeWord(const TAttributeList& attributes) {
-  std::u32string type = AttributeText(attributes, symType).substr(0, TypeLength);
-  std::transform(type.begin(), type.end(), type.begin(),
-                 [](char32_t ch) { return ch >= U'A' && ch <= U'Z' ? ch + 32 : ch; });
-  return type;
+  return LowerAscii(AttributeText(attributes, symType).substr(0, TypeLength));
 }
 
 std::unique_ptr<TFormControlObj> MakeControl(TSymbol tag, TSectionList& document,

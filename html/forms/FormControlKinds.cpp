@@ -5,6 +5,7 @@
 #include "html/forms/FormControlObj.h"
 #include "html/forms/HtmlForm.h"
 #include "html/parser/Attributes.h"
+#include "html/support/LetterCase.h"
 #include "platform/Canvas.h"
 
 namespace {
@@ -162,9 +163,7 @@ TTextAreaFormControlObj::TTextAreaFormControlObj(TSectionList& document, ThtmlFo
   if (const TAttribute* rows = FindAttribute(attributes, symRows))
     Rows = std::clamp(rows->IntValue, 0, MaxControlRows);
   if (const TAttribute* cols = FindAttribute(attributes, symCols)) Cols = ClampChars(cols->IntValue);
-  std::u32string wrap = AttributeText(attributes, symWrap);
-  std::transform(wrap.begin(), wrap.end(), wrap.begin(),
-                 [](char32_t ch) { return ch >= U'A' && ch <= U'Z' ? ch + 32 : ch; });
+  const std::u32string wrap = LowerAscii(AttributeText(attributes, symWrap));
   WordWrap = wrap == U"soft" || wrap == U"hard";
   auto memo = Factory(document).CreateMemo(WordWrap);
   FMemo = memo.get();

@@ -6,6 +6,7 @@
 #include "html/document/SectionList.h"
 #include "html/forms/HtmlForm.h"
 #include "html/parser/Attributes.h"
+#include "html/support/Decimal.h"
 #include "platform/Canvas.h"
 
 namespace {
@@ -112,8 +113,7 @@ TImageFormControlObj::TImageFormControlObj(TSectionList& document, ThtmlForm& fo
 bool TImageFormControlObj::GetSubmission(int index, std::u32string& text) {
   if (XPos < 0 || index > 1) return false;
   const std::u32string prefix = Name.empty() ? std::u32string() : Name + U".";
-  const std::string number = std::to_string(index == 0 ? XPos : YPos);
-  text = prefix + (index == 0 ? U"x=" : U"y=") + std::u32string(number.begin(), number.end());
+  text = prefix + (index == 0 ? U"x=" : U"y=") + DecimalText(index == 0 ? XPos : YPos);
   // The click is submitted once.
   if (index == 1) XPos = -1;
   return true;

@@ -1,12 +1,10 @@
 #include "html/images/ImageCache.h"
 
+#include "html/support/Trim.h"
 #include "platform/Bitmap.h"
 
 std::u32string TStringBitmapList::KeyOf(std::u32string_view source) {
-  std::size_t first = 0, last = source.size();
-  while (first < last && source[first] <= U' ') ++first;
-  while (last > first && source[last - 1] <= U' ') --last;
-  return std::u32string(source.substr(first, last - first));
+  return TrimControls(source);
 }
 
 TBitmapItem* TStringBitmapList::Find(const std::u32string& key) const {

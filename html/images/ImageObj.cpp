@@ -11,6 +11,8 @@
 #include "html/images/ImageLoad.h"
 #include "html/images/MapItem.h"
 #include "html/images/Placeholders.h"
+#include "html/support/LetterCase.h"
+#include "html/support/Trim.h"
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
 
@@ -29,13 +31,6 @@ TFontDesc AltFont() {
   font.Size = 8;
   font.Color = clBlack;
   return font;
-}
-
-std::u32string UpperAscii(std::u32string_view text) {
-  std::u32string upper(text);
-  for (char32_t& ch : upper)
-    if (ch >= U'a' && ch <= U'z') ch -= 32;
-  return upper;
 }
 
 // a * b / c rounded to nearest; 0 for a picture without pixels.
@@ -94,10 +89,7 @@ TImageObj::TImageObj(const TAttributeList& attributes) {
       case symIsmap: IsMap = true; break;
       case symUsemap: {
         UseMap = true;
-        std::size_t first = 0, last = text.size();
-        while (first < last && text[first] <= U' ') ++first;
-        while (last > first && text[last - 1] <= U' ') --last;
-        MapName = MapNameKey(std::u32string_view(text).substr(first, last - first));
+        MapName = MapNameKey(TrimControls(text));
         if (MapName.size() > 1 && MapName[0] == U'#') MapName.erase(0, 1);
         break;
       }

@@ -1,24 +1,12 @@
 #include "html/images/JpegReader.h"
 
 #include <algorithm>
-#include <csetjmp>
-#include <cstdio>
 #include <vector>
 
-#include <jpeglib.h>
-
+#include "html/images/JpegErrors.h"
 #include "platform/Bitmap.h"
 
 namespace {
-
-struct TErrorManager {
-  jpeg_error_mgr Public;
-  std::jmp_buf Jump;
-};
-
-[[noreturn]] void ErrorExit(j_common_ptr info) {
-  std::longjmp(reinterpret_cast<TErrorManager*>(info->err)->Jump, 1);
-}
 
 void SilentMessage(j_common_ptr) {}
 
@@ -31,7 +19,7 @@ std::uint32_t FromCmyk(const JSAMPLE* p) {
 
 // The protected part: everything libjpeg may jump out of. Objects with destructors are made
 // by the caller before the jump point, so a jump skips none.
-bool Decode(jpeg_decompress_struct& info, TErrorManager& errors, TImageBytes bytes,
+bool Decode(jpeg_decompress_struct& info, TJpegErrors& errors, TImageBytes bytes,
             const TPalette* palette, std::unique_ptr<TBitmap>& bitmap,
             std::vector<JSAMPLE>& row) {
   if (setjmp(errors.Jump)) return false;
@@ -92,9 +80,8 @@ bool Decode(jpeg_decompress_struct& info, TErrorManager& errors, TImageBytes byt
 std::unique_ptr<TBitmap> ReadJpeg(TImageBytes bytes, const TPalette* palettised) {
   if (bytes.empty()) return nullptr;
   jpeg_decompress_struct info{};
-  TErrorManager errors{};
-  info.err = jpeg_std_error(&errors.Public);
-  errors.Public.error_exit = ErrorExit;
+  TJpegErrors errors{};
+  info.err = JumpingJpegErrors(errors);
   errors.Public.output_message = SilentMessage;
   std::unique_ptr<TBitmap> bitmap;
   std::vector<JSAMPLE> row;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "html/support/LetterCase.h"
 #include "platform/Geometry.h"
 
 namespace {
@@ -15,9 +16,7 @@ using TShape = TMapItem::TShape;
 using enum TMapItem::TShape;
 
 TShape ShapeOf(std::u32string_view value) {
-  std::u32string shape(value.substr(0, ShapeLength));
-  for (char32_t& ch : shape)
-    if (ch >= U'A' && ch <= U'Z') ch += 32;
+  const std::u32string shape = LowerAscii(value.substr(0, ShapeLength));
   return shape == U"circ" ? shCircle : shape == U"poly" ? shPoly : shRect;
 }
 
@@ -60,12 +59,7 @@ int After(int value) { return value == INT_MAX ? value : value + 1; }
 
 }  // namespace
 
-std::u32string MapNameKey(std::u32string_view name) {
-  std::u32string key(name);
-  for (char32_t& ch : key)
-    if ((ch >= U'a' && ch <= U'z') || (ch >= 0xE0 && ch <= 0xFE && ch != 0xF7)) ch -= 32;
-  return key;
-}
+std::u32string MapNameKey(std::u32string_view name) { return UpperLatin1(name); }
 
 void TMapItem::AddArea(const TAttributeList& attributes) {
   TArea area;

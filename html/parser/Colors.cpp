@@ -4,6 +4,7 @@
 #include <string>
 
 #include "html/support/Hex.h"
+#include "html/support/LetterCase.h"
 
 namespace {
 
@@ -43,9 +44,7 @@ std::optional<std::uint32_t> ParseHex(std::u32string_view digits) {
 std::optional<std::uint32_t> ColorFromString(std::u32string_view text) {
   if (text.empty()) return std::nullopt;
 
-  std::u32string upper(text.substr(0, 10));
-  for (char32_t& c : upper)
-    if (c >= U'a' && c <= U'z') c -= 32;
+  const std::u32string upper = UpperAscii(text.substr(0, 10));
   for (const TColorName& color : ColorNames)
     if (upper == color.Name) return FromRgb(color.Rgb);
 

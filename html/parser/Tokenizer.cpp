@@ -5,6 +5,8 @@
 #include "html/parser/Entities.h"
 #include "html/support/Errors.h"
 #include "html/support/Hex.h"
+#include "html/support/LetterCase.h"
+#include "html/support/Trim.h"
 
 namespace {
 
@@ -20,14 +22,6 @@ bool ParseRunning = false;
 bool IsUpperLetter(char32_t c) { return c >= U'A' && c <= U'Z'; }
 bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 bool IsHexDigit(char32_t c) { return HexDigitValue(c) >= 0; }
-char32_t ToUpperAscii(char32_t c) { return c >= U'a' && c <= U'z' ? c - 32 : c; }
-
-bool EqualsIgnoringCase(std::u32string_view text, std::u32string_view upper) {
-  if (text.size() != upper.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i)
-    if (ToUpperAscii(text[i]) != upper[i]) return false;
-  return true;
-}
 
 // A signed decimal number that fits 32 bits, or 0.
 std::int32_t DecimalOrZero(std::u32string_view text) {
@@ -56,14 +50,6 @@ std::int32_t NumberOfValue(std::u32string_view text) {
 }
 
 }  // namespace
-
-std::u32string AttributeValueTrim(std::u32string_view text) {
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first < last && text[first] <= 32) ++first;
-  while (last > first && text[last - 1] <= 32) --last;
-  return std::u32string(text.substr(first, last - first));
-}
 
 TTokenizer::TTokenizer(std::string_view bytes) {
   if (ParseRunning) throw EParseRefused("A document is already being read");
@@ -113,7 +99,7 @@ void TTokenizer::ReadChar() {
     ch = U' ';
   }
   CurCh = ch;
-  CurChUpper = ToUpperAscii(ch);
+  CurChUpper = UpperAscii(ch);
   if (ch == EndOfInput && InDeclaration)
     throw EParseError("Open Comment at End of HTML File");
 }
@@ -291,7 +277,7 @@ void TTokenizer::ScanAttributeValue(TSymbol symbol, std::int32_t& intValue,
 
   if (CurCh == U'"' || CurCh == U'\'') {
     ScanQuotedValue(value);
-    value = AttributeValueTrim(value);
+    value = TrimControls(value);
     intValue = NumberOfValue(value);
   } else if (CurCh == U'+' || CurCh == U'-' || IsDigit(CurCh)) {
     while (CurCh != U' ' && CurCh != LineEnd && CurCh != EndOfInput && CurCh != U'%' &&

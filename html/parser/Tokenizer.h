@@ -18,6 +18,7 @@
 #include "html/parser/Attributes.h"
 #include "html/parser/SourceText.h"
 #include "html/parser/Symbols.h"
+#include "html/support/LetterCase.h"
 
 class TriruRedu;
 
@@ -47,7 +48,7 @@ class TTokenizer {
     if (!HasPushedBack && !ReadingInclude && !InDirective) {
       if (char32_t ch = Source.NextPlainAscii()) {
         CurCh = ch;
-        CurChUpper = ch >= U'a' && ch <= U'z' ? ch - 32 : ch;
+        CurChUpper = UpperAscii(ch);
         return;
       }
     }
@@ -102,6 +103,3 @@ class TTokenizer {
   bool InDeclaration = false;
   bool InDirective = false;     // reading the attributes of an include directive
 };
-
-// Removes every character of code 32 or less from both ends.
-std::u32string AttributeValueTrim(std::u32string_view text);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "html/document/Cell.h"
+#include "html/document/Section.h"
 #include "html/document/SectionBase.h"
 #include "html/parser/Attributes.h"
 #include "platform/Color.h"
@@ -81,7 +82,7 @@ class ThtmlTable : public TSectionBase {
  public:
   // A table at list level level in ownerCell (the cell or document that receives it), with
   // the justification in force where it begins; reads the TABLE attributes.
-  ThtmlTable(TSectionList& document, int level, TCell* ownerCell, int justify,
+  ThtmlTable(TSectionList& document, int level, TCell* ownerCell, TJustify justify,
              const TAttributeList& attributes);
 
   std::vector<std::unique_ptr<TCellList>> Rows;
@@ -91,7 +92,7 @@ class ThtmlTable : public TSectionBase {
   bool CaptionOnTop = true;
   int TableLeft = 0;     // x of the body from the cell's left edge
   int TableIndent = 0;   // x of the caption (the whole block) from the cell's left edge
-  int Justify;           // 1 left, 2 centre, 3 right
+  TJustify Justify;
   bool Floating = false;
   int NumCols = 0;
   int TableWidth = 0;    // CellSpacing + the column widths

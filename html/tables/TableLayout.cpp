@@ -156,9 +156,9 @@ int ThtmlTable::Arrange(TCanvas& canvas, int y, IndentManager& indent, int& maxW
 
   TableIndent = 0;
   if (TotalWidth < avail) {
-    if (Justify == 2)
+    if (Justify == jCentre)
       TableIndent = (avail - TotalWidth) / 2;
-    else if (Justify == 3)
+    else if (Justify == jRight)
       TableIndent = avail - TotalWidth;
   }
   TableIndent += indent.LeftIndent(Top);

@@ -6,6 +6,7 @@
 #include "html/document/SectionList.h"
 #include "html/parser/Colors.h"
 #include "html/support/Errors.h"
+#include "html/support/LetterCase.h"
 #include "html/tables/Table.h"
 
 namespace {
@@ -19,16 +20,6 @@ std::optional<TColor> AttributeColor(const TAttribute& attribute) {
 
 bool HasPercent(const TAttribute& attribute) {
   return attribute.StrValue.find(U'%') != std::u32string::npos;
-}
-
-bool SameLetters(std::u32string_view text, std::u32string_view upper) {
-  if (text.size() != upper.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= U'a' && c <= U'z') c -= 32;
-    if (c != upper[i]) return false;
-  }
-  return true;
 }
 
 void Overflow() { throw EProcessError(TooManyColumnsMessage); }
@@ -83,7 +74,7 @@ TCellList::TCellList(const TAttributeList& attributes) {
   }
 }
 
-ThtmlTable::ThtmlTable(TSectionList& document, int level, TCell* ownerCell, int justify,
+ThtmlTable::ThtmlTable(TSectionList& document, int level, TCell* ownerCell, TJustify justify,
                        const TAttributeList& attributes)
     : Caption(std::make_unique<TCellObj>(document, TAttributeList(), vaTop)),
       Justify(justify),
@@ -94,13 +85,13 @@ ThtmlTable::ThtmlTable(TSectionList& document, int level, TCell* ownerCell, int 
     const int value = attribute->IntValue;
     switch (attribute->Symbol) {
       case symAlign:
-        if (SameLetters(attribute->StrValue, U"CENTER")) {
-          Justify = 2;
-        } else if (SameLetters(attribute->StrValue, U"LEFT")) {
-          Justify = 1;
+        if (EqualsIgnoringCase(attribute->StrValue, U"CENTER")) {
+          Justify = jCentre;
+        } else if (EqualsIgnoringCase(attribute->StrValue, U"LEFT")) {
+          Justify = jLeft;
           Floating = true;
-        } else if (SameLetters(attribute->StrValue, U"RIGHT")) {
-          Justify = 3;
+        } else if (EqualsIgnoringCase(attribute->StrValue, U"RIGHT")) {
+          Justify = jRight;
           Floating = true;
         }
         break;

@@ -4,28 +4,13 @@
 
 #include "html/parser/SourceText.h"
 #include "html/support/Hex.h"
+#include "html/support/LetterCase.h"
 #include "html/support/Utf8.h"
 
 namespace {
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    char ch = text[i];
-    if (ch >= 'A' && ch <= 'Z') ch = char(ch - 'A' + 'a');
-    if (ch != prefix[i]) return false;
-  }
-  return true;
-}
-
-bool EqualsNoCase(std::u32string_view text, std::string_view ascii) {
-  if (text.size() != ascii.size()) return false;
-  for (std::size_t i = 0; i < ascii.size(); ++i) {
-    char32_t ch = text[i];
-    if (ch >= U'A' && ch <= U'Z') ch = ch - U'A' + U'a';
-    if (ch != char32_t(ascii[i])) return false;
-  }
-  return true;
+  return EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 // "http:", "mailto:", ...: a letter, then at least one more letter, digit, "+", "." or "-",
@@ -65,20 +50,6 @@ std::string PercentDecoded(std::string_view text) {
 
 }  // namespace
 
-std::u32string TrimControls(std::u32string_view text) {
-  std::size_t first = 0, last = text.size();
-  while (first < last && text[first] <= U' ') ++first;
-  while (last > first && text[last - 1] <= U' ') --last;
-  return std::u32string(text.substr(first, last - first));
-}
-
-std::string TrimControls(std::string_view text) {
-  std::size_t first = 0, last = text.size();
-  while (first < last && (unsigned char)text[first] <= ' ') ++first;
-  while (last > first && (unsigned char)text[last - 1] <= ' ') --last;
-  return std::string(text.substr(first, last - first));
-}
-
 std::string UrlToPath(std::string_view url) {
   std::string path = PercentDecoded(url);
   if (StartsWithNoCase(path, "file:///"))
@@ -112,7 +83,7 @@ std::string ExpandLinkPath(std::u32string_view link, std::string_view serverRoot
                            std::u32string_view docBase, std::string_view docFileName) {
   const std::string path = ExpandRootedPath(EncodeUtf8(TrimControls(link)), serverRoot);
   if (!path.empty() && path[0] == '/') return FullPath(path);
-  if (HasScheme(path) || EqualsNoCase(docBase, "dospath")) return path;
+  if (HasScheme(path) || EqualsIgnoringCase(docBase, U"dospath")) return path;
   std::string folder;
   if (!docBase.empty()) {
     folder = UrlToPath(EncodeUtf8(docBase));
@@ -130,10 +101,7 @@ std::string UpperExtension(std::string_view name) {
   const std::size_t dot = name.rfind('.');
   const std::size_t slash = name.rfind('/');
   if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) return {};
-  std::string extension(name.substr(dot, 5));
-  for (char& ch : extension)
-    if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
-  return extension;
+  return UpperAscii(name.substr(dot, 5));
 }
 
 std::u32string DecodeName(std::string_view bytes) {

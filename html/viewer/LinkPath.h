@@ -20,9 +20,7 @@
 #include <string>
 #include <string_view>
 
-// The link with blanks and control characters (codes up to 32) removed from both ends.
-std::u32string TrimControls(std::u32string_view text);
-std::string TrimControls(std::string_view text);
+#include "html/support/Trim.h"  // step 1
 
 // Steps 2 and 3 above.
 std::string UrlToPath(std::string_view url);

@@ -8,6 +8,7 @@
 #include "html/images/ImageCache.h"
 #include "html/images/ImageSource.h"
 #include "html/images/ScreenColors.h"
+#include "html/support/LetterCase.h"
 #include "html/viewer/LinkPath.h"
 #include "platform/FormControls.h"
 #include "platform/Graphics.h"
@@ -19,13 +20,6 @@ constexpr int VerticalSmallChange = 16;
 constexpr int HorizontalSmallChange = 15;
 constexpr int AutoScrollInterval = 100;
 constexpr int AnimationInterval = 50;
-
-bool EqualsNoCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return lower(x) == lower(y);
-  });
-}
 
 }  // namespace
 
@@ -241,7 +235,7 @@ void TriruRedu::SetHistoryMaxCount(int value) {
 
 void TriruRedu::SetDefFontName(const std::string& value) {
   const std::string name = value.substr(0, MaxFontNameLength);
-  if (EqualsNoCase(name, FSections->FontName)) return;
+  if (EqualsIgnoringCase(name, FSections->FontName)) return;
   FDefFontName = name;
   FSections->FontName = name;
   RefreshDefaults(true);
@@ -249,7 +243,7 @@ void TriruRedu::SetDefFontName(const std::string& value) {
 
 void TriruRedu::SetDefPreFontName(const std::string& value) {
   const std::string name = value.substr(0, MaxFontNameLength);
-  if (EqualsNoCase(name, FSections->PreFontName)) return;
+  if (EqualsIgnoringCase(name, FSections->PreFontName)) return;
   FDefPreFontName = name;
   FSections->PreFontName = name;
   RefreshDefaults(true);

@@ -7,6 +7,8 @@
 #include "html/document/SectionList.h"
 #include "html/images/ImageCache.h"
 #include "html/support/Errors.h"
+#include "html/support/LetterCase.h"
+#include "html/support/Trim.h"
 #include "html/support/Utf8.h"
 #include "html/viewer/LinkPath.h"
 #include "html/viewer/Viewer.h"
@@ -65,10 +67,8 @@ std::size_t AnchorMark(const std::string& name) {
 
 // The integer a refresh delay spells (blanks around it allowed), or -1.
 int ReadDelay(std::u32string_view text) {
-  std::size_t first = 0, last = text.size();
-  while (first < last && text[first] <= U' ') ++first;
-  while (last > first && text[last - 1] <= U' ') --last;
-  text = text.substr(first, last - first);
+  const std::u32string trimmed = TrimControls(text);
+  text = trimmed;
   bool negative = false;
   if (!text.empty() && (text[0] == U'+' || text[0] == U'-')) {
     negative = text[0] == U'-';
@@ -242,18 +242,13 @@ void TriruRedu::HandleMeta(const std::u32string& httpEq, const std::u32string& n
                            const std::u32string& content) {
   if (OnMeta) OnMeta(this, httpEq, name, content);
   if (!OnMetaRefresh) return;
-  std::u32string lowerEq = httpEq;
-  std::u32string lowerContent = content;
-  for (std::u32string* text : {&lowerEq, &lowerContent})
-    for (char32_t& ch : *text)
-      if (ch >= U'A' && ch <= U'Z') ch = ch - U'A' + U'a';
-  if (lowerEq != U"refresh") return;
+  if (LowerAscii(httpEq) != U"refresh") return;
   const std::size_t semicolon = content.find(U';');
   const int delay =
       ReadDelay(semicolon == std::u32string::npos ? std::u32string_view()
                                                   : std::u32string_view(content).substr(0, semicolon));
   if (delay < 1) return;
-  const std::size_t url = lowerContent.find(U"url=");
+  const std::size_t url = LowerAscii(content).find(U"url=");
   if (url == std::u32string::npos) return;
   FRefreshUrl = content.substr(url + 4);
   FRefreshDelay = delay;

@@ -51,11 +51,6 @@ std::unique_ptr<TTimer> THeadlessWindowing::CreateTimer() {
 TMessageAnswer THeadlessWindowing::MessageBox(const std::string& text, const std::string& caption,
                                               TMessageKind kind, TMessageButtons buttons) {
   FMessages.push_back({text, caption, kind, buttons});
-  if (!FAnswers.empty()) {
-    const TMessageAnswer answer = FAnswers.front();
-    FAnswers.pop_front();
-    return answer;
-  }
   return buttons == bsYesNo || buttons == bsYesNoCancel ? mrYes : mrOk;
 }
 
@@ -130,7 +125,7 @@ bool THeadlessWindowing::PressKey(TKey key, TShiftState shift) {
 }
 
 void THeadlessWindowing::ProcessPendingEvents() {
-  AdvanceTime(FPassDuration);
+  AdvanceTime(PassDuration);
   if (OnPass) {
     const std::function<void()> pass = OnPass;
     pass();

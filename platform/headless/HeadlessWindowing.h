@@ -7,10 +7,9 @@
 // - Posted calls wait in one queue, in posting order, until RunPosted (or
 //   ProcessPendingEvents) runs them.
 // - Focus. At most one window has the focus; the test presses keys on it through PressKey.
-// - Message boxes are recorded; each answers the next scripted answer, or when none is left
-//   the first button (OK or Yes).
+// - Message boxes are recorded; each answers with its first button (OK or Yes).
 // - ProcessPendingEvents stands for a short wait in the event loop: it moves the clock by
-//   PassDuration() (10 ms at first), calls the test's OnPass hook (which plays the input that
+//   PassDuration (10 ms), calls the test's OnPass hook (which plays the input that
 //   arrives meanwhile), runs the posted calls and paints every window that is invalid.
 
 #include "platform/Windowing.h"
@@ -58,7 +57,6 @@ public:
   // Runs the calls posted before this call began, in order; calls they post wait for the
   // next run. Answers how many ran.
   int RunPosted();
-  std::size_t PostedCount() const { return FPosted.size(); }
 
   THeadlessWindow* Focused() const { return FFocused; }
   // A key press on the focused window; answers whether it was handled (false without focus).
@@ -77,10 +75,9 @@ public:
     TMessageButtons Buttons;
   };
   const std::vector<TShownMessage>& Messages() const { return FMessages; }
-  void AnswerNextMessage(TMessageAnswer answer) { FAnswers.push_back(answer); }
 
-  std::int64_t PassDuration() const { return FPassDuration; }
-  void SetPassDuration(std::int64_t milliseconds) { FPassDuration = milliseconds; }
+  // How far ProcessPendingEvents moves the clock.
+  static constexpr std::int64_t PassDuration = 10;
   // Called once by every ProcessPendingEvents.
   std::function<void()> OnPass;
 
@@ -109,7 +106,6 @@ private:
 
   THeadlessClipboard FClipboard;
   std::int64_t FNow = 0;
-  std::int64_t FPassDuration = 10;
   std::vector<THeadlessTimer*> FTimers;
   std::uint64_t FTimerOrder = 0;
   std::deque<TPostedCall> FPosted;
@@ -120,5 +116,4 @@ private:
   TShiftState FHeld = 0;
   int FBusyDepth = 0;
   std::vector<TShownMessage> FMessages;
-  std::deque<TMessageAnswer> FAnswers;
 };

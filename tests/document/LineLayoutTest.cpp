@@ -13,7 +13,7 @@ class LineLayoutTest : public DocumentTest {
     return static_cast<TFakeImage&>(
         section.InsertImage(std::make_unique<TFakeImage>(width, height, align, hSpace)));
   }
-  std::unique_ptr<TSection> Text(std::u32string_view text, int justify = jLeft) {
+  std::unique_ptr<TSection> Text(std::u32string_view text, TJustify justify = jLeft) {
     auto section = std::make_unique<TSection>(0, justify, nullptr, BaseFont());
     section->AppendText(text);
     return section;
@@ -143,7 +143,7 @@ TEST_F(LineLayoutTest, ClearMovesTextBelowTheFloat) {
 }
 
 TEST_F(LineLayoutTest, ClearValues) {
-  const std::pair<std::u32string, int> cases[] = {
+  const std::pair<std::u32string, TClearKind> cases[] = {
       {U"left", ckLeft}, {U"RIGHT", ckRight}, {U"all", ckBoth}, {U"none", ckBoth},
       {U"leftleftleftleftleft", ckBoth}};
   for (const auto& [value, kind] : cases) {

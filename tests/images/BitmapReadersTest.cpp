@@ -169,6 +169,10 @@ TEST(PngReaderTest, RoundTripsOpaqueAlphaAndPalettePictures) {
   EXPECT_EQ(*opaque, picture);
   EXPECT_EQ(transparency, trNone);
   EXPECT_EQ(mask, nullptr);
+  // The fast writer hands libpng the bitmap's own words.
+  const auto fast = ReadPng(WriteFastPng(picture), transparency, mask);
+  ASSERT_NE(fast, nullptr);
+  EXPECT_EQ(*fast, picture);
 
   TBitmap holes(9, 4, true);
   holes.SetPixel(2, 1, clWhite);

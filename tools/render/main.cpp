@@ -8,20 +8,23 @@
 #include <QPixmap>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "html/viewer/Viewer.h"
+#include "platform/Bitmap.h"
 #include "platform/headless/HeadlessGraphics.h"
 #include "platform/headless/HeadlessWindow.h"
 #include "platform/headless/HeadlessWindowing.h"
 #include "platform/qt/QtGraphics.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowing.h"
-#include "tools/render/PngFile.h"
+#include "tools/PictureFiles.h"
 
 namespace {
 
@@ -38,6 +41,20 @@ struct TRenderOptions {
 
 // Largest picture --full makes, so a huge page cannot exhaust memory.
 constexpr int MaxFullHeight = 16000;
+
+void SavePicture(const TBitmap& picture, const std::string& fileName) {
+  if (!WriteFile(fileName, WriteFastPng(picture)))
+    throw std::runtime_error("Can't write " + fileName);
+}
+
+// The grabbed window as a bitmap, which keeps its pixels as the same 0xFFRRGGBB words.
+TBitmap BitmapOf(const QImage& image) {
+  const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+  TBitmap bitmap(pixels.width(), pixels.height());
+  for (int y = 0; y < pixels.height(); ++y)
+    std::memcpy(bitmap.ScanLine(y), pixels.constScanLine(y), std::size_t(pixels.width()) * 4);
+  return bitmap;
+}
 
 int Usage() {
   std::cerr << "usage: tamblin-render [--width W] [--height H] [--full] [--scroll Y] "
@@ -112,7 +129,7 @@ void RenderWithQt(const TRenderOptions& options) {
   if (options.Full) host.resize(options.Width, FullHeight(viewer));
   QApplication::processEvents();
   if (failure) std::rethrow_exception(failure);
-  WritePngFile(host.grab().toImage(), options.Out);
+  SavePicture(BitmapOf(host.grab().toImage()), options.Out);
 }
 
 // Fixed metrics: the host and the panel painted and put together. The headless scroll bars
@@ -133,7 +150,7 @@ void RenderHeadless(const TRenderOptions& options) {
   auto canvas = graphics.CanvasFor(picture);
   const TRect bounds = panel.Bounds();
   canvas->CopyRect(bounds, panel.Surface(), {0, 0, bounds.Width(), bounds.Height()});
-  WritePngFile(QtImageOf(picture), options.Out);
+  SavePicture(picture, options.Out);
 }
 
 }  // namespace
