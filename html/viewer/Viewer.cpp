@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int VerticalSmallChange = 16;
-constexpr int HorizontalSmallChange = 15;
 constexpr int AutoScrollInterval = 100;
 constexpr int AnimationInterval = 50;
 
@@ -102,11 +100,11 @@ TriruRedu::TriruRedu(TWindowing& windowing, TWindow& host)
   FPanel = windowing.CreateWindow(host);
   FPanel->SetCursor(crIBeam);
   FVScrollBar = windowing.CreateScrollBar(host, sbVertical);
-  FVScrollBar->SetSmallChange(VerticalSmallChange);
+  FVScrollBar->SetSmallChange(TScrollGeometry::VerticalSmallChange);
   FVScrollBar->OnScroll = [this](TScrollCode code, int& position) { VScroll(code, position); };
-  FScrollBarWidth = FVScrollBar->Thickness();
+  FScroll.BarBreadth = FVScrollBar->Thickness();
   FHScrollBar = windowing.CreateScrollBar(host, sbHorizontal);
-  FHScrollBar->SetSmallChange(HorizontalSmallChange);
+  FHScrollBar->SetSmallChange(TScrollGeometry::HorizontalSmallChange);
   FHScrollBar->OnScroll = [this](TScrollCode code, int& position) { HScroll(code, position); };
   FAutoScrollTimer = windowing.CreateTimer();
   FAutoScrollTimer->SetInterval(AutoScrollInterval);
@@ -148,7 +146,7 @@ TriruRedu::TriruRedu(TWindowing& windowing, TWindow& host)
   FPanel->SetEvents(FPanelEvents.get());
   FHost.SetEvents(FHostEvents.get());
   FPanel->SetVisible(true);
-  FLastWidth = FHost.Width();
+  FScroll.SetLaidOutWidth(FHost.Width());
   LayoutDocument();
 }
 
@@ -222,6 +220,7 @@ void TriruRedu::SetDefBackground(TColor value) {
 void TriruRedu::SetBorderStyle(THTMLBorderStyle value) {
   if (value == FBorderStyle) return;
   FBorderStyle = value;
+  FScroll.Bordered = value != htNone;
   // The border's breadth moves the panel, so the bars are arranged again with it.
   ArrangeScrollBars();
   DrawBorder();
@@ -286,8 +285,8 @@ void TriruRedu::SetNoSelect(bool value) {
 }
 
 void TriruRedu::SetScrollBars(TScrollStyle value) {
-  if (value == FScrollBars) return;
-  FScrollBars = value;
+  if (value == FScroll.Bars) return;
+  FScroll.Bars = value;
   // A load under way lays the document out with the new style itself.
   if (FProcessing) return;
   {
@@ -305,13 +304,13 @@ void TriruRedu::SetCharSet(int value) {
 }
 
 void TriruRedu::SetMarginHeight(int value) {
-  if (value == FMarginHeight || FProcessing || value < 0 || value > MaxMargin) return;
-  ChangeLayout([&] { FMarginHeight = value; });
+  if (value == FScroll.MarginHeight || FProcessing || value < 0 || value > MaxMargin) return;
+  ChangeLayout([&] { FScroll.MarginHeight = value; });
 }
 
 void TriruRedu::SetMarginWidth(int value) {
-  if (value == FMarginWidth || FProcessing || value < 0 || value > MaxMargin) return;
-  ChangeLayout([&] { FMarginWidth = value; });
+  if (value == FScroll.MarginWidth || FProcessing || value < 0 || value > MaxMargin) return;
+  ChangeLayout([&] { FScroll.MarginWidth = value; });
 }
 
 void TriruRedu::SetServerRoot(const std::string& value) {

@@ -7,6 +7,8 @@
 // through the windowing inside the host window), the anchor list and the history. It lays the
 // document out for the panel's width, paints the visible band, and turns mouse and key input
 // into selection, scrolling, link following and events for the host.
+// The scroll arithmetic (ScrollGeometry.h) and what the mouse handlers keep between events
+// (MouseState.h) are classes of their own that know no windows.
 //
 // Strings: file names are UTF-8 paths (std::string); text that comes from a document (titles,
 // link URLs, anchor names, META values) is Unicode (std::u32string).
@@ -28,6 +30,8 @@
 #include "html/images/ImageTypes.h"
 #include "html/parser/Tokenizer.h"
 #include "html/viewer/History.h"
+#include "html/viewer/MouseState.h"
+#include "html/viewer/ScrollGeometry.h"
 #include "platform/Color.h"
 #include "platform/Input.h"
 #include "platform/ScrollBar.h"
@@ -44,9 +48,6 @@ class TTimer;
 class TWindowing;
 
 enum THTMLBorderStyle { htFocused, htNone, htSingle };
-
-// Which scroll bars the viewer may show.
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // What lies under the pointer when the right button is released; fields not found stay
 // empty, null and 0.
@@ -154,14 +155,14 @@ class TriruRedu {
   void SetImageCacheCount(int value);
   bool NoSelect() const { return FNoSelect; }  // [false]
   void SetNoSelect(bool value);
-  TScrollStyle ScrollBars() const { return FScrollBars; }  // [ssBoth]
+  TScrollStyle ScrollBars() const { return FScroll.Bars; }  // [ssBoth]
   void SetScrollBars(TScrollStyle value);
   int CharSet() const { return FCharSet; }  // [DefaultCharSet]
   void SetCharSet(int value);
   // [5] and [10] pixels; values outside 0..50 are ignored.
-  int MarginHeight() const { return FMarginHeight; }
+  int MarginHeight() const { return FScroll.MarginHeight; }
   void SetMarginHeight(int value);
-  int MarginWidth() const { return FMarginWidth; }
+  int MarginWidth() const { return FScroll.MarginWidth; }
   void SetMarginWidth(int value);
   // [""] The folder links beginning with "/" are relative to; stored without surrounding
   // blanks and control characters and without one trailing "/".
@@ -179,15 +180,15 @@ class TriruRedu {
   TDocKind DocKind() const { return FDocKind; }
   const std::u32string& DocBase() const { return FDocBase; }
   const std::u32string& DocBaseTarget() const { return FDocBaseTarget; }
-  const std::u32string& HotSpotUrl() const { return FHotSpotUrl; }
-  const std::u32string& HotSpotTarget() const { return FHotSpotTarget; }
+  const std::u32string& HotSpotUrl() const { return FMouse.HotSpotUrl(); }
+  const std::u32string& HotSpotTarget() const { return FMouse.HotSpotTarget(); }
   bool Processing() const { return FProcessing; }
   const TAnchorList& AnchorList() const { return FAnchorList; }
   TSectionList& Sections() const { return *FSections; }
-  int CaretPos() const { return FCaretPos; }
+  int CaretPos() const { return FMouse.CaretPos(); }
   // Widest line and total height of the last layout, margins included in the height.
-  int DocumentWidth() const { return FDocWidth; }
-  int DocumentHeight() const { return FDocHeight; }
+  int DocumentWidth() const { return FScroll.DocumentWidth(); }
+  int DocumentHeight() const { return FScroll.DocumentHeight(); }
 
   // --- Loading. A missing file raises EInOutError "Can't locate file: NAME" and changes
   // nothing. Opening another file or kind records the page left in the history.
@@ -239,7 +240,7 @@ class TriruRedu {
   int VScrollPos() const;
   // Scrolls so that document y is at the top, within the document's range.
   void ScrollTo(int y);
-  int HScrollPos() const { return FHScrollPos; }
+  int HScrollPos() const { return FScroll.HScrollPos(); }
 
   // --- Callbacks for the document.
   // Reports a META element and notes a usable refresh (only while OnMetaRefresh is set).
@@ -330,9 +331,7 @@ class TriruRedu {
   void PlaceControls();
   void ArrangeScrollBars();
   void ApplyVPos(int y);
-  int MaxVPos() const;
   void SetHScrollPos(int x);
-  int MaxHPos() const;
   void Resized();
   void VScroll(TScrollCode code, int& position);
   void HScroll(TScrollCode code, int& position);
@@ -361,8 +360,8 @@ class TriruRedu {
   // point lies over text.
   int PositionAtPanel(int x, int y, int& lineY, bool& inText);
   // A panel point in document coordinates (SectionBase.h), the frame of every point query.
-  int PanelToDocumentX(int x) const;
-  int PanelToDocumentY(int y) const;
+  int PanelToDocumentX(int x) const { return FScroll.DocumentX(x); }
+  int PanelToDocumentY(int y) const { return TScrollGeometry::DocumentY(y, VScrollPos()); }
 
   TWindowing& FWindowing;
   TWindow& FHost;
@@ -381,6 +380,8 @@ class TriruRedu {
   std::unique_ptr<TSectionList> FSections;
   TAnchorList FAnchorList;
   THistory FHistory;
+  TScrollGeometry FScroll;  // also keeps the ScrollBars and margin properties
+  TMouseState FMouse;
 
   // Properties.
   bool FViewImages = false;
@@ -394,10 +395,7 @@ class TriruRedu {
   TColor FDefHotSpotColor;
   int FImageCacheCount = 5;
   bool FNoSelect = false;
-  TScrollStyle FScrollBars = ssBoth;
   int FCharSet;
-  int FMarginHeight = 5;
-  int FMarginWidth = 10;
   std::string FServerRoot;
 
   // Document state.
@@ -406,25 +404,10 @@ class TriruRedu {
   std::u32string FDocBaseTarget;
   std::string FDocFileName;
   TDocKind FDocKind = dkHtml;
-  std::u32string FHotSpotUrl;
-  std::u32string FHotSpotTarget;
   int FRefreshDelay = 0;
   std::u32string FRefreshUrl;
   bool FProcessing = false;
   bool FFormatting = false;
-  int FLastWidth = 0;
-  int FCaretPos = 0;
-  int FSelAnchor = -1;
-  int FDocWidth = 0;
-  int FDocHeight = 0;
-  int FHScrollPos = 0;
   TColor FPanelColor;
   int FHistoryIndex = 0;
-  int FScrollBarWidth = 0;  // sbw: the vertical bar's breadth, for all layout arithmetic
-
-  // Mouse state.
-  bool FLeftDown = false;
-  bool FSelecting = false;
-  bool FAutoScrolling = false;
-  bool FLinkClicked = false;
 };

@@ -1,8 +1,8 @@
 // Mouse, wheel and key input on the panel: cursor shapes, link and image events, selection by
 // drag and by double click, auto-scrolling while a drag leaves the panel, and scrolling keys.
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
+#include <optional>
 
 #include "html/document/SectionList.h"
 #include "html/forms/FormControlObj.h"
@@ -12,13 +12,6 @@
 #include "platform/Windowing.h"
 
 namespace {
-
-// Wheel notches are reported in 120ths; each notch scrolls this many small changes.
-constexpr int WheelDelta = 120;
-constexpr int LinesPerNotch = 3;
-// Auto-scroll: a pointer further than this outside the panel scrolls eight times as fast.
-constexpr int FastScrollDistance = 15;
-constexpr int FastScrollFactor = 8;
 
 // Characters that make up a word for double-click selection: digits and letters, those of
 // other scripts included; spaces, punctuation and symbols end a word.
@@ -33,14 +26,6 @@ bool IsWordChar(char32_t ch) {
 
 }  // namespace
 
-int TriruRedu::PanelToDocumentX(int x) const {
-  return int(std::clamp<long long>((long long)x + FHScrollPos, INT_MIN, INT_MAX));
-}
-
-int TriruRedu::PanelToDocumentY(int y) const {
-  return int(std::clamp<long long>((long long)y + VScrollPos(), INT_MIN, INT_MAX));
-}
-
 int TriruRedu::PositionAtPanel(int x, int y, int& lineY, bool& inText) {
   int caretX = 0, caretHeight = 0;
   TCell* cell = nullptr;
@@ -53,18 +38,15 @@ int TriruRedu::PositionAtPanel(int x, int y, int& lineY, bool& inText) {
 void TriruRedu::PanelMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
   FPanel->SetFocus();
-  FLinkClicked = false;
+  FMouse.ButtonPressed();
   if (button != mbLeft) return;
-  FLeftDown = true;
-  FSelecting = true;
   int lineY = 0;
   bool inText = false;
   const int position = PositionAtPanel(x, y, lineY, inText);
-  FSelAnchor = position;
+  FMouse.LeftPressed(position);
   if (position < 0) return;
   if (FSections->SelectionStart != FSections->SelectionEnd) InvalidatePanel();
   FSections->SelectionStart = FSections->SelectionEnd = position;
-  FCaretPos = position;
 }
 
 void TriruRedu::PanelMouseMove(TShiftState shift, int x, int y) {
@@ -92,60 +74,45 @@ void TriruRedu::PanelMouseMove(TShiftState shift, int x, int y) {
     const int position = PositionAtPanel(x, y, lineY, inText);
     FPanel->SetCursor(position >= 0 && inText ? crIBeam : crArrow);
   }
-  if (url != FHotSpotUrl) {
-    FHotSpotUrl = url;
-    FHotSpotTarget = target;
-    if (OnHotSpotCovered) OnHotSpotCovered(this, url);
-  }
+  if (FMouse.Cover(url, target) && OnHotSpotCovered) OnHotSpotCovered(this, url);
   const bool leftHeld = (shift & ssLeft) != 0;
-  if (leftHeld && FSelecting && !FAutoScrolling && (y <= 0 || y > FPanel->Height())) {
-    FAutoScrolling = true;
+  if (leftHeld && FScroll.PastPanelEdge(y) && FMouse.StartAutoScroll())
     FPanel->Post([this] { AutoScroll(); });
-  }
   if (leftHeld && !FNoSelect) ExtendSelection(x, y);
 }
 
 void TriruRedu::ExtendSelection(int x, int y) {
-  if (!FSelecting || FSelAnchor < 0) return;
-  y = std::clamp(y, 0, FPanel->Height());
+  if (!FMouse.Dragging()) return;
+  y = std::clamp(y, 0, FScroll.PanelHeight());
   int lineY = 0;
   bool inText = false;
   const int position = PositionAtPanel(x, y, lineY, inText);
-  if (position >= 0 && position != FCaretPos && !FNoSelect) {
-    FSections->SelectionStart = std::min(FSelAnchor, position);
-    FSections->SelectionEnd = std::max(FSelAnchor, position);
+  if (const std::optional<TTextRange> selection = FMouse.DragTo(position, !FNoSelect)) {
+    FSections->SelectionStart = selection->Start;
+    FSections->SelectionEnd = selection->End;
     InvalidatePanel();
   }
-  if (position >= 0) FCaretPos = position;
 }
 
 void TriruRedu::AutoScroll() {
-  if (!FAutoScrolling) return;
+  if (!FMouse.AutoScrolling()) return;
   AutoScrollStep();
-  if (FAutoScrolling) FAutoScrollTimer->SetEnabled(true);
+  if (FMouse.AutoScrolling()) FAutoScrollTimer->SetEnabled(true);
 }
 
 void TriruRedu::AutoScrollStep() {
-  if (!FAutoScrolling) {
+  if (!FMouse.AutoScrolling()) {
     StopAutoScroll();
     return;
   }
   const TPoint pointer = FPanel->PointerPosition();
-  const int height = FPanel->Height();
-  if (pointer.Y > 0 && pointer.Y <= height) {
+  const int step = FScroll.AutoScrollStep(pointer.Y);
+  if (step == 0) {
     StopAutoScroll();
     return;
   }
-  const int small = FVScrollBar->SmallChange();
-  int step = small;
-  if (pointer.Y < -FastScrollDistance)
-    step = -FastScrollFactor * small;
-  else if (pointer.Y <= 0)
-    step = -small;
-  else if (pointer.Y > height + FastScrollDistance)
-    step = FastScrollFactor * small;
   const int old = VScrollPos();
-  const int position = std::clamp(old + step, 0, MaxVPos());
+  const int position = FScroll.ClampVPos((long long)old + step);
   FSections->SetScrollTop(position);
   FVScrollBar->SetPosition(position);
   // Moving the pixels paints the uncovered lines at once, so the hit test below finds them
@@ -156,7 +123,7 @@ void TriruRedu::AutoScrollStep() {
 }
 
 void TriruRedu::StopAutoScroll() {
-  FAutoScrolling = false;
+  FMouse.StopAutoScroll();
   FAutoScrollTimer->SetEnabled(false);
 }
 
@@ -187,23 +154,18 @@ void TriruRedu::PanelMouseUp(TMouseButton button, TShiftState shift, int x, int 
   }
   if (button != mbLeft) return;
   ExtendSelection(x, y);
-  FSelecting = false;
+  const bool clicked = FMouse.LeftReleased();
   StopAutoScroll();
   TInlineControl* control = nullptr;
   std::optional<TUrlTarget> link;
-  if (FLeftDown && FSections->SelectionStart >= FSections->SelectionEnd &&
+  if (clicked && FSections->SelectionStart >= FSections->SelectionEnd &&
       FSections->LinkAt(*FMeasureCanvas, documentX, documentY, control, link)) {
-    FLeftDown = false;
     // A form image input has recorded where it was clicked during the hit test.
     if (auto* image = dynamic_cast<TImageFormControlObj*>(control)) image->ImageClick();
     if (control || !link) return;
-    FHotSpotUrl = link->Url;
-    FHotSpotTarget = link->Target;
-    FLinkClicked = true;
+    FMouse.FollowLink(link->Url, link->Target);
     FollowHotSpot();
-    return;
   }
-  FLeftDown = false;
 }
 
 void TriruRedu::PanelDoubleClick(TMouseButton button, int x, int y) {
@@ -212,30 +174,30 @@ void TriruRedu::PanelDoubleClick(TMouseButton button, int x, int y) {
 }
 
 void TriruRedu::WordSelect(int x, int y) {
-  if (FNoSelect || FProcessing || FLinkClicked) return;
+  if (FNoSelect || FProcessing || FMouse.LinkClicked()) return;
   int lineY = 0;
   bool inText = false;
   const int position = PositionAtPanel(x, y, lineY, inText);
   if (position < 0) return;
-  FCaretPos = position;
+  FMouse.SetCaretPos(position);
   // The caret must lie on the line that was hit: a point past a line's end would otherwise
   // select a word on the next line.
   int caretX = 0, caretY = 0;
-  if (!FSections->PositionToPoint(*FMeasureCanvas, FCaretPos, caretX, caretY) ||
+  if (!FSections->PositionToPoint(*FMeasureCanvas, position, caretX, caretY) ||
       caretY != lineY)
     return;
   char32_t ch = 0;
   TSectionBase* owner = nullptr;
-  if (!FSections->CharAt(FCaretPos, ch, owner) || !IsWordChar(ch)) return;
+  if (!FSections->CharAt(position, ch, owner) || !IsWordChar(ch)) return;
   // A character of another section counts as a blank: a word never crosses sections.
   const auto wordCharAt = [&](int index) {
     char32_t each = 0;
     TSectionBase* section = nullptr;
     return FSections->CharAt(index, each, section) && section == owner && IsWordChar(each);
   };
-  int end = FCaretPos + 1;
+  int end = position + 1;
   while (wordCharAt(end)) ++end;
-  int start = FCaretPos - 1;
+  int start = position - 1;
   while (start >= 0 && wordCharAt(start)) --start;
   FSections->SelectionStart = start + 1;
   FSections->SelectionEnd = end;
@@ -247,7 +209,7 @@ void TriruRedu::WordSelect(int x, int y) {
 void TriruRedu::ScrollBy(int old, int position) {
   FVScrollBar->SetPosition(position);
   FSections->SetScrollTop(position);
-  if (std::abs(old - position) == FVScrollBar->SmallChange())
+  if (std::abs(old - position) == TScrollGeometry::VerticalSmallChange)
     FPanel->ScrollPixels(old - position);
   else if (old != position)
     InvalidatePanel();
@@ -260,34 +222,24 @@ bool TriruRedu::PanelKeyDown(TKey key, TShiftState shift) {
     if (key == 0) return true;
   }
   const int old = VScrollPos();
-  int position = old;
-  switch (key) {
-    case vkPrior: position = old - FVScrollBar->LargeChange(); break;
-    case vkNext: position = old + FVScrollBar->LargeChange(); break;
-    case vkEnd: position = FDocHeight; break;
-    case vkHome: position = 0; break;
-    case vkUp: position = old - FVScrollBar->SmallChange(); break;
-    case vkDown: position = old + FVScrollBar->SmallChange(); break;
-    case vkLeft:
-    case vkRight: {
-      const int step = FHScrollBar->SmallChange();
-      SetHScrollPos(FHScrollPos + (key == vkLeft ? -step : step));
-      return true;
-    }
-    default: return false;
+  if (const std::optional<int> position = FScroll.VerticalKeyTarget(key, old)) {
+    ScrollBy(old, *position);
+    return true;
   }
-  ScrollBy(old, std::clamp(position, 0, MaxVPos()));
-  return true;
+  if (const std::optional<int> position = FScroll.HorizontalKeyTarget(key)) {
+    SetHScrollPos(*position);
+    return true;
+  }
+  return false;
 }
 
 bool TriruRedu::PanelWheel(int delta) {
-  const long long pixels = (long long)delta * LinesPerNotch * FVScrollBar->SmallChange() / WheelDelta;
   const int old = VScrollPos();
-  const int position = int(std::clamp<long long>(old - pixels, 0, MaxVPos()));
+  const int position = FScroll.WheelTarget(delta, old);
   if (position == old) return true;
   FVScrollBar->SetPosition(position);
   FSections->SetScrollTop(position);
-  if (std::abs(old - position) < FPanel->Height())
+  if (std::abs(old - position) < FScroll.PanelHeight())
     FPanel->ScrollPixels(old - position);
   else
     InvalidatePanel();

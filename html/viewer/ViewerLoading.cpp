@@ -2,6 +2,7 @@
 // submissions, and the selection, find and copy operations.
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "html/builder/Builder.h"
 #include "html/document/SectionList.h"
@@ -165,8 +166,7 @@ void TriruRedu::PrepareDocument() {
   FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
   FAnchorList.Clear();
-  FCaretPos = 0;
-  FSelAnchor = -1;
+  FMouse.Reset();
 }
 
 void TriruRedu::FinishLoad(const TDocumentHead& head) {
@@ -214,13 +214,12 @@ void TriruRedu::ClearDocument() {
   FDocBase.clear();
   FDocBaseTarget.clear();
   FDocTitle.clear();
-  FDocWidth = 0;
-  FDocHeight = 0;
+  FScroll.SetDocumentWidth(0);
+  FScroll.SetDocumentHeight(0);
   ArrangeScrollBars();
   ApplyVPos(0);
   SetHScrollPos(0);
-  FCaretPos = 0;
-  FSelAnchor = -1;
+  FMouse.Reset();
   StopSound();
   InvalidatePanel();
 }
@@ -276,16 +275,14 @@ void TriruRedu::SelectAllText() {
 bool TriruRedu::FindNextText(std::u32string_view text, bool matchCase) {
   if (text.empty()) return false;
   text = text.substr(0, MaxSearchLength);
-  const int found = FSections->SearchText(FCaretPos, text, matchCase);
+  const int found = FSections->SearchText(FMouse.CaretPos(), text, matchCase);
   if (found < 0) return false;
   FSections->SelectionStart = found;
   FSections->SelectionEnd = found + int(text.size());
-  FCaretPos = FSections->SelectionEnd;
+  FMouse.SetCaretPos(FSections->SelectionEnd);
   int x = 0, y = 0;
-  const int height = FPanel->Height();
-  if (FSections->PositionToPoint(*FMeasureCanvas, found, x, y) &&
-      (y < VScrollPos() || y > VScrollPos() + height - 20))
-    ScrollTo(y - height / 2);
+  if (FSections->PositionToPoint(*FMeasureCanvas, found, x, y))
+    if (const std::optional<int> top = FScroll.TopToReveal(y, VScrollPos())) ScrollTo(*top);
   InvalidatePanel();
   return true;
 }

@@ -1,6 +1,7 @@
 // Links, anchors, the reading position and the history.
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 #include "html/document/InlineObjects.h"
 #include "html/document/SectionList.h"
@@ -14,14 +15,14 @@ std::string TriruRedu::ExpandLink(std::u32string_view link) const {
 
 bool TriruRedu::HotSpotClickHandled() {
   bool handled = false;
-  if (OnHotSpotClick) OnHotSpotClick(this, FHotSpotUrl, handled);
+  if (OnHotSpotClick) OnHotSpotClick(this, FMouse.HotSpotUrl(), handled);
   return handled;
 }
 
 void TriruRedu::FollowHotSpot() {
   if (HotSpotClickHandled()) return;
   const std::int64_t position = DocPosition();
-  std::u32string url = FHotSpotUrl;
+  std::u32string url = FMouse.HotSpotUrl();
   if (!url.empty() && url[0] == U'#') {
     if (ScrollToAnchor(url)) AddHistoryEntry(FDocFileName, FDocTitle, FDocKind, position);
     return;
@@ -116,7 +117,6 @@ void TriruRedu::ReloadDocument() {
 }
 
 void TriruRedu::ScrollControlIntoView(const TInlineControl& control) {
-  const int y = control.YValue;
-  const int height = FPanel->Height();
-  if (y < VScrollPos() || y > VScrollPos() + height - 20) ScrollTo(y - height / 2);
+  if (const std::optional<int> top = FScroll.TopToReveal(control.YValue, VScrollPos()))
+    ScrollTo(*top);
 }

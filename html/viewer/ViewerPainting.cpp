@@ -2,7 +2,6 @@
 // and painting: the panel's background (colour or tiled picture), the document, and the
 // border ring on the host.
 #include <algorithm>
-#include <climits>
 
 #include "html/document/SectionList.h"
 #include "html/images/GIFImage.h"
@@ -15,20 +14,15 @@
 #include "platform/Windowing.h"
 
 void TriruRedu::LayoutDocument() {
-  FDocWidth = 0;
+  FScroll.SetDocumentWidth(0);
   FFormatting = true;
   try {
-    // Room for the border ring and one pixel more; with vertical bars allowed, room for the
-    // bar is kept whether it ends up shown or not, so showing it never needs a second pass.
-    const int border = FBorderStyle == htNone ? 1 : 3;
-    const bool vertical = FScrollBars == ssVertical || FScrollBars == ssBoth;
-    const int width = std::max(
-        0, FHost.Width() - border - 2 * FMarginWidth - (vertical ? FScrollBarWidth : 0));
     int maxWidth = 0;
     int curs = 0;
-    const int height = FSections->Arrange(*FMeasureCanvas, FMarginHeight, width, maxWidth, curs);
-    FDocWidth = maxWidth;
-    FDocHeight = height + (vertical ? 2 : 1) * FMarginHeight;
+    const int height = FSections->Arrange(*FMeasureCanvas, FScroll.MarginHeight,
+                                          FScroll.LayoutWidth(FHost.Width()), maxWidth, curs);
+    FScroll.SetDocumentWidth(maxWidth);
+    FScroll.SetDocumentHeight(FScroll.FullHeight(height));
   } catch (...) {
     FFormatting = false;
     throw;
@@ -40,63 +34,34 @@ void TriruRedu::LayoutDocument() {
 }
 
 void TriruRedu::PlaceControls() {
-  FSections->PlaceControls(FMarginWidth - FHScrollPos, FPanel->Height());
+  FSections->PlaceControls(FScroll.MarginWidth - FScroll.HScrollPos(), FScroll.PanelHeight());
 }
 
 void TriruRedu::ArrangeScrollBars() {
-  // The whole document width counts, however wide: a capped width would leave the right
-  // part of a wide page out of the horizontal bar's reach.
-  const int need = 2 * FMarginWidth + FDocWidth;
-  const int bw = FBorderStyle == htNone ? 0 : 1;
-  const int sbw = FScrollBarWidth;
-  const int w = FHost.Width();
-  const int h = FHost.Height();
+  const TBarArrangement arrangement = FScroll.Arrange(FHost.Width(), FHost.Height());
+  FPanel->SetBounds(arrangement.Panel);
 
-  bool vertical = false;
-  bool horizontal = false;
-  if (FScrollBars == ssVertical || FScrollBars == ssBoth) {
-    vertical = FDocHeight >= h - 2 ||
-               (FScrollBars == ssBoth && FDocHeight >= h - sbw - 2 && need > w - sbw);
-    horizontal = FScrollBars == ssBoth && (need > w || (vertical && need > w - sbw));
-  } else {
-    horizontal = FScrollBars == ssHorizontal && need > w;
-  }
+  FHScrollBar->SetVisible(arrangement.Horizontal);
+  FHScrollBar->SetLargeChange(FScroll.HorizontalLargeChange());
+  FHScrollBar->SetBounds(arrangement.HorizontalBar);
+  FHScrollBar->SetParams(FScroll.HScrollPos(), FScroll.HorizontalPage(), 0,
+                         FScroll.HorizontalRange());
 
-  const int viewWidth = vertical ? w - sbw : w;
-  const int panelWidth = std::max(0, viewWidth - 2 * bw);
-  const int panelHeight = std::max(0, h - 2 * bw - (horizontal ? sbw : 0));
-  FPanel->SetBounds({bw, bw, bw + panelWidth, bw + panelHeight});
-
-  FHScrollBar->SetVisible(horizontal);
-  FHScrollBar->SetLargeChange(std::max(1, viewWidth - 20));
-  FHScrollBar->SetBounds({bw, h - sbw - bw, viewWidth, h - bw});
-  // A page of the panel's width + 1 ends the bar's travel where the content's right edge
-  // meets the panel's, the bound the keys keep to as well.
-  const int horizontalMax = std::max({0, need, panelWidth});
-  FHScrollBar->SetParams(FHScrollPos, panelWidth + 1, 0, horizontalMax);
-  FHScrollPos = std::min(FHScrollPos, MaxHPos());
-
-  FVScrollBar->SetBounds({w - sbw - bw, bw, w - bw, bw + panelHeight});
-  FVScrollBar->SetLargeChange(panelHeight - FVScrollBar->SmallChange());
-  FVScrollBar->SetVisible(vertical);
-  FVScrollBar->SetParams(VScrollPos(), panelHeight + 1, 0, FDocHeight);
+  FVScrollBar->SetBounds(arrangement.VerticalBar);
+  FVScrollBar->SetLargeChange(FScroll.VerticalLargeChange());
+  FVScrollBar->SetVisible(arrangement.Vertical);
+  FVScrollBar->SetParams(VScrollPos(), FScroll.VerticalPage(), 0, FScroll.VerticalRange());
 }
 
 int TriruRedu::VScrollPos() const { return FSections->ScrollTop; }
 
-int TriruRedu::MaxVPos() const { return std::max(0, FDocHeight - FPanel->Height()); }
-
-int TriruRedu::MaxHPos() const {
-  return std::max(0, FHScrollBar->Max() - FPanel->Width());
-}
-
 void TriruRedu::ScrollTo(int y) {
-  y = std::clamp(y, 0, MaxVPos());
+  y = FScroll.ClampVPos(y);
   if (y != VScrollPos()) ApplyVPos(y);
 }
 
 void TriruRedu::ApplyVPos(int y) {
-  y = std::clamp(y, 0, MaxVPos());
+  y = FScroll.ClampVPos(y);
   FVScrollBar->SetPosition(y);
   FSections->SetScrollTop(y);
   PlaceControls();
@@ -104,50 +69,39 @@ void TriruRedu::ApplyVPos(int y) {
 }
 
 void TriruRedu::SetHScrollPos(int x) {
-  x = std::clamp(x, 0, MaxHPos());
-  if (x == FHScrollPos) return;
-  FHScrollPos = x;
-  FHScrollBar->SetPosition(x);
+  if (!FScroll.SetHScrollPos(x)) return;
+  FHScrollBar->SetPosition(FScroll.HScrollPos());
   PlaceControls();
   InvalidatePanel();
 }
 
 void TriruRedu::Resized() {
   const int width = FHost.Width();
-  if (width == FLastWidth || FProcessing) {
+  if (!FScroll.WidthChanged(width) || FProcessing) {
     ArrangeScrollBars();
   } else {
     RelayoutKeepPosition();
-    FLastWidth = width;
+    FScroll.SetLaidOutWidth(width);
   }
-  if (FDocHeight < FPanel->Height())
-    ApplyVPos(0);
-  else
-    ApplyVPos(VScrollPos());
-  SetHScrollPos(FHScrollPos);
+  // The arrangement has cut the horizontal position to the new range; the vertical one is
+  // cut here, which takes a document that now fits back to the top.
+  ApplyVPos(VScrollPos());
   DrawBorder();
 }
 
 void TriruRedu::VScroll(TScrollCode code, int& position) {
   FPanel->SetFocus();
   const int old = VScrollPos();
-  int next = position;
-  switch (code) {
-    case scBottom: next = MaxVPos(); break;
-    case scPosition: next = old; break;  // letting go of the thumb leaves the view where it is
-    default: break;
-  }
-  next = std::clamp(next, 0, MaxVPos());
-  position = next;
-  FSections->SetScrollTop(next);
-  FPanel->ScrollPixels(old - next);
+  position = FScroll.BarTarget(code, position, old);
+  FSections->SetScrollTop(position);
+  FPanel->ScrollPixels(old - position);
   PlaceControls();
 }
 
 void TriruRedu::HScroll(TScrollCode, int& position) {
   FPanel->SetFocus();
-  position = std::clamp(position, 0, MaxHPos());
-  FHScrollPos = position;
+  FScroll.SetHScrollPos(position);
+  position = FScroll.HScrollPos();
   PlaceControls();
   InvalidatePanel();
 }
@@ -156,9 +110,9 @@ void TriruRedu::PanelPaint(TCanvas& canvas, const TRect& area) {
   if (FFormatting) return;
   // Preformatted lines are clipped to the document's real width, so the part of a long line
   // that is scrolled into view is drawn.
-  const int clipWidth = std::max(FDocWidth, FPanel->Width());
-  FSections->ScrollLeft = FHScrollPos;
-  FSections->Render(canvas, area, clipWidth, FMarginWidth, FMarginHeight);
+  const int clipWidth = std::max(FScroll.DocumentWidth(), FScroll.PanelWidth());
+  FSections->ScrollLeft = FScroll.HScrollPos();
+  FSections->Render(canvas, area, clipWidth, FScroll.MarginWidth, FScroll.MarginHeight);
   FollowAnimationTimer();
 }
 
@@ -168,19 +122,20 @@ void TriruRedu::FollowAnimationTimer() {
 
 void TriruRedu::StepAnimations() {
   const std::int64_t now = FWindowing.TickCount();
+  const int scrollLeft = FScroll.HScrollPos();
   const int scrollTop = VScrollPos();
-  const TRect view{0, 0, FPanel->Width(), FPanel->Height()};
+  const TRect view{0, 0, FScroll.PanelWidth(), FScroll.PanelHeight()};
   for (TGIFImage* image : FSections->AnimatedImages)
     if (image->ShownInPaint &&
-        !image->DrawnRect(FHScrollPos, scrollTop).Intersect(view).IsEmpty())
-      image->Step(*FPanel, now, FHScrollPos, scrollTop);
+        !image->DrawnRect(scrollLeft, scrollTop).Intersect(view).IsEmpty())
+      image->Step(*FPanel, now, scrollLeft, scrollTop);
 }
 
 void TriruRedu::PaintBackground(TCanvas& canvas, const TRect& area) {
   const TBitmap* picture = FSections->ImagesEnabled ? FSections->BackgroundImage : nullptr;
   if (picture && !picture->IsEmpty()) {
     try {
-      TileBackground(canvas, area, *picture, VScrollPos(), FHScrollPos);
+      TileBackground(canvas, area, *picture, VScrollPos(), FScroll.HScrollPos());
       return;
     } catch (...) {
       // A picture that cannot be drawn leaves the plain colour.
