@@ -3,18 +3,19 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
+
+#include "platform/qt/QtGeometry.h"
 
 namespace {
 
 QColor ToQColor(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
-QRect ToQRect(const TRect& rect) { return QRect(rect.Left, rect.Top, rect.Width(), rect.Height()); }
-
 // A one-pixel line just inside the rectangle. The four strips do not overlap, so an
 // inverting outline inverts every pixel once.
 void Outline(QPainter& painter, const TRect& rect, const QColor& colour) {
   if (rect.IsEmpty()) return;
-  const QRect r = ToQRect(rect);
+  const QRect r = QtRect(rect);
   painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), colour);
   if (r.height() > 1) painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour);
   if (r.height() > 2) {
@@ -44,8 +45,16 @@ TColorGrid::TColorGrid(QWidget* parent) : QWidget(parent) {
   };
 }
 
+void TColorGrid::SetGridOrdering(TGridOrdering ordering) {
+  FModel.GridOrdering = ordering;
+  // The grid trims itself to whole cells of the new shape.
+  QResizeEvent event(size(), size());
+  resizeEvent(&event);
+  update();
+}
+
 QRect TColorGrid::CellRect(int index) const {
-  return ToQRect(FModel.CellRect(index, width(), height()));
+  return QtRect(FModel.CellRect(index, width(), height()));
 }
 
 void TColorGrid::SetLook3D(bool on) {
@@ -78,21 +87,21 @@ void TColorGrid::DrawCell(QPainter& painter, int index, bool highlighted) {
   if (FLook3D) {
     // Button face, then a sunken frame: shadow at top and left, highlight at bottom and right.
     const QPalette& colours = palette();
-    const QRect frame = ToQRect(parts.Frame);
-    painter.fillRect(ToQRect(parts.Cell), colours.color(QPalette::Button));
+    const QRect frame = QtRect(parts.Frame);
+    painter.fillRect(QtRect(parts.Cell), colours.color(QPalette::Button));
     painter.fillRect(frame, colours.color(QPalette::Dark));
     painter.fillRect(frame.adjusted(2, 2, 0, 0), colours.color(QPalette::Light));
-    painter.fillRect(ToQRect(parts.Colour), colour);
+    painter.fillRect(QtRect(parts.Colour), colour);
     if (highlighted) {
       // Dotted, in the marker's contrast colour so it shows on every cell.
       painter.setPen(QPen(Contrast(GridColor(index)), 1, Qt::DotLine));
       painter.setBrush(Qt::NoBrush);
-      painter.drawRect(ToQRect(parts.Focus).adjusted(0, 0, -1, -1));
+      painter.drawRect(QtRect(parts.Focus).adjusted(0, 0, -1, -1));
     }
     return;
   }
   Outline(painter, parts.Frame, Qt::black);
-  painter.fillRect(ToQRect(parts.Colour), colour);
+  painter.fillRect(QtRect(parts.Colour), colour);
   if (highlighted) {
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
     Outline(painter, parts.Frame, Qt::black);  // the colour is ignored: the pixels invert

@@ -18,6 +18,7 @@ class TColorGrid : public QWidget {
 
   TColorGridModel& Model() { return FModel; }
   const TColorGridModel& Model() const { return FModel; }
+  void SetGridOrdering(TGridOrdering ordering);
   void SetForegroundIndex(int index) {
     FModel.SetForegroundIndex(index);
     update();

@@ -5,13 +5,14 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
+
+#include "platform/qt/QtGeometry.h"
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <algorithm>
 
 namespace {
 
-QRect ToQRect(const TRect& rect) { return QRect(rect.Left, rect.Top, rect.Width(), rect.Height()); }
 
 }  // namespace
 
@@ -111,8 +112,8 @@ void TSpinButton::resizeEvent(QResizeEvent*) {
     resize(layout.Width, height());  // comes back here at the new width
     return;
   }
-  FUp->setGeometry(ToQRect(layout.Up));
-  FDown->setGeometry(ToQRect(layout.Down));
+  FUp->setGeometry(QtRect(layout.Up));
+  FDown->setGeometry(QtRect(layout.Down));
 }
 
 void TSpinButton::keyPressEvent(QKeyEvent* event) {
@@ -248,7 +249,7 @@ void TSpinEdit::PlaceButton() {
   // stands in for that border's right-hand line.
   const int frame = FrameWidth();
   const TRect button = SpinButtonBounds(width(), height(), FButton->width(), FLook3D);
-  FButton->setGeometry(ToQRect(button.Offset(frame, frame)));
+  FButton->setGeometry(QtRect(button.Offset(frame, frame)));
   const int textRight = frame + SpinTextRight(button);
   const int border = FLook3D ? 0 : 1;
   setTextMargins(border, border, std::max(0, width() - frame - textRight), border);

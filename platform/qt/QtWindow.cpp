@@ -1,5 +1,7 @@
 #include "platform/qt/QtWindow.h"
 
+#include "platform/qt/QtGeometry.h"
+
 #include "platform/qt/QtGraphics.h"
 
 #include <QApplication>
@@ -57,14 +59,6 @@ Qt::CursorShape QtShape(TCursor cursor) {
     case crHourGlass: return Qt::WaitCursor;
   }
   return Qt::ArrowCursor;
-}
-
-TRect RectOf(const QRect& rect) {
-  return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
-
-QRect QtRect(const TRect& rect) {
-  return QRect(rect.Left, rect.Top, std::max(rect.Width(), 0), std::max(rect.Height(), 0));
 }
 
 }  // namespace
