@@ -23,33 +23,8 @@
 #include "platform/headless/HeadlessFormControls.h"
 #include "platform/headless/HeadlessGraphics.h"
 
-namespace {
+#include "FuzzDocument.h"
 
-// Pictures a document names come from the input itself, never from files.
-class TInputImages : public TImageSource {
- public:
-  explicit TInputImages(std::string_view input) : Stream(input) {}
-  bool AnswersImageRequests() const override { return true; }
-  const TMemoryStream* RequestImage(const std::u32string&) override { return &Stream; }
-  std::string ImageFileName(std::u32string_view) const override { return {}; }
-
- private:
-  TMemoryStream Stream;
-};
-
-void LayOutAndDraw(THeadlessGraphics& graphics, TSectionList& document, int width) {
-  TBitmap surface(width, 200);
-  auto canvas = graphics.CanvasFor(surface);
-  int maxWidth = 0;
-  int curs = 0;
-  const int height = document.Arrange(*canvas, 0, width, maxWidth, curs);
-  document.Render(*canvas, {0, 0, width, 200}, width, 0, 0);
-  // A band from the middle of the page exercises the clipping of sections cut by the edge.
-  document.SetScrollTop(height / 2);
-  document.Render(*canvas, {0, 0, width, 200}, width, 0, 0);
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
