@@ -53,6 +53,8 @@ TJson& TJson::Set(std::string key, TJson item) & {
 namespace {
 
 constexpr std::size_t LineWidth = 100;
+// Values nested deeper than this are indented no further.
+constexpr int MaxIndent = 40;
 
 }  // namespace
 
@@ -117,12 +119,15 @@ void TJson::PrintTo(std::string& out, int indent) const {
     out += compact;
     return;
   }
-  std::string inner(static_cast<std::size_t>(indent + 2), ' ');
+  // Deep values stop moving right: indenting every level would make the text of a deeply
+  // nested page grow with the square of its depth (gigabytes for 100 nested tables).
+  const int innerIndent = std::min(indent + 2, MaxIndent);
+  const std::string inner(static_cast<std::size_t>(innerIndent), ' ');
   if (const auto* array = std::get_if<Array>(&Value)) {
     out += "[\n";
     for (std::size_t i = 0; i < array->size(); ++i) {
       out += inner;
-      (*array)[i].PrintTo(out, indent + 2);
+      (*array)[i].PrintTo(out, innerIndent);
       out += i + 1 < array->size() ? ",\n" : "\n";
     }
     out += std::string(static_cast<std::size_t>(indent), ' ') + "]";
@@ -131,7 +136,7 @@ void TJson::PrintTo(std::string& out, int indent) const {
     out += "{\n";
     for (std::size_t i = 0; i < object.size(); ++i) {
       out += inner + JsonString(std::string_view(object[i].first)) + ": ";
-      object[i].second.PrintTo(out, indent + 2);
+      object[i].second.PrintTo(out, innerIndent);
       out += i + 1 < object.size() ? ",\n" : "\n";
     }
     out += std::string(static_cast<std::size_t>(indent), ' ') + "}";
