@@ -439,5 +439,6 @@ std::string AsStream(const TBytes& bytes) { return std::string(bytes.begin(), by
 bool WriteFile(const std::string& name, const TBytes& bytes) {
   std::ofstream file(name, std::ios::binary);
   file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+  file.close();  // a failure to flush is a failure to write
   return bool(file);
 }

@@ -42,9 +42,18 @@ struct TRenderOptions {
 // Largest picture --full makes, so a huge page cannot exhaust memory.
 constexpr int MaxFullHeight = 16000;
 
-void SavePicture(const TBitmap& picture, const std::string& fileName) {
+// Writes the picture, which is all there is left to do, and ends the process there: the system
+// takes the memory of the whole document back in one step, where freeing its objects one by
+// one takes a tenth of the run. Sanitizer builds tear everything down as usual, so that the
+// sweeps that run them check the teardown and find leaks.
+void SavePictureAndEnd(const TBitmap& picture, const std::string& fileName) {
   if (!WriteFile(fileName, WriteFastPng(picture)))
     throw std::runtime_error("Can't write " + fileName);
+#ifndef __SANITIZE_ADDRESS__
+  std::cout.flush();
+  std::cerr.flush();
+  std::_Exit(0);
+#endif
 }
 
 // The grabbed window as a bitmap, which keeps its pixels as the same 0xFFRRGGBB words.
@@ -129,7 +138,7 @@ void RenderWithQt(const TRenderOptions& options) {
   if (options.Full) host.resize(options.Width, FullHeight(viewer));
   QApplication::processEvents();
   if (failure) std::rethrow_exception(failure);
-  SavePicture(BitmapOf(host.grab().toImage()), options.Out);
+  SavePictureAndEnd(BitmapOf(host.grab().toImage()), options.Out);
 }
 
 // Fixed metrics: the host and the panel painted and put together. The headless scroll bars
@@ -150,7 +159,7 @@ void RenderHeadless(const TRenderOptions& options) {
   auto canvas = graphics.CanvasFor(picture);
   const TRect bounds = panel.Bounds();
   canvas->CopyRect(bounds, panel.Surface(), {0, 0, bounds.Width(), bounds.Height()});
-  SavePicture(picture, options.Out);
+  SavePictureAndEnd(picture, options.Out);
 }
 
 }  // namespace
