@@ -12,9 +12,11 @@ void TCell::AddSection(std::unique_ptr<TSectionBase> section) {
     pre->EnsureText();
   // The section is complete: a growth reserve of more than an eighth is given back (a copy
   // of the text), a smaller one is not worth the copy.
-  if (auto* text = dynamic_cast<TSection*>(section.get());
-      text && text->Text.capacity() - text->Text.size() > text->Text.size() / 8 + 8)
-    text->Text.shrink_to_fit();
+  if (auto* text = dynamic_cast<TSection*>(section.get())) {
+    if (text->Text.capacity() - text->Text.size() > text->Text.size() / 8 + 8)
+      text->Text.shrink_to_fit();
+    text->Fonts.Compact();
+  }
   section->Document = Document;
   section->UpdateSpacing();
   Sections.push_back(std::move(section));

@@ -2,13 +2,17 @@
 // Font runs: from its first character on, a run gives a section's text a font, a script
 // position and a link. A section's runs are ordered by Pos, strictly increasing, the first
 // at 0.
+//
+// A page holds a run for every change of font, hundreds of thousands on a large one, but a
+// section uses only a few fonts. So the list keeps each font once, with its metrics, and a
+// run points at its font: a run is a few words, and a font is measured once per section.
 
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 #include "html/document/MyFont.h"
 #include "html/document/UrlTarget.h"
-#include "html/support/FreeList.h"
 
 class TGraphicsFactory;
 class TFontFace;
@@ -19,21 +23,37 @@ inline constexpr int skNormal = 0;
 inline constexpr int skSubscript = 1;
 inline constexpr int skSuperscript = 2;
 
-class TFontObj {
- public:
-  // Copies the font; the run is unmeasured until Measure.
-  TFontObj(const TMyFont& font, int pos);
-  TFontObj(const TFontObj&) = delete;
-  TFontObj& operator=(const TFontObj&) = delete;
+// A font the runs of a section share. It never changes: a run that needs another font points
+// at another one.
+struct TRunFont {
+  explicit TRunFont(const TMyFont& font) : Font(font) {}
 
-  int Pos;
   TMyFont Font;
-  // Metrics of Font, valid once measured (see Measured).
+  // Metrics of Font, valid once measured (Face set).
   int LineHeight = 0;  // height plus external leading
   int Height = 0;
   int Overhang = 0;
   int Descent = 0;
+  TFontFace* Face = nullptr;  // owned by the graphics factory
+};
+
+class TFontObj {
+ public:
+  TFontObj(TRunFont& font, int pos) : Pos(pos), FFont(&font) {}
+
+  int Pos;
   int ScriptKind = skNormal;
+
+  const TMyFont& Font() const { return FFont->Font; }
+  // Metrics of the font, valid once measured.
+  int LineHeight() const { return FFont->LineHeight; }
+  int Height() const { return FFont->Height; }
+  int Overhang() const { return FFont->Overhang; }
+  int Descent() const { return FFont->Descent; }
+  bool Measured() const { return FFont->Face != nullptr; }
+  // The realised face; only valid when Measured().
+  TFontFace& Face() const { return *FFont->Face; }
+
   // The run's link; an empty Url means the run is no link. Runs that continue one link share
   // it, so a long page keeps one copy of each link rather than one per run.
   const TUrlTarget& UrlTarget() const { return FLink ? *FLink : NoLink; }
@@ -43,36 +63,53 @@ class TFontObj {
   // Gives the run the same link as another run.
   void ShareUrlTarget(const TFontObj& other) { FLink = other.FLink; }
 
-  // Reads the metrics of Font through the factory and keeps its realised face. Any change of
-  // Font marks the run unmeasured again.
-  void Measure(TGraphicsFactory& graphics);
-  bool Measured() const { return FFace != nullptr; }
-  // The realised face; only valid when Measured().
-  TFontFace& Face() const { return *FFace; }
-  // The run's colour from the document: link colour for links, else the text colour.
-  void ApplyDocument(const TSectionList& document);
   // Pixels the draw pass moves the run's baseline down (negative: up).
   int ScriptOffset() const;
 
  private:
+  friend class TFontList;
   static const TUrlTarget NoLink;
-  TFontFace* FFace = nullptr;  // owned by the graphics factory
+  TRunFont* FFont;  // owned by the run's list
   std::shared_ptr<const TUrlTarget> FLink;
 };
 
-class TFontList : public TFreeList<TFontObj> {
+class TFontList {
  public:
+  // Appends a run of font starting at pos.
+  TFontObj& Add(const TMyFont& font, int pos);
+  // Gives a run another font.
+  void SetFont(TFontObj& run, const TMyFont& font);
+
+  std::size_t Count() const { return Runs.size(); }
+  // The distinct fonts the runs point at.
+  std::size_t FontCount() const { return Fonts.size(); }
+  TFontObj& operator[](std::size_t index) { return Runs[index]; }
+  const TFontObj& operator[](std::size_t index) const { return Runs[index]; }
+  TFontObj& Last() { return Runs.back(); }
+  auto begin() const { return Runs.begin(); }
+  auto end() const { return Runs.end(); }
+
   // The font of the run with the greatest Pos not above position, and its Overhang.
-  TMyFont& FontAt(int position, int& overhang) const;
+  const TMyFont& FontAt(int position, int& overhang) const;
   // That run and its index.
-  TFontObj& RunAt(int position, int& index) const;
+  const TFontObj& RunAt(int position, int& index) const;
   // Characters from position to the start of the next run; sectionLength - position when no
   // run starts after it.
   int CharsToNextRun(int position, int sectionLength) const;
+  // Takes the document's faces, sizes and colours (the link colour for links), and lets go of
+  // the fonts no run uses any more.
   void ApplyDocument(const TSectionList& document);
-  // Measures every run that is not measured.
+  // Measures every font that is not measured; or the font of one run.
   void Measure(TGraphicsFactory& graphics);
+  void Measure(const TFontObj& run, TGraphicsFactory& graphics);
+  // Gives back the room kept for runs to come, once the section is complete.
+  void Compact();
 
  private:
   std::size_t IndexAt(int position) const;
+  TRunFont& Intern(const TMyFont& font);
+  static void MeasureFont(TRunFont& font, TGraphicsFactory& graphics);
+
+  std::vector<TFontObj> Runs;
+  std::vector<std::unique_ptr<TRunFont>> Fonts;
 };

@@ -46,10 +46,10 @@ class TInlineImage {
   // Settles ImageWidth and ImageHeight for the available width (0 when the section measures
   // its minimum and maximum widths). font is the run at the image's position.
   virtual void ComputeSize(TSectionList& document, TCanvas& canvas, int availableWidth,
-                           TFontObj& font) = 0;
+                           const TFontObj& font) = 0;
   // Paints the image at x, given the line's baseline and the top the image hangs from (all in
   // document coordinates; ScrollTop is the image's to subtract).
-  virtual void DrawImage(TCanvas& canvas, int x, TFontObj& font, int baseline, int top) = 0;
+  virtual void DrawImage(TCanvas& canvas, int x, const TFontObj& font, int baseline, int top) = 0;
 
   // --- Point queries, answered for the picture as last drawn.
   // Whether (x, y), in document coordinates, lies on the picture; gives the point inside it.

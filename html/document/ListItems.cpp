@@ -36,7 +36,7 @@ TOListItem::TOListItem(int level, const TUrlTarget* link, const TMyFont& font,
     : TUListItem(level, link, font, currentStyle), NumberStyle(numberStyle) {
   ListKind = lkOrdered;
   ListNumber = number;
-  MarkerFont = std::make_unique<TMyFont>(Fonts[0].Font);
+  MarkerFont = std::make_unique<TMyFont>(Fonts[0].Font());
 }
 
 std::u32string ListLabel(int number, char32_t style) {

@@ -17,9 +17,9 @@ constexpr std::size_t ClearValueLength = 15;
 TSection::TSection(int level, TJustify justify, const TUrlTarget* link, const TMyFont& font,
                    TFontStyles currentStyle)
     : Level(std::max(level, 0)), Indent(Level * LevelIndent), Justify(justify) {
-  auto& run = *Fonts.Add(std::make_unique<TFontObj>(font, 0));
-  run.Font.SetStyle(run.Font.Style() | currentStyle);
-  run.SetUrlTarget(link);
+  TMyFont first = font;
+  first.SetStyle(first.Style() | currentStyle);
+  Fonts.Add(first, 0).SetUrlTarget(link);
 }
 
 TSection::~TSection() = default;
@@ -50,19 +50,19 @@ void TSection::AppendRaw(std::u32string_view text) {
 
 void TSection::ChangeFont(TSectionList& document, const TMyFont& font, TFontStyles currentStyle,
                           int currentScript) {
+  TMyFont next = font;
+  next.SetStyle(next.Style() | currentStyle);
+  if (currentScript != skNormal) next.SetScale(document, MulDiv(next.Scale, 3, 4));
   const int length = int(Text.size());
   TFontObj* run = &Fonts.Last();
   if (run->Pos == length) {
-    run->Font.Assign(font);
+    Fonts.SetFont(*run, next);
   } else {
-    auto fresh = std::make_unique<TFontObj>(font, length);
-    fresh->ShareUrlTarget(*run);
-    run = Fonts.Add(std::move(fresh));
+    run = &Fonts.Add(next, length);
+    run->ShareUrlTarget(Fonts[Fonts.Count() - 2]);
   }
-  run->Font.SetStyle(run->Font.Style() | currentStyle);
   run->ScriptKind = currentScript;
-  if (currentScript != skNormal) run->Font.SetScale(document, MulDiv(run->Font.Scale, 3, 4));
-  run->Measure(document.Graphics);
+  Fonts.Measure(*run, document.Graphics);
 }
 
 void TSection::SetLink(TSymbol symbol, TSectionList& document, const TMyFont& font,
@@ -137,7 +137,7 @@ int TSection::TextWidth(int start, int count, bool trim) const {
       const TFontObj& run = Fonts.RunAt(pos, index);
       width += run.Face().TextWidth(
                    std::u32string_view(Text).substr(std::size_t(pos), std::size_t(pieceEnd - pos))) -
-               run.Overhang;
+               run.Overhang();
       pos = pieceEnd;
     }
   }

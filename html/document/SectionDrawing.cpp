@@ -48,7 +48,7 @@ void TSection::DrawLine(TCanvas& canvas, const IndentManager& indent, const Line
   const int end = line.Start + line.Count;
   for (int pos = line.Start; pos < end;) {
     int index = 0;
-    TFontObj& run = Fonts.RunAt(pos, index);
+    const TFontObj& run = Fonts.RunAt(pos, index);
     if (TInlineImage* image = ImageAtPos(pos)) {
       if (image->Floating()) {
         // Layout registered it at the line's top when only floats came before it, else below
@@ -88,21 +88,21 @@ void TSection::DrawLine(TCanvas& canvas, const IndentManager& indent, const Line
     }
     const std::u32string_view chunk =
         std::u32string_view(Text).substr(std::size_t(pos), std::size_t(chunkEnd - pos));
-    canvas.SetFont(run.Font.Desc());
+    canvas.SetFont(run.Font().Desc());
     if (selected) {
       canvas.SetBackgroundMode(bmOpaque);
-      canvas.SetBackColor(run.Font.Color());
+      canvas.SetBackColor(run.Font().Color());
       canvas.SetTextColor(document.Background);
     } else {
       canvas.SetBackgroundMode(bmTransparent);
     }
-    const int textX = penX - run.Overhang / 2;
+    const int textX = penX - run.Overhang() / 2;
     const int textY = baseline + (UsesScriptOffsets() ? run.ScriptOffset() : 0) - scrollTop;
     if (clip)
       canvas.TextOutClipped(*clip, textX, textY, chunk);
     else
       canvas.TextOut(textX, textY, chunk);
-    penX += run.Face().TextWidth(chunk) - run.Overhang;
+    penX += run.Face().TextWidth(chunk) - run.Overhang();
     drewBefore = true;
     pos = chunkEnd;
   }

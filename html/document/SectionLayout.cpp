@@ -94,10 +94,10 @@ int TSection::FitLine(TLineLayout* line, int width, int start, int limit) const 
       const std::u32string_view piece =
           std::u32string_view(Text).substr(std::size_t(pos), std::size_t(pieceEnd - pos));
       int pieceWidth = 0;
-      const int fit = FitPrefix(run.Face(), piece, run.Overhang, width - used, pieceWidth);
+      const int fit = FitPrefix(run.Face(), piece, run.Overhang(), width - used, pieceWidth);
       taken += fit;
       if (fit < int(piece.size())) break;
-      used += pieceWidth - run.Overhang;
+      used += pieceWidth - run.Overhang();
       empty = false;
     }
   }
@@ -220,8 +220,8 @@ void TSection::FinishLine(TLineLayout& line, int count) {
     int index = 0;
     Fonts.RunAt(start, index);
     for (std::size_t i = std::size_t(index); i < Fonts.Count() && Fonts[i].Pos < end; ++i) {
-      rec.TextHeight = std::max(rec.TextHeight, Fonts[i].LineHeight);
-      rec.Descent = std::max(rec.Descent, Fonts[i].Descent);
+      rec.TextHeight = std::max(rec.TextHeight, Fonts[i].LineHeight());
+      rec.Descent = std::max(rec.Descent, Fonts[i].Descent());
     }
   }
   const int textHeight = rec.TextHeight;

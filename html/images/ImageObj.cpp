@@ -153,7 +153,7 @@ void TImageObj::Fetch(TSectionList& document) {
 }
 
 void TImageObj::ComputeSize(TSectionList& document, TCanvas& canvas, int availableWidth,
-                            TFontObj& font) {
+                            const TFontObj& font) {
   Owner = &document;
   if (document.ImagesEnabled && Image.Empty()) Fetch(document);
   const TPicture shown = Shown();
@@ -208,7 +208,7 @@ void TImageObj::ComputeSize(TSectionList& document, TCanvas& canvas, int availab
   }
 }
 
-void TImageObj::DrawImage(TCanvas& canvas, int x, TFontObj& font, int baseline, int top) {
+void TImageObj::DrawImage(TCanvas& canvas, int x, const TFontObj& font, int baseline, int top) {
   if (!Owner) return;
   const int scrollTop = Owner->ScrollTop;
   baseline -= scrollTop;
@@ -221,7 +221,7 @@ void TImageObj::DrawImage(TCanvas& canvas, int x, TFontObj& font, int baseline, 
   const int inset = placeholder ? PlaceholderInset : 0;
   int boxTop = top;
   if (Align == iaMiddle)
-    boxTop = baseline + font.Descent - font.Height / 2 - ImageHeight / 2;
+    boxTop = baseline + font.Descent() - font.Height() / 2 - ImageHeight / 2;
   else if (Align == iaBottom)
     boxTop = baseline - ImageHeight;
   const int left = x;
@@ -256,7 +256,7 @@ void TImageObj::DrawImage(TCanvas& canvas, int x, TFontObj& font, int baseline, 
     }
   }
 
-  const TColor textColor = font.Font.Color();
+  const TColor textColor = font.Font().Color();
   if (placeholder && !Alt.empty()) {
     canvas.SetFont(AltFont());
     canvas.SetBackgroundMode(bmTransparent);

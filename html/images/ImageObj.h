@@ -63,11 +63,11 @@ class TImageObj : public TInlineImage {
   //   when only one is given, or the natural size.
   // ImageWidth and ImageHeight add 2 for the border an image inside a link gets.
   void ComputeSize(TSectionList& document, TCanvas& canvas, int availableWidth,
-                   TFontObj& font) override;
+                   const TFontObj& font) override;
   // Paints the image's box at x in its line: the picture through its mask, or a placeholder's
   // picture (when the box is at least 24 x 24), sunken frame and ALT text; the border of a
   // linked image in the link's colour.
-  void DrawImage(TCanvas& canvas, int x, TFontObj& font, int baseline, int top) override;
+  void DrawImage(TCanvas& canvas, int x, const TFontObj& font, int baseline, int top) override;
   bool ContainsPoint(int x, int y, int& xInImage, int& yInImage) const override;
   // With a USEMAP naming a map of the document, the map's area at the point decides (nothing
   // when none holds it); otherwise the text's link does (false).

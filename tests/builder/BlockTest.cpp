@@ -65,19 +65,19 @@ TEST_F(BuilderTest, PreformattedTextKeepsSpacesAndLines) {
   EXPECT_EQ(TextAt(4), U"z &");
   EXPECT_EQ(TextAt(5), U"q");  // P starts a line; the line end after it is skipped
   EXPECT_EQ(TextAt(6), U"after");
-  EXPECT_TRUE(RunAt(2, 0).Font.Style() & fsBold);
-  EXPECT_FALSE(RunAt(2, 1).Font.Style() & fsBold);
-  EXPECT_TRUE(RunAt(1, 0).Font.Fixed);
-  EXPECT_EQ(RunAt(1, 0).Font.Scale, 10);
-  EXPECT_EQ(RunAt(1, 0).Font.Name(), Document.PreFontName);
-  EXPECT_FALSE(RunAt(6, 0).Font.Fixed);
+  EXPECT_TRUE(RunAt(2, 0).Font().Style() & fsBold);
+  EXPECT_FALSE(RunAt(2, 1).Font().Style() & fsBold);
+  EXPECT_TRUE(RunAt(1, 0).Font().Fixed);
+  EXPECT_EQ(RunAt(1, 0).Font().Scale, 10);
+  EXPECT_EQ(RunAt(1, 0).Font().Name(), Document.PreFontName);
+  EXPECT_FALSE(RunAt(6, 0).Font().Fixed);
 }
 
 TEST_F(BuilderTest, PreformattedTextEndsAtACellEndAndUsesThePreSizeTable) {
   Build("<pre><font size=7>a</font></td>b");
-  EXPECT_EQ(RunAt(1, 0).Font.Scale, 30);
+  EXPECT_EQ(RunAt(1, 0).Font().Scale, 30);
   EXPECT_EQ(TextAt(2), U"b");
-  EXPECT_FALSE(RunAt(2, 0).Font.Fixed);
+  EXPECT_FALSE(RunAt(2, 0).Font().Fixed);
 }
 
 TEST_F(BuilderTest, PlainTextFileShowsEveryLineAsWritten) {
@@ -89,7 +89,7 @@ TEST_F(BuilderTest, PlainTextFileShowsEveryLineAsWritten) {
   EXPECT_EQ(TextAt(0), U"a b");
   EXPECT_EQ(TextAt(1), U" ");
   EXPECT_EQ(TextAt(2), U"c <b>&amp;d");
-  EXPECT_TRUE(RunAt(0, 0).Font.Fixed);
+  EXPECT_TRUE(RunAt(0, 0).Font().Fixed);
 }
 
 TEST_F(BuilderTest, ListLeavesTheEndOfAnEnclosingBlockToTheBlock) {

@@ -49,7 +49,7 @@ TEST_F(BuilderTest, ScriptContentGoesWholeToTheHandler) {
 TEST_F(BuilderTest, ScriptWithoutHandlerIsDropped) {
   Build("a<script>if (x < 1) y = '<b>';</script>b");
   EXPECT_EQ(TextAt(0), U"ab");
-  EXPECT_EQ(RunAt(0, 1).Font.Style(), 0);
+  EXPECT_EQ(RunAt(0, 1).Font().Style(), 0);
 }
 
 TEST_F(BuilderTest, BodyAttributesSetTheDocumentColours) {
@@ -62,7 +62,7 @@ TEST_F(BuilderTest, BodyAttributesSetTheDocumentColours) {
   EXPECT_EQ(Document.Background, clNavy | DocumentColorFlag);
   EXPECT_EQ(backgroundChanges, 1);  // the late BODY is ignored
   EXPECT_EQ(Document.BackgroundImageName, U"bg.gif");
-  EXPECT_EQ(RunAt(0, 0).Font.Color(), clRed | DocumentColorFlag);
+  EXPECT_EQ(RunAt(0, 0).Font().Color(), clRed | DocumentColorFlag);
   // The section the anchor was entered for is dropped by BODY; the name follows its successor.
   EXPECT_EQ(Anchors.Find(U"TOP"), &Document[0]);
 }
@@ -77,7 +77,7 @@ TEST_F(BuilderTest, IncludedTextStandsInPlaceOfTheDirective) {
   };
   Build("a<!--#include file=\"x\"-->c");
   EXPECT_EQ(TextAt(0), U"abc");
-  EXPECT_TRUE(RunAt(0, 1).Font.Style() & fsBold);
+  EXPECT_TRUE(RunAt(0, 1).Font().Style() & fsBold);
 }
 
 TEST_F(BuilderTest, UnclosedCommentEndsTheParse) {

@@ -21,12 +21,12 @@ TEST_F(BuilderTest, FontStackOverflowIgnoresFurtherFontsAndEndTagsStillPop) {
         Repeat("<font size=1>", 30) + "<h1>c</h1>" + Repeat("<tt>", 5) + "<a href=u>d</a>");  // one TT fits
   ASSERT_EQ(Kinds(), "TSection THeadingSpace TSection");  // only the heading's end tag acts
   EXPECT_EQ(TextAt(0), U"abc");
-  EXPECT_EQ(RunAt(0, 0).Font.Scale, 36);
-  EXPECT_EQ(RunAt(0, 1).Font.Scale, 12);
-  EXPECT_EQ(RunAt(0, 2).Font.Scale, 8);
+  EXPECT_EQ(RunAt(0, 0).Font().Scale, 36);
+  EXPECT_EQ(RunAt(0, 1).Font().Scale, 12);
+  EXPECT_EQ(RunAt(0, 2).Font().Scale, 8);
   // The link works without a font of its own.
   EXPECT_EQ(UrlOf(RunAt(2, 0)), U"u");
-  EXPECT_FALSE(RunAt(2, 0).Font.Style() & fsUnderline);
+  EXPECT_FALSE(RunAt(2, 0).Font().Style() & fsUnderline);
 }
 
 TEST_F(BuilderTest, DeepNestingIsCutOff) {
@@ -54,7 +54,7 @@ TEST_F(BuilderTest, UnclosedMarkupAndContentAfterBodyEnd) {
   ASSERT_NE(found, Document.end());
   const TFontObj& run = static_cast<TSection&>(**found).Fonts[0];
   EXPECT_EQ(UrlOf(run), U"x");
-  EXPECT_EQ(run.Font.Style(), fsBold | fsItalic | fsUnderline);
+  EXPECT_EQ(run.Font().Style(), fsBold | fsItalic | fsUnderline);
 
   Document.Clear();
   Build("<h9>a</body>b<p>c");
@@ -62,5 +62,5 @@ TEST_F(BuilderTest, UnclosedMarkupAndContentAfterBodyEnd) {
   // H takes only the levels 1 to 6; anything else is a plain level 0 heading.
   EXPECT_EQ(dynamic_cast<THeadingSpace&>(Document[1]).HeadingLevel, 0);
   EXPECT_EQ(TextAt(2), U"a");
-  EXPECT_EQ(RunAt(2, 0).Font.Scale, 12);
+  EXPECT_EQ(RunAt(2, 0).Font().Scale, 12);
 }

@@ -30,9 +30,9 @@ TEST_F(BuilderTest, EmptyLineBetweenBreaksKeepsASpace) {
 TEST_F(BuilderTest, StylesAreSwitchesNotCounters) {
   Build("<b>x<b>y</b>z</b>w<i><u><s>v</s></u></i>");
   EXPECT_EQ(TextAt(0), U"xyzwv");
-  EXPECT_TRUE(RunAt(0, 1).Font.Style() & fsBold);
-  EXPECT_FALSE(RunAt(0, 2).Font.Style() & fsBold);  // the inner end tag ended it
-  EXPECT_EQ(RunAt(0, 4).Font.Style(), fsItalic | fsUnderline | fsStrikeOut);
+  EXPECT_TRUE(RunAt(0, 1).Font().Style() & fsBold);
+  EXPECT_FALSE(RunAt(0, 2).Font().Style() & fsBold);  // the inner end tag ended it
+  EXPECT_EQ(RunAt(0, 4).Font().Style(), fsItalic | fsUnderline | fsStrikeOut);
 }
 
 TEST_F(BuilderTest, HeadingHasSpacesAroundAndItsOwnFont) {
@@ -42,36 +42,36 @@ TEST_F(BuilderTest, HeadingHasSpacesAroundAndItsOwnFont) {
   EXPECT_EQ(dynamic_cast<THeadingSpace&>(Document[1]).HeadingLevel, 2);
   EXPECT_EQ(dynamic_cast<THeadingSpace&>(Document[3]).HeadingLevel, 2);
   EXPECT_EQ(At(2).Justify, jRight);
-  EXPECT_EQ(RunAt(2, 0).Font.Scale, 18);
-  EXPECT_TRUE(RunAt(2, 0).Font.Style() & fsBold);
-  EXPECT_EQ(RunAt(4, 0).Font.Scale, 12);  // the heading's font was popped
-  EXPECT_FALSE(RunAt(6, 0).Font.Style() & fsBold);  // a bare H is level 0: not bold
+  EXPECT_EQ(RunAt(2, 0).Font().Scale, 18);
+  EXPECT_TRUE(RunAt(2, 0).Font().Style() & fsBold);
+  EXPECT_EQ(RunAt(4, 0).Font().Scale, 12);  // the heading's font was popped
+  EXPECT_FALSE(RunAt(6, 0).Font().Style() & fsBold);  // a bare H is level 0: not bold
 }
 
 TEST_F(BuilderTest, FontSizesAreRelativeToBaseFontAndClamped) {
   Build("<basefont size=5><font size=+1>a</font><font size=9>b</font><font size=0>c</font>"
         "<font face=' Arial , Helvetica' color=red>d</font><font size=-2147483648>e</font>"
         "<font size=+2147483647>f</font>");
-  EXPECT_EQ(RunAt(0, 0).Font.Scale, 24);
-  EXPECT_EQ(RunAt(0, 1).Font.Scale, 36);
-  EXPECT_EQ(RunAt(0, 2).Font.Scale, 8);
-  EXPECT_EQ(RunAt(0, 3).Font.Name(), "Arial");
-  EXPECT_EQ(RunAt(0, 3).Font.Color(), clRed | DocumentColorFlag);
-  EXPECT_EQ(RunAt(0, 4).Font.Scale, 8);
-  EXPECT_EQ(RunAt(0, 5).Font.Scale, 36);
+  EXPECT_EQ(RunAt(0, 0).Font().Scale, 24);
+  EXPECT_EQ(RunAt(0, 1).Font().Scale, 36);
+  EXPECT_EQ(RunAt(0, 2).Font().Scale, 8);
+  EXPECT_EQ(RunAt(0, 3).Font().Name(), "Arial");
+  EXPECT_EQ(RunAt(0, 3).Font().Color(), clRed | DocumentColorFlag);
+  EXPECT_EQ(RunAt(0, 4).Font().Scale, 8);
+  EXPECT_EQ(RunAt(0, 5).Font().Scale, 36);
 }
 
 TEST_F(BuilderTest, LateBaseFontOnlySetsTheBaseForRelativeSizes) {
   Build("x<p>y<basefont size=7>z<font size=-1>w");
-  EXPECT_EQ(RunAt(2, 1).Font.Scale, 12);
-  EXPECT_EQ(RunAt(2, 2).Font.Scale, 24);
+  EXPECT_EQ(RunAt(2, 1).Font().Scale, 12);
+  EXPECT_EQ(RunAt(2, 2).Font().Scale, 24);
 }
 
 TEST_F(BuilderTest, BigAndSmallStepThroughTheSizeTable) {
   Build("<big>a</big><font size=7><big>b<h3><small>c");
-  EXPECT_EQ(RunAt(0, 0).Font.Scale, 14);
-  EXPECT_EQ(RunAt(0, 1).Font.Scale, 36);  // already the largest size
-  EXPECT_EQ(RunAt(2, 0).Font.Scale, 15);  // H3's 15 is no table size: nothing happens
+  EXPECT_EQ(RunAt(0, 0).Font().Scale, 14);
+  EXPECT_EQ(RunAt(0, 1).Font().Scale, 36);  // already the largest size
+  EXPECT_EQ(RunAt(2, 0).Font().Scale, 15);  // H3's 15 is no table size: nothing happens
 }
 
 TEST_F(BuilderTest, LinksGiveRunsTheirUrlAndLinkFont) {
@@ -79,11 +79,11 @@ TEST_F(BuilderTest, LinksGiveRunsTheirUrlAndLinkFont) {
         "<a href=1>p<a href=2>q</a>r");
   EXPECT_EQ(UrlOf(RunAt(0, 0)), U"x.htm");
   EXPECT_EQ(TargetOf(RunAt(0, 0)), U"main");
-  EXPECT_EQ(RunAt(0, 0).Font.Color(), Document.HotSpotColor);
-  EXPECT_TRUE(RunAt(0, 0).Font.Style() & fsUnderline);
+  EXPECT_EQ(RunAt(0, 0).Font().Color(), Document.HotSpotColor);
+  EXPECT_TRUE(RunAt(0, 0).Font().Style() & fsUnderline);
   EXPECT_EQ(UrlOf(RunAt(0, 4)), U"x.htm");  // a bold word inside stays part of it
   EXPECT_EQ(UrlOf(RunAt(0, 8)), U"");
-  EXPECT_FALSE(RunAt(0, 8).Font.Style() & fsUnderline);
+  EXPECT_FALSE(RunAt(0, 8).Font().Style() & fsUnderline);
   // A NAME only names the section; it starts no link.
   EXPECT_EQ(Anchors.Find(U"here"), &Document[0]);
   EXPECT_EQ(UrlOf(RunAt(0, 14)), U"");
@@ -91,7 +91,7 @@ TEST_F(BuilderTest, LinksGiveRunsTheirUrlAndLinkFont) {
   EXPECT_EQ(UrlOf(RunAt(0, 15)), U"1");
   EXPECT_EQ(UrlOf(RunAt(0, 16)), U"2");
   EXPECT_EQ(UrlOf(RunAt(0, 17)), U"");
-  EXPECT_EQ(RunAt(0, 17).Font.Color(), Document.FontColor);
+  EXPECT_EQ(RunAt(0, 17).Font().Color(), Document.FontColor);
 }
 
 TEST_F(BuilderTest, AnchorNamesCompareWithoutCaseAndTheFirstWins) {

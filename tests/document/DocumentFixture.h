@@ -21,8 +21,8 @@ class TFakeImage : public TInlineImage {
     Align = align;
     HSpace = hSpace;
   }
-  void ComputeSize(TSectionList&, TCanvas&, int, TFontObj&) override {}
-  void DrawImage(TCanvas&, int x, TFontObj&, int baseline, int top) override {
+  void ComputeSize(TSectionList&, TCanvas&, int, const TFontObj&) override {}
+  void DrawImage(TCanvas&, int x, const TFontObj&, int baseline, int top) override {
     DrawnX = x;
     DrawnBaseline = baseline;
     DrawnTop = top;

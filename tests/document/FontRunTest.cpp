@@ -55,11 +55,11 @@ TEST_F(FontRunTest, FontChangesWithoutTextReuseTheLastRun) {
   ASSERT_EQ(section.Fonts.Count(), 2u);
   const TFontObj& run = section.Fonts.Last();
   EXPECT_EQ(run.Pos, 4);
-  EXPECT_EQ(run.Font.Scale, 24);
-  EXPECT_EQ(run.Font.Size(), 24);
-  EXPECT_EQ(run.Font.Style(), fsUnderline);  // the italic font was replaced, not merged
-  EXPECT_EQ(run.LineHeight, 32);
-  EXPECT_EQ(run.Descent, 8);
+  EXPECT_EQ(run.Font().Scale, 24);
+  EXPECT_EQ(run.Font().Size(), 24);
+  EXPECT_EQ(run.Font().Style(), fsUnderline);  // the italic font was replaced, not merged
+  EXPECT_EQ(run.LineHeight(), 32);
+  EXPECT_EQ(run.Descent(), 8);
 }
 
 TEST_F(FontRunTest, RunsInsideALinkKeepTheLink) {
@@ -78,7 +78,7 @@ TEST_F(FontRunTest, RunsInsideALinkKeepTheLink) {
   EXPECT_EQ(section.Fonts[1].UrlTarget().Url, U"page.htm");
   EXPECT_EQ(section.Fonts[2].UrlTarget().Url, U"page.htm");  // the bold word is still the link
   EXPECT_EQ(section.Fonts[2].UrlTarget().Target, U"frame");
-  EXPECT_EQ(section.Fonts[2].Font.Style(), fsBold);
+  EXPECT_EQ(section.Fonts[2].Font().Style(), fsBold);
   EXPECT_TRUE(section.Fonts[3].UrlTarget().Url.empty());
 }
 
@@ -89,17 +89,17 @@ TEST_F(FontRunTest, ScriptsShrinkAndMove) {
   section.ChangeFont(Document, BaseFont(), 0, skSuperscript);
   section.AppendText(U"x");
   const TFontObj& sub = section.Fonts[1];
-  EXPECT_EQ(sub.Font.Scale, 9);
-  EXPECT_EQ(sub.Font.Size(), 9);   // at a default size of 12 points
-  EXPECT_EQ(sub.LineHeight, 12);   // 9 points are 12 pixels
-  EXPECT_EQ(sub.Descent, 3);
+  EXPECT_EQ(sub.Font().Scale, 9);
+  EXPECT_EQ(sub.Font().Size(), 9);   // at a default size of 12 points
+  EXPECT_EQ(sub.LineHeight(), 12);   // 9 points are 12 pixels
+  EXPECT_EQ(sub.Descent(), 3);
   EXPECT_EQ(sub.ScriptOffset(), 2);  // half its descent plus one, downward
   EXPECT_EQ(section.Fonts[2].ScriptOffset(), -4);  // a third of the line height, upward
   EXPECT_EQ(section.Fonts[0].ScriptOffset(), 0);
   // A script switched off again gives the full scale back.
   section.ChangeFont(Document, BaseFont());
   section.AppendText(U"y");
-  EXPECT_EQ(section.Fonts.Last().Font.Scale, 12);
+  EXPECT_EQ(section.Fonts.Last().Font().Scale, 12);
 }
 
 TEST_F(FontRunTest, RefreshGivesRunsTheDocumentDefaults) {
@@ -119,14 +119,24 @@ TEST_F(FontRunTest, RefreshGivesRunsTheDocumentDefaults) {
   section.AppendText(U"code");
 
   Document.SetDefaults("Arial", "Mono", 24, clGreen, clPurple, clWhite);
-  EXPECT_EQ(section.Fonts[0].Font.Color(), clGreen | PaletteRelative);
-  EXPECT_EQ(section.Fonts[1].Font.Color(), clPurple | PaletteRelative);
-  EXPECT_EQ(section.Fonts[2].Font.Color(), clGreen | PaletteRelative);  // FONT COLOR is gone
-  EXPECT_EQ(section.Fonts[2].Font.Name(), "Arial");
-  EXPECT_EQ(section.Fonts[3].Font.Name(), "Mono");
-  EXPECT_EQ(section.Fonts[3].Font.Size(), 20);
-  EXPECT_EQ(section.Fonts[0].Font.Size(), 24);
-  EXPECT_EQ(section.Fonts[0].LineHeight, 32);  // measured again after the change
+  EXPECT_EQ(section.Fonts[0].Font().Color(), clGreen | PaletteRelative);
+  EXPECT_EQ(section.Fonts[1].Font().Color(), clPurple | PaletteRelative);
+  EXPECT_EQ(section.Fonts[2].Font().Color(), clGreen | PaletteRelative);  // FONT COLOR is gone
+  EXPECT_EQ(section.Fonts[2].Font().Name(), "Arial");
+  EXPECT_EQ(section.Fonts[3].Font().Name(), "Mono");
+  EXPECT_EQ(section.Fonts[3].Font().Size(), 20);
+  EXPECT_EQ(section.Fonts[0].Font().Size(), 24);
+  EXPECT_EQ(section.Fonts[0].LineHeight(), 32);  // measured again after the change
+}
+
+TEST_F(FontRunTest, RunsShareTheirFontsAndARefreshLetsGoOfTheOldOnes) {
+  TSection& section = ThreeRuns();  // plain, bold, plain
+  EXPECT_EQ(section.Fonts.FontCount(), 2u);
+  EXPECT_EQ(&section.Fonts[0].Font(), &section.Fonts[2].Font());
+  Document.SetDefaults("Arial", "Mono", 24, clGreen, clPurple, clWhite);
+  EXPECT_EQ(section.Fonts.FontCount(), 2u);
+  EXPECT_EQ(section.Fonts[2].Font().Size(), 24);
+  EXPECT_EQ(section.Fonts[1].Font().Style(), fsBold);
 }
 
 TEST_F(FontRunTest, SizesRoundAndStayInRange) {
@@ -143,7 +153,7 @@ TEST_F(FontRunTest, NewSectionCarriesStyleAndLink) {
   const TUrlTarget link = Link(U"x.htm");
   TSection section(1, jCentre, &link, BaseFont(), fsItalic | fsStrikeOut);
   EXPECT_EQ(section.Fonts.Count(), 1u);
-  EXPECT_EQ(section.Fonts[0].Font.Style(), fsItalic | fsStrikeOut);
+  EXPECT_EQ(section.Fonts[0].Font().Style(), fsItalic | fsStrikeOut);
   EXPECT_EQ(section.Fonts[0].UrlTarget().Url, U"x.htm");
   EXPECT_EQ(section.Indent, 35);
   EXPECT_EQ(section.MarkerFont, nullptr);

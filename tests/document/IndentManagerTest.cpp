@@ -13,8 +13,8 @@ class TBox : public TInlineImage {
     Align = align;
     HSpace = hSpace;
   }
-  void ComputeSize(TSectionList&, TCanvas&, int, TFontObj&) override {}
-  void DrawImage(TCanvas&, int, TFontObj&, int, int) override {}
+  void ComputeSize(TSectionList&, TCanvas&, int, const TFontObj&) override {}
+  void DrawImage(TCanvas&, int, const TFontObj&, int, int) override {}
   bool ContainsPoint(int, int, int&, int&) const override { return false; }
   bool AnswersClick(int, int, TInlineControl*&, std::optional<TUrlTarget>&) override {
     return false;

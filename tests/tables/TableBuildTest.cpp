@@ -11,7 +11,7 @@ namespace {
 const TSection& TextSection(const TCell& cell, std::size_t index = 0) {
   return dynamic_cast<const TSection&>(cell[index]);
 }
-TFontStyles StyleOf(const TCell& cell) { return TextSection(cell).Fonts[0].Font.Style(); }
+TFontStyles StyleOf(const TCell& cell) { return TextSection(cell).Fonts[0].Font().Style(); }
 
 }  // namespace
 

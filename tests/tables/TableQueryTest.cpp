@@ -22,8 +22,8 @@ class TMapImage : public TInlineImage {
     ImageHeight = 10;
     Align = iaTop;
   }
-  void ComputeSize(TSectionList&, TCanvas&, int, TFontObj&) override {}
-  void DrawImage(TCanvas&, int x, TFontObj&, int, int top) override { DrawnX = x, DrawnTop = top; }
+  void ComputeSize(TSectionList&, TCanvas&, int, const TFontObj&) override {}
+  void DrawImage(TCanvas&, int x, const TFontObj&, int, int top) override { DrawnX = x, DrawnTop = top; }
   bool ContainsPoint(int x, int y, int& xIn, int& yIn) const override {
     xIn = x - DrawnX;
     yIn = y - DrawnTop;

@@ -17,7 +17,7 @@
 namespace {
 
 TJson RunJson(const TFontObj& run) {
-  const TMyFont& font = run.Font;
+  const TMyFont& font = run.Font();
   return TJson::MakeObject()
       .Set("pos", run.Pos)
       .Set("face", font.Name())
@@ -31,8 +31,8 @@ TJson RunJson(const TFontObj& run) {
       .Set("script", run.ScriptKind)
       .Set("url", std::u32string_view(run.UrlTarget().Url))
       .Set("target", std::u32string_view(run.UrlTarget().Target))
-      .Set("lineHeight", run.LineHeight)
-      .Set("descent", run.Descent);
+      .Set("lineHeight", run.LineHeight())
+      .Set("descent", run.Descent());
 }
 
 TJson LineJson(const LineRec& line) {
@@ -53,7 +53,7 @@ void AddTextFields(TJson& json, const TSection& section) {
       .Set("clear", section.ClearKind)
       .Set("text", std::u32string_view(section.Text));
   TJson runs = TJson::MakeArray();
-  for (const auto& run : section.Fonts) runs.Push(RunJson(*run));
+  for (const TFontObj& run : section.Fonts) runs.Push(RunJson(run));
   json.Set("runs", std::move(runs));
   TJson lines = TJson::MakeArray();
   for (const LineRec& line : section.Lines) lines.Push(LineJson(line));
