@@ -13,19 +13,19 @@ namespace {
 // A built document takes about this many bytes of memory for every byte of its source.
 constexpr std::size_t DocumentBytesPerSourceByte = 16;
 
-// Reads a file's bytes after making room for them and for the document they become.
-std::string ReadSource(const std::string& fileName) {
+// Makes room for a file's document before its bytes are read.
+void ReserveFor(const std::string& fileName) {
   std::error_code error;
   const auto size = std::filesystem::file_size(fileName, error);
-  if (!error) ReserveHeap(std::size_t(size) * (DocumentBytesPerSourceByte + 1));
-  return ReadDocumentFile(fileName);
+  if (!error) ReserveHeap(std::size_t(size) * DocumentBytesPerSourceByte);
 }
 
 void BuildHtml(std::string_view source, TSectionList& document, TAnchorList& anchorList,
                const TMetaType& metaHandler, TriruRedu* viewer, const TSoundType& soundHandler,
                const TIncludeHandler& includeHandler, const TScriptEvent& scriptHandler,
-               TDocumentHead& head) {
+               TDocumentHead& head, std::function<void(const char*)> bytesRead = {}) {
   THtmlBuilder builder(source, document, anchorList, head);
+  builder.SetBytesRead(std::move(bytesRead));
   builder.MetaHandler = metaHandler;
   builder.SoundHandler = soundHandler;
   builder.ScriptHandler = scriptHandler;
@@ -54,10 +54,12 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
                    const TMetaType& metaHandler, TriruRedu* viewer,
                    const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
                    const TScriptEvent& scriptHandler, TDocumentHead& head) {
-  const std::string source = ReadSource(fileName);
+  ReserveFor(fileName);
+  TDocumentBytes source(fileName);
   try {
-    BuildHtml(source, document, anchorList, metaHandler, viewer, soundHandler, includeHandler,
-              scriptHandler, head);
+    BuildHtml(source.View(), document, anchorList, metaHandler, viewer, soundHandler,
+              includeHandler, scriptHandler, head,
+              [&source](const char* readTo) { source.Release(readTo); });
   } catch (const EParseRefused&) {
     throw;
   } catch (const EParseError&) {
@@ -67,7 +69,8 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
 
 void ParseTextFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
                    TDocumentHead& head) {
-  const std::string source = ReadSource(fileName);
+  ReserveFor(fileName);
+  const std::string source = ReadDocumentFile(fileName);
   THtmlBuilder builder(source, document, anchorList, head);
   try {
     builder.BuildPlainText();

@@ -37,6 +37,10 @@ class THtmlBuilder {
   TScriptEvent ScriptHandler;
   void SetViewer(TriruRedu* viewer) { Tokens.Viewer = viewer; }
   void SetIncludeHandler(const TIncludeHandler& handler) { Tokens.IncludeHandler = handler; }
+  // Told when the source bytes before a point are read for good (see TTokenizer).
+  void SetBytesRead(std::function<void(const char*)> handler) {
+    Tokens.OnBytesRead = std::move(handler);
+  }
 
   // The whole source as HTML, or as plain text.
   void BuildHtml();

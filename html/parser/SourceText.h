@@ -24,6 +24,9 @@ class TSourceText {
   explicit TSourceText(std::string_view bytes);
 
   TTextEncoding Encoding() const { return Encoding_; }
+  // Where the next character starts, counted in bytes from the start of the bytes given. The
+  // reader never goes back, so the bytes before it are no longer needed.
+  const char* Position() const { return Pos; }
 
   // The next byte when it is a printable ASCII character other than "<" (which may open a
   // comment), consumed; else 0 and nothing is consumed. The tokenizer's fast path.

@@ -192,6 +192,11 @@ void TTokenizer::SkipWhiteSpace() {
 }
 
 void TTokenizer::NextSymbol() {
+  if (OnBytesRead && (!NextReadReport || Source.Position() >= NextReadReport)) {
+    constexpr std::ptrdiff_t ReportStep = 1 << 20;
+    OnBytesRead(Source.Position());
+    NextReadReport = Source.Position() + ReportStep;
+  }
   TokenText.clear();
   TokenValue = 0;
   if (CurCh == EndOfInput) {

@@ -59,6 +59,10 @@ class TTokenizer {
   void NextTextareaSymbol();
   void NextScriptSymbol();
 
+  // Told, now and then, that the document's bytes before a point are read for good: the
+  // tokenizer never reads back, so their owner may let them go.
+  std::function<void(const char* readTo)> OnBytesRead;
+
   // State the builder reads and sets.
   char32_t CurCh = 0;
   char32_t CurChUpper = 0;
@@ -95,6 +99,7 @@ class TTokenizer {
   void ScanRawRun(bool stopAtAmpersand);
   bool ScanRawBoundary();
 
+  const char* NextReadReport = nullptr;  // OnBytesRead is told again past this point
   TSourceText Source;
   TSourceText IncludeSource;
   bool ReadingInclude = false;  // characters come from IncludeSource until it is used up

@@ -1,6 +1,7 @@
 // Head elements, BODY colours, handlers, files and parse errors.
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -93,6 +94,30 @@ TEST_F(BuilderTest, UnclosedCommentEndsTheParse) {
   std::filesystem::remove(path);
   EXPECT_EQ(Kinds(), "TSection TParagraphSpace TSection");
   EXPECT_EQ(Head.Title, U"T");
+}
+
+TEST_F(BuilderTest, ALargeFileReadsAsItsBytesDo) {
+  // Past each megabyte the bytes already read are given back while the parse goes on; the
+  // page must come out as it does from the same bytes in memory.
+  std::string html = "<title>Big</title>";
+  for (int i = 0; html.size() < 3'500'000; ++i)
+    html += "<p>paragraph " + std::to_string(i) + " with <b>bold</b> and caf\xC3\xA9 text\n";
+  const auto path = std::filesystem::temp_directory_path() / "tamblin-builder-large.html";
+  std::ofstream(path, std::ios::binary) << html;
+  ParseHtmlFile(Document, Anchors, path.string(), Meta, nullptr, Sound, Include, Script, Head);
+  std::filesystem::remove(path);
+  const auto text = [](const TSectionList& document) {
+    std::u32string all;
+    for (const auto& section : document)
+      if (const auto* text = dynamic_cast<const TSection*>(section.get())) all += text->Text;
+    return all;
+  };
+  const std::u32string fromFile = text(Document);
+  Document.Clear();
+  Build(html);
+  EXPECT_EQ(Head.Title, U"Big");
+  EXPECT_GT(fromFile.size(), 2'000'000u);
+  EXPECT_TRUE(fromFile == text(Document));
 }
 
 TEST_F(BuilderTest, MissingFileChangesNothing) {

@@ -56,13 +56,13 @@ void SavePictureAndEnd(const TBitmap& picture, const std::string& fileName) {
 #endif
 }
 
-// The grabbed window as a bitmap, which keeps its pixels as the same 0xFFRRGGBB words.
-TBitmap BitmapOf(const QImage& image) {
-  const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
-  TBitmap bitmap(pixels.width(), pixels.height());
-  for (int y = 0; y < pixels.height(); ++y)
-    std::memcpy(bitmap.ScanLine(y), pixels.constScanLine(y), std::size_t(pixels.width()) * 4);
-  return bitmap;
+// The window drawn straight into a bitmap, which QtImageOf lends to Qt as an image: no
+// intermediate picture of the whole window is made.
+TBitmap PictureOf(QWidget& window) {
+  TBitmap picture(window.width(), window.height());
+  QImage image = QtImageOf(picture);
+  window.render(&image);
+  return picture;
 }
 
 int Usage() {
@@ -138,7 +138,7 @@ void RenderWithQt(const TRenderOptions& options) {
   if (options.Full) host.resize(options.Width, FullHeight(viewer));
   QApplication::processEvents();
   if (failure) std::rethrow_exception(failure);
-  SavePictureAndEnd(BitmapOf(host.grab().toImage()), options.Out);
+  SavePictureAndEnd(PictureOf(host), options.Out);
 }
 
 // Fixed metrics: the host and the panel painted and put together. The headless scroll bars
