@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,31 @@ QString PagesFolder() {
   if (QFileInfo::exists(program.filePath(QStringLiteral("help.htm")))) return program.path();
   return QDir::cleanPath(program.filePath(QStringLiteral("../share/tamblin")));
 }
+
+// With TAMBLIN_FIRST_SCREEN set, the program prints the wall clock (microseconds since the
+// epoch) once its first screen has gone to the display, and ends. The page is loaded before the
+// event loop runs, so the first paint is the page's first screen; a benchmark started the clock.
+class TFirstScreenClock : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !Seen) {
+      Seen = true;
+      // Fires once this paint has been flushed to the display.
+      QTimer::singleShot(0, [] {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        std::printf("first screen at %lld\n",
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+        std::fflush(stdout);
+        std::_Exit(0);
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  bool Seen = false;
+};
 
 }  // namespace
 
@@ -45,6 +73,9 @@ int main(int argc, char** argv) {
   std::vector<std::string> arguments;
   const QStringList list = QApplication::arguments();
   for (qsizetype i = 1; i < list.size(); ++i) arguments.push_back(list.at(i).toStdString());
+
+  TFirstScreenClock firstScreenClock;
+  if (std::getenv("TAMBLIN_FIRST_SCREEN")) application.installEventFilter(&firstScreenClock);
 
   TQtGraphics graphics;
   TQtWindowing windowing(graphics);

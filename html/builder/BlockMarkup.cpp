@@ -84,12 +84,12 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
       case symLi: {
         CloseSection();
         if (listSymbol == symOl) {
-          StartSection(std::make_unique<TOListItem>(level, &CurrentUrlTarget, TopFont(),
-                                                    numberStyle, number, CurrentStyle));
+          StartSection(std::make_unique<TOListItem>(Document.RunFonts, level, &CurrentUrlTarget,
+                                                    TopFont(), numberStyle, number, CurrentStyle));
           if (number < INT_MAX) ++number;
         } else {
-          auto item = std::make_unique<TUListItem>(level, &CurrentUrlTarget, TopFont(),
-                                                   CurrentStyle);
+          auto item = std::make_unique<TUListItem>(Document.RunFonts, level, &CurrentUrlTarget,
+                                                   TopFont(), CurrentStyle);
           item->NoBullet = plain;
           StartSection(std::move(item));
         }
@@ -105,7 +105,8 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
         // The term stands one level left of its definition.
         itemLevel = Sym() == symDt ? level - 1 : level;
         StartSection(
-            std::make_unique<TDListItem>(itemLevel, &CurrentUrlTarget, TopFont(), CurrentStyle));
+            std::make_unique<TDListItem>(Document.RunFonts, itemLevel, &CurrentUrlTarget,
+                                         TopFont(), CurrentStyle));
         NextSymbol();
         break;
       case symTable:
@@ -129,8 +130,8 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
 }
 
 void THtmlBuilder::StartPreLine(int level) {
-  StartSection(std::make_unique<TPreFormated>(level, jLeft, &CurrentUrlTarget, TopFont(),
-                                              CurrentStyle));
+  StartSection(std::make_unique<TPreFormated>(Document.RunFonts, level, jLeft, &CurrentUrlTarget,
+                                              TopFont(), CurrentStyle));
 }
 
 void THtmlBuilder::ParsePreformatted(int level) {

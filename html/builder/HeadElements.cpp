@@ -40,8 +40,8 @@ void THtmlBuilder::ParseBodyTag(int level) {
         default: break;
       }
     }
-    StartSection(std::make_unique<TSection>(level, CurrentAlign, nullptr, *FontStack.front(),
-                                            CurrentStyle));
+    StartSection(std::make_unique<TSection>(Document.RunFonts, level, CurrentAlign, nullptr,
+                                            *FontStack.front(), CurrentStyle));
     if (dropped) AnchorList.Replace(dropped, CurrentSection.get());
   }
   NextSymbol();

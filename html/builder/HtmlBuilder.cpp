@@ -47,8 +47,8 @@ void THtmlBuilder::EnsureSection(int level) {
 }
 
 void THtmlBuilder::StartSection(int level, TJustify justify) {
-  StartSection(std::make_unique<TSection>(level, justify, &CurrentUrlTarget, TopFont(),
-                                          CurrentStyle));
+  StartSection(std::make_unique<TSection>(Document.RunFonts, level, justify, &CurrentUrlTarget,
+                                          TopFont(), CurrentStyle));
 }
 
 void THtmlBuilder::StartSection(std::unique_ptr<TSection> section) {

@@ -1,23 +1,59 @@
 #include "html/document/FontObj.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <functional>
+#include <iterator>
 
 #include "html/document/SectionList.h"
 #include "platform/Graphics.h"
 
 namespace {
 
-// How many of the latest fonts a new one is compared with. Text switches among a few fonts,
-// so a short look finds nearly every repeat, and a section of endless distinct fonts stays
-// linear.
-constexpr std::size_t FontsSearched = 8;
-
 bool SameFont(const TMyFont& a, const TMyFont& b) {
   return a.Desc() == b.Desc() && a.Scale == b.Scale && a.Fixed == b.Fixed;
 }
 
+std::size_t HashOf(const TMyFont& font) {
+  const TFontDesc& desc = font.Desc();
+  std::size_t hash = std::hash<std::string>()(desc.Name);
+  for (const std::size_t part :
+       {std::size_t(desc.Size), std::size_t(desc.Style), std::size_t(desc.Color),
+        std::size_t(desc.CharSet), std::size_t(font.Scale), std::size_t(font.Fixed)})
+    hash = hash * 1000003u ^ part;
+  return hash;
+}
+
 }  // namespace
+
+TRunFont::TRunFont(const TMyFont& font, TGraphicsFactory& graphics)
+    : Font(font), Face(&graphics.Face(font.Desc())) {
+  const TTextMetrics& metrics = Face->Metrics();
+  Height = metrics.Height;
+  LineHeight = metrics.Height + metrics.ExternalLeading;
+  Descent = metrics.Descent;
+  Overhang = metrics.Overhang;
+}
+
+TRunFont& TFontTable::Intern(const TMyFont& font) {
+  const std::size_t hash = HashOf(font);
+  for (auto [at, end] = ByHash.equal_range(hash); at != end; ++at)
+    if (SameFont(at->second->Font, font)) return *at->second;
+  TRunFont* made = Fonts.emplace_back(std::make_unique<TRunFont>(font, Graphics)).get();
+  ByHash.emplace(hash, made);
+  return *made;
+}
+
+void TFontTable::Clear() {
+  ByHash.clear();
+  Fonts.clear();
+  Previous.clear();
+}
+
+void TFontTable::BeginRefresh() {
+  ByHash.clear();
+  std::move(Fonts.begin(), Fonts.end(), std::back_inserter(Previous));
+  Fonts.clear();
+}
 
 const TUrlTarget TFontObj::NoLink;
 
@@ -36,19 +72,12 @@ int TFontObj::ScriptOffset() const {
   }
 }
 
-TRunFont& TFontList::Intern(const TMyFont& font) {
-  const std::size_t first = Fonts.size() > FontsSearched ? Fonts.size() - FontsSearched : 0;
-  for (std::size_t i = Fonts.size(); i-- > first;)
-    if (SameFont(Fonts[i]->Font, font)) return *Fonts[i];
-  return *Fonts.emplace_back(std::make_unique<TRunFont>(font));
-}
-
 TFontObj& TFontList::Add(const TMyFont& font, int pos) {
-  return Runs.emplace_back(Intern(font), pos);
+  return Runs.emplace_back(Table->Intern(font), pos);
 }
 
 void TFontList::SetFont(TFontObj& run, const TMyFont& font) {
-  if (!SameFont(run.Font(), font)) run.FFont = &Intern(font);
+  if (!SameFont(run.Font(), font)) run.FFont = &Table->Intern(font);
 }
 
 std::size_t TFontList::IndexAt(int position) const {
@@ -80,33 +109,7 @@ void TFontList::ApplyDocument(const TSectionList& document) {
   for (TFontObj& run : Runs) {
     TMyFont font = run.Font();
     font.ApplyDocument(document, run.IsLink() ? document.HotSpotColor : document.FontColor);
-    SetFont(run, font);
+    // The run's old font is leaving the table, so the run takes the new one even when equal.
+    run.FFont = &Table->Intern(font);
   }
-  // Fonts no run points at any more go.
-  std::unordered_set<const TRunFont*> used;
-  for (const TFontObj& run : Runs) used.insert(run.FFont);
-  std::erase_if(Fonts, [&](const auto& font) { return !used.contains(font.get()); });
-}
-
-void TFontList::Measure(TGraphicsFactory& graphics) {
-  for (const auto& font : Fonts) MeasureFont(*font, graphics);
-}
-
-void TFontList::Measure(const TFontObj& run, TGraphicsFactory& graphics) {
-  MeasureFont(*run.FFont, graphics);
-}
-
-void TFontList::MeasureFont(TRunFont& font, TGraphicsFactory& graphics) {
-  if (font.Face) return;
-  font.Face = &graphics.Face(font.Font.Desc());
-  const TTextMetrics& metrics = font.Face->Metrics();
-  font.Height = metrics.Height;
-  font.LineHeight = metrics.Height + metrics.ExternalLeading;
-  font.Descent = metrics.Descent;
-  font.Overhang = metrics.Overhang;
-}
-
-void TFontList::Compact() {
-  Runs.shrink_to_fit();
-  Fonts.shrink_to_fit();
 }

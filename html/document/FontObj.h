@@ -3,12 +3,13 @@
 // position and a link. A section's runs are ordered by Pos, strictly increasing, the first
 // at 0.
 //
-// A page holds a run for every change of font, hundreds of thousands on a large one, but a
-// section uses only a few fonts. So the list keeps each font once, with its metrics, and a
-// run points at its font: a run is a few words, and a font is measured once per section.
+// A page holds a run for every change of font, hundreds of thousands on a large one, but
+// only a few dozen fonts. So the document keeps each font once, measured, in its font table,
+// and a run points at its font: a run is a few words, and a font is measured once per page.
 
 #include <cstddef>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "html/document/MyFont.h"
@@ -23,18 +24,41 @@ inline constexpr int skNormal = 0;
 inline constexpr int skSubscript = 1;
 inline constexpr int skSuperscript = 2;
 
-// A font the runs of a section share. It never changes: a run that needs another font points
-// at another one.
+// A font the runs of a document share, with its metrics. It never changes: a run that needs
+// another font points at another one.
 struct TRunFont {
-  explicit TRunFont(const TMyFont& font) : Font(font) {}
+  TRunFont(const TMyFont& font, TGraphicsFactory& graphics);
 
   TMyFont Font;
-  // Metrics of Font, valid once measured (Face set).
   int LineHeight = 0;  // height plus external leading
   int Height = 0;
   int Overhang = 0;
   int Descent = 0;
   TFontFace* Face = nullptr;  // owned by the graphics factory
+};
+
+// The fonts of a document's runs, each kept once. A font stays where it is until the table is
+// cleared or a refresh ends, so runs may point at it.
+class TFontTable {
+ public:
+  // graphics measures the fonts; it must outlive the table.
+  explicit TFontTable(TGraphicsFactory& graphics) : Graphics(graphics) {}
+
+  // The table's font equal to font, made and measured if there is none yet.
+  TRunFont& Intern(const TMyFont& font);
+  std::size_t Count() const { return Fonts.size(); }
+  // Lets go of every font; no run may point into the table any more.
+  void Clear();
+  // A refresh gives every run a font anew: between BeginRefresh and EndRefresh fonts are
+  // interned afresh, and at the end the fonts of before go.
+  void BeginRefresh();
+  void EndRefresh() { Previous.clear(); }
+
+ private:
+  TGraphicsFactory& Graphics;
+  std::vector<std::unique_ptr<TRunFont>> Fonts;
+  std::vector<std::unique_ptr<TRunFont>> Previous;  // kept while a refresh runs
+  std::unordered_multimap<std::size_t, TRunFont*> ByHash;
 };
 
 class TFontObj {
@@ -50,8 +74,6 @@ class TFontObj {
   int Height() const { return FFont->Height; }
   int Overhang() const { return FFont->Overhang; }
   int Descent() const { return FFont->Descent; }
-  bool Measured() const { return FFont->Face != nullptr; }
-  // The realised face; only valid when Measured().
   TFontFace& Face() const { return *FFont->Face; }
 
   // The run's link; an empty Url means the run is no link. Runs that continue one link share
@@ -73,16 +95,17 @@ class TFontObj {
   std::shared_ptr<const TUrlTarget> FLink;
 };
 
+// A section's runs, whose fonts its document's table keeps.
 class TFontList {
  public:
+  explicit TFontList(TFontTable& table) : Table(&table) {}
+
   // Appends a run of font starting at pos.
   TFontObj& Add(const TMyFont& font, int pos);
   // Gives a run another font.
   void SetFont(TFontObj& run, const TMyFont& font);
 
   std::size_t Count() const { return Runs.size(); }
-  // The distinct fonts the runs point at.
-  std::size_t FontCount() const { return Fonts.size(); }
   TFontObj& operator[](std::size_t index) { return Runs[index]; }
   const TFontObj& operator[](std::size_t index) const { return Runs[index]; }
   TFontObj& Last() { return Runs.back(); }
@@ -96,20 +119,15 @@ class TFontList {
   // Characters from position to the start of the next run; sectionLength - position when no
   // run starts after it.
   int CharsToNextRun(int position, int sectionLength) const;
-  // Takes the document's faces, sizes and colours (the link colour for links), and lets go of
-  // the fonts no run uses any more.
+  // Takes the document's faces, sizes and colours (the link colour for links); part of a
+  // refresh of the table.
   void ApplyDocument(const TSectionList& document);
-  // Measures every font that is not measured; or the font of one run.
-  void Measure(TGraphicsFactory& graphics);
-  void Measure(const TFontObj& run, TGraphicsFactory& graphics);
   // Gives back the room kept for runs to come, once the section is complete.
-  void Compact();
+  void Compact() { Runs.shrink_to_fit(); }
 
  private:
   std::size_t IndexAt(int position) const;
-  TRunFont& Intern(const TMyFont& font);
-  static void MeasureFont(TRunFont& font, TGraphicsFactory& graphics);
 
+  TFontTable* Table;  // the document's; outlives the runs
   std::vector<TFontObj> Runs;
-  std::vector<std::unique_ptr<TRunFont>> Fonts;
 };

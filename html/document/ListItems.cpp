@@ -19,21 +19,21 @@ constexpr int BulletOffset = 8;
 
 }  // namespace
 
-TUListItem::TUListItem(int level, const TUrlTarget* link, const TMyFont& font,
+TUListItem::TUListItem(TFontTable& fonts, int level, const TUrlTarget* link, const TMyFont& font,
                        TFontStyles currentStyle)
-    : TSection(level, jLeft, link, font, currentStyle) {
+    : TSection(fonts, level, jLeft, link, font, currentStyle) {
   ListKind = lkUnordered;
 }
 
-TDListItem::TDListItem(int level, const TUrlTarget* link, const TMyFont& font,
+TDListItem::TDListItem(TFontTable& fonts, int level, const TUrlTarget* link, const TMyFont& font,
                        TFontStyles currentStyle)
-    : TUListItem(level, link, font, currentStyle) {
+    : TUListItem(fonts, level, link, font, currentStyle) {
   ListKind = lkDefinition;
 }
 
-TOListItem::TOListItem(int level, const TUrlTarget* link, const TMyFont& font,
+TOListItem::TOListItem(TFontTable& fonts, int level, const TUrlTarget* link, const TMyFont& font,
                        char32_t numberStyle, int number, TFontStyles currentStyle)
-    : TUListItem(level, link, font, currentStyle), NumberStyle(numberStyle) {
+    : TUListItem(fonts, level, link, font, currentStyle), NumberStyle(numberStyle) {
   ListKind = lkOrdered;
   ListNumber = number;
   MarkerFont = std::make_unique<TMyFont>(Fonts[0].Font());

@@ -10,7 +10,8 @@ class TCanvas;
 // An item of UL, DIR or MENU: a small circle left of the text unless NoBullet.
 class TUListItem : public TSection {
  public:
-  TUListItem(int level, const TUrlTarget* link, const TMyFont& font, TFontStyles currentStyle = 0);
+  TUListItem(TFontTable& fonts, int level, const TUrlTarget* link, const TMyFont& font,
+             TFontStyles currentStyle = 0);
 
   bool NoBullet = false;  // the list shows no bullets (UL PLAIN)
 
@@ -20,7 +21,8 @@ class TUListItem : public TSection {
 // An item of DL: indented like a list item, no marker.
 class TDListItem : public TUListItem {
  public:
-  TDListItem(int level, const TUrlTarget* link, const TMyFont& font, TFontStyles currentStyle = 0);
+  TDListItem(TFontTable& fonts, int level, const TUrlTarget* link, const TMyFont& font,
+             TFontStyles currentStyle = 0);
 
   const char* KindName() const override { return "TDListItem"; }
 };
@@ -28,8 +30,8 @@ class TDListItem : public TUListItem {
 // An item of OL, labelled by ListNumber in NumberStyle.
 class TOListItem : public TUListItem {
  public:
-  TOListItem(int level, const TUrlTarget* link, const TMyFont& font, char32_t numberStyle,
-             int number, TFontStyles currentStyle = 0);
+  TOListItem(TFontTable& fonts, int level, const TUrlTarget* link, const TMyFont& font,
+             char32_t numberStyle, int number, TFontStyles currentStyle = 0);
 
   char32_t NumberStyle;  // 'A', 'a', 'I', 'i', anything else decimal
 

@@ -7,9 +7,9 @@
 
 class TPreFormated : public TSection {
  public:
-  TPreFormated(int level, TJustify justify, const TUrlTarget* link, const TMyFont& font,
-               TFontStyles currentStyle = 0)
-      : TSection(level, justify, link, font, currentStyle) {}
+  TPreFormated(TFontTable& fonts, int level, TJustify justify, const TUrlTarget* link,
+               const TMyFont& font, TFontStyles currentStyle = 0)
+      : TSection(fonts, level, justify, link, font, currentStyle) {}
 
   const char* KindName() const override { return "TPreFormated"; }
   void AppendText(std::u32string_view text) override;

@@ -2,7 +2,6 @@
 #include "html/document/Section.h"
 
 #include <algorithm>
-#include <cassert>
 
 #include "html/document/SectionList.h"
 #include "html/support/LetterCase.h"
@@ -14,9 +13,9 @@ constexpr std::size_t ClearValueLength = 15;
 
 }  // namespace
 
-TSection::TSection(int level, TJustify justify, const TUrlTarget* link, const TMyFont& font,
-                   TFontStyles currentStyle)
-    : Level(std::max(level, 0)), Indent(Level * LevelIndent), Justify(justify) {
+TSection::TSection(TFontTable& fonts, int level, TJustify justify, const TUrlTarget* link,
+                   const TMyFont& font, TFontStyles currentStyle)
+    : Fonts(fonts), Level(std::max(level, 0)), Indent(Level * LevelIndent), Justify(justify) {
   TMyFont first = font;
   first.SetStyle(first.Style() | currentStyle);
   Fonts.Add(first, 0).SetUrlTarget(link);
@@ -62,7 +61,6 @@ void TSection::ChangeFont(TSectionList& document, const TMyFont& font, TFontStyl
     run->ShareUrlTarget(Fonts[Fonts.Count() - 2]);
   }
   run->ScriptKind = currentScript;
-  Fonts.Measure(*run, document.Graphics);
 }
 
 void TSection::SetLink(TSymbol symbol, TSectionList& document, const TMyFont& font,
@@ -95,16 +93,10 @@ void TSection::InsertControl(TInlineControl& control) {
   FormControls.Add(control);
 }
 
-void TSection::MeasureRuns() {
-  assert(Document && "a section is measured only after it was added to a cell");
-  Fonts.Measure(Document->Graphics);
-}
-
 void TSection::RefreshFonts() {
   if (!Document) return;
   Fonts.ApplyDocument(*Document);
   if (MarkerFont) MarkerFont->ApplyDocument(*Document, Document->FontColor);
-  MeasureRuns();
 }
 
 int TSection::PieceEnd(int start) const {
@@ -147,7 +139,6 @@ int TSection::TextWidth(int start, int count, bool trim) const {
 void TSection::MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth) {
   minWidth = maxWidth = 0;
   if (Text.empty()) return;
-  MeasureRuns();
   int floatSum = 0;
   for (const auto& image : Images) {
     int index = 0;

@@ -41,11 +41,12 @@ enum TClearKind { ckNone, ckLeft, ckRight, ckBoth };
 
 class TSection : public TSectionBase {
  public:
-  // A section at list level level with justification justify (jLeft, jCentre, jRight). Its
-  // first run is a copy of font with the style bits currentStyle added (the builder's bold,
-  // italic, underline and strike-out switches) and the link copied when one is given.
-  TSection(int level, TJustify justify, const TUrlTarget* link, const TMyFont& font,
-           TFontStyles currentStyle = 0);
+  // A section at list level level with justification justify (jLeft, jCentre, jRight), whose
+  // runs take their fonts from fonts, the table of the document it goes into. Its first run
+  // is a copy of font with the style bits currentStyle added (the builder's bold, italic,
+  // underline and strike-out switches) and the link copied when one is given.
+  TSection(TFontTable& fonts, int level, TJustify justify, const TUrlTarget* link,
+           const TMyFont& font, TFontStyles currentStyle = 0);
   ~TSection() override;
 
   std::u32string Text;  // PosCount is its length once laid out
@@ -151,8 +152,6 @@ class TSection : public TSectionBase {
                                         int lineBottom) const;
   // Appends text without the leading-space rule.
   void AppendRaw(std::u32string_view text);
-  // Makes sure every run knows its metrics.
-  void MeasureRuns();
   // The object at position, if any.
   TInlineImage* ImageAtPos(int pos) const { return Images.FindImage(pos); }
   TInlineControl* ControlAtPos(int pos) const { return FormControls.FindControl(pos); }

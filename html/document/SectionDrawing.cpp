@@ -14,7 +14,6 @@ std::optional<TRect> TSection::LineClip(const IndentManager&, int, int, int) con
 int TSection::Render(TCanvas& canvas, const TRect& clip, IndentManager& indent, int x, int y) {
   const int scrollTop = Document->ScrollTop;
   if (y + PaintHeight - scrollTop < clip.Top || y - scrollTop >= clip.Bottom) return y + FlowHeight;
-  MeasureRuns();
   int lineY = y;
   for (std::size_t i = 0; i < Lines.size(); ++i) {
     LineRec& line = Lines[i];

@@ -125,8 +125,6 @@ int TSection::Arrange(TCanvas& canvas, int y, IndentManager& indent, int& maxWid
   const int length = int(Text.size());
   PosCount = length;
   const int clearHeight = ClearHeight(indent, y);
-  // Runs know their metrics after every layout, also in a section without text.
-  MeasureRuns();
   if (length == 0) {
     FlowHeight = PaintHeight = clearHeight;
     maxWidth = 0;

@@ -20,7 +20,7 @@ constexpr int NotLaidOut = -1000000000;
 }  // namespace
 
 TSectionList::TSectionList(TGraphicsFactory& graphics, TriruRedu* viewer)
-    : TCell(this), Graphics(graphics), Viewer(viewer) {}
+    : TCell(this), Graphics(graphics), RunFonts(graphics), Viewer(viewer) {}
 
 TSectionList::~TSectionList() { Clear(); }
 
@@ -39,6 +39,7 @@ void TSectionList::Clear() {
   ImageMaps.clear();
   PendingImages.clear();
   ClearSections();
+  RunFonts.Clear();
 }
 
 void TSectionList::ReleaseBackground() {
@@ -52,6 +53,12 @@ void TSectionList::SetScrollTop(int y) {
   ScrollTop = y;
   ControlsMoved = true;
   for (TInlineControl* control : FormControls) control->Shown = false;
+}
+
+void TSectionList::RefreshFonts() {
+  RunFonts.BeginRefresh();
+  TCell::RefreshFonts();
+  RunFonts.EndRefresh();
 }
 
 void TSectionList::SetDefaults(const std::string& fontName, const std::string& preFontName,

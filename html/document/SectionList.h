@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "html/document/Cell.h"
+#include "html/document/FontObj.h"
 #include "platform/Color.h"
 #include "platform/Font.h"
 
@@ -43,6 +44,7 @@ class TSectionList : public TCell {
   ~TSectionList() override;
 
   TGraphicsFactory& Graphics;
+  TFontTable RunFonts;             // the fonts of every text run of the page
   int FontSize = DefaultFontSize;  // default font size in points
   bool ImagesEnabled = true;
   int LayoutGeneration = 0;        // counts the page's layouts; Arrange starts a new one
@@ -106,6 +108,8 @@ class TSectionList : public TCell {
   // frees all sections. The defaults stay.
   void Clear();
   void SetScrollTop(int y);
+  // Lets every section take the defaults again, each run with a font of the table anew.
+  void RefreshFonts();
   // Stores the defaults (names cut to 33 characters), sets the background and lets every
   // section re-apply them.
   void SetDefaults(const std::string& fontName, const std::string& preFontName, int fontSize,

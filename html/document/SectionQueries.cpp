@@ -31,7 +31,6 @@ int TSection::PositionAt(TCanvas&, int x, int y, int& caretX, int& caretY, int& 
     inText = false;
     return FirstPos + line->Start;
   }
-  MeasureRuns();
   const int offset = x - line->DrawX;
   int n = FitChars(offset, line->Start, line->Count);
   const int width = TextWidth(line->Start, n, false);
@@ -55,7 +54,6 @@ bool TSection::PositionToPoint(TCanvas&, int position, int& x, int& y) {
   int top = Top;
   for (const LineRec& line : Lines) {
     if (rest < line.Count) {
-      MeasureRuns();
       x = line.DrawX + TextWidth(line.Start, rest, false);
       // The top of the line's text, where PositionAt puts the caret: a word is found on the
       // line it was clicked on also when an image raises the line.
@@ -93,7 +91,6 @@ bool TSection::LinkAt(TCanvas&, int x, int y, TInlineControl*& formControl,
   int lineTop = 0;
   const LineRec* line = LineAtY(y, lineTop);
   if (!line || x < line->DrawX) return false;
-  MeasureRuns();
   const int n = FitChars(x - line->DrawX, line->Start, line->Count);
   if (n >= line->Count) return false;
   int index = 0;

@@ -92,9 +92,9 @@ class DocumentTest : public ::testing::Test {
   template <typename Kind = TSection, typename... Args>
   std::unique_ptr<Kind> MakeSection(Args&&... args) {
     if constexpr (sizeof...(Args) == 0)
-      return std::make_unique<Kind>(0, jLeft, nullptr, BaseFont());
+      return std::make_unique<Kind>(Document.RunFonts, 0, jLeft, nullptr, BaseFont());
     else
-      return std::make_unique<Kind>(std::forward<Args>(args)...);
+      return std::make_unique<Kind>(Document.RunFonts, std::forward<Args>(args)...);
   }
 
   // Lays the document out for a width; returns its height.

@@ -137,13 +137,13 @@ TEST_F(DrawingTest, ColouredAndUnshadedRules) {
 }
 
 TEST_F(DrawingTest, ListMarkers) {
-  auto bullet = std::make_unique<TUListItem>(1, nullptr, BaseFont());
+  auto bullet = std::make_unique<TUListItem>(Document.RunFonts, 1, nullptr, BaseFont());
   bullet->AppendText(U"x");
   Document.AddSection(std::move(bullet));
-  auto numbered = std::make_unique<TOListItem>(1, nullptr, BaseFont(), U'A', 1);
+  auto numbered = std::make_unique<TOListItem>(Document.RunFonts, 1, nullptr, BaseFont(), U'A', 1);
   numbered->AppendText(U"y");
   Document.AddSection(std::move(numbered));
-  auto plain = std::make_unique<TUListItem>(1, nullptr, BaseFont());
+  auto plain = std::make_unique<TUListItem>(Document.RunFonts, 1, nullptr, BaseFont());
   plain->NoBullet = true;
   plain->AppendText(U"z");
   Document.AddSection(std::move(plain));
@@ -163,7 +163,7 @@ TEST_F(DrawingTest, ListMarkers) {
 
 TEST_F(DrawingTest, BulletOnADarkPageIsAHollowRing) {
   Document.SetDefaults(Document.FontName, Document.PreFontName, 12, clYellow, clBlue, clBlack);
-  auto bullet = std::make_unique<TUListItem>(1, nullptr, BaseFont());
+  auto bullet = std::make_unique<TUListItem>(Document.RunFonts, 1, nullptr, BaseFont());
   bullet->AppendText(U"x");
   Document.AddSection(std::move(bullet));
   Arrange(400);
@@ -176,7 +176,7 @@ TEST_F(DrawingTest, BulletOnADarkPageIsAHollowRing) {
 }
 
 TEST_F(DrawingTest, PreformattedLinesAreClippedToTheCell) {
-  auto pre = std::make_unique<TPreFormated>(0, jLeft, nullptr, BaseFont());
+  auto pre = std::make_unique<TPreFormated>(Document.RunFonts, 0, jLeft, nullptr, BaseFont());
   pre->AppendText(U"aaaaaaaaaaaaaaaaaaaa");
   Document.AddSection(std::move(pre));
   AddText(U"bbbb bbbb bbbb bbbb");
@@ -193,7 +193,7 @@ TEST_F(DrawingTest, PreformattedLinesAreClippedToTheCell) {
 }
 
 TEST_F(DrawingTest, InlineAndFloatingImagesAreDrawnWhereLaidOut) {
-  auto section = std::make_unique<TSection>(0, jLeft, nullptr, BaseFont());
+  auto section = std::make_unique<TSection>(Document.RunFonts, 0, jLeft, nullptr, BaseFont());
   auto& floating = static_cast<TFakeImage&>(
       section->InsertImage(std::make_unique<TFakeImage>(30, 30, iaLeft, 5)));
   section->AppendText(U"ab");

@@ -129,13 +129,16 @@ TEST_F(FontRunTest, RefreshGivesRunsTheDocumentDefaults) {
   EXPECT_EQ(section.Fonts[0].LineHeight(), 32);  // measured again after the change
 }
 
-TEST_F(FontRunTest, RunsShareTheirFontsAndARefreshLetsGoOfTheOldOnes) {
+TEST_F(FontRunTest, RunsOfAllSectionsShareFontsAndARefreshLetsGoOfTheOldOnes) {
   TSection& section = ThreeRuns();  // plain, bold, plain
-  EXPECT_EQ(section.Fonts.FontCount(), 2u);
+  TSection& other = AddText(U"more");
+  EXPECT_EQ(Document.RunFonts.Count(), 2u);
   EXPECT_EQ(&section.Fonts[0].Font(), &section.Fonts[2].Font());
+  EXPECT_EQ(&other.Fonts[0].Font(), &section.Fonts[0].Font());
   Document.SetDefaults("Arial", "Mono", 24, clGreen, clPurple, clWhite);
-  EXPECT_EQ(section.Fonts.FontCount(), 2u);
+  EXPECT_EQ(Document.RunFonts.Count(), 2u);
   EXPECT_EQ(section.Fonts[2].Font().Size(), 24);
+  EXPECT_EQ(other.Fonts[0].Font().Size(), 24);
   EXPECT_EQ(section.Fonts[1].Font().Style(), fsBold);
 }
 
@@ -151,7 +154,7 @@ TEST_F(FontRunTest, SizesRoundAndStayInRange) {
 
 TEST_F(FontRunTest, NewSectionCarriesStyleAndLink) {
   const TUrlTarget link = Link(U"x.htm");
-  TSection section(1, jCentre, &link, BaseFont(), fsItalic | fsStrikeOut);
+  TSection section(Document.RunFonts, 1, jCentre, &link, BaseFont(), fsItalic | fsStrikeOut);
   EXPECT_EQ(section.Fonts.Count(), 1u);
   EXPECT_EQ(section.Fonts[0].Font().Style(), fsItalic | fsStrikeOut);
   EXPECT_EQ(section.Fonts[0].UrlTarget().Url, U"x.htm");

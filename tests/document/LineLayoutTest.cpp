@@ -14,7 +14,7 @@ class LineLayoutTest : public DocumentTest {
         section.InsertImage(std::make_unique<TFakeImage>(width, height, align, hSpace)));
   }
   std::unique_ptr<TSection> Text(std::u32string_view text, TJustify justify = jLeft) {
-    auto section = std::make_unique<TSection>(0, justify, nullptr, BaseFont());
+    auto section = std::make_unique<TSection>(Document.RunFonts, 0, justify, nullptr, BaseFont());
     section->AppendText(text);
     return section;
   }
@@ -101,7 +101,7 @@ TEST_F(LineLayoutTest, CentredAndRightLinesLeaveOutTrailingSpaces) {
 }
 
 TEST_F(LineLayoutTest, ListLevelsIndentLines) {
-  auto item = std::make_unique<TSection>(2, jLeft, nullptr, BaseFont());
+  auto item = std::make_unique<TSection>(Document.RunFonts, 2, jLeft, nullptr, BaseFont());
   item->AppendText(U"aaaa bbbb");
   TSection& section = Add(std::move(item));
   TSection& after = AddText(U"cc");
@@ -147,13 +147,13 @@ TEST_F(LineLayoutTest, ClearValues) {
       {U"left", ckLeft}, {U"RIGHT", ckRight}, {U"all", ckBoth}, {U"none", ckBoth},
       {U"leftleftleftleftleft", ckBoth}};
   for (const auto& [value, kind] : cases) {
-    TSection section(0, jLeft, nullptr, BaseFont());
+    TSection section(Document.RunFonts, 0, jLeft, nullptr, BaseFont());
     TAttributeList attributes;
     attributes.Emplace(symClear, 0, value);
     section.ReadClear(attributes);
     EXPECT_EQ(section.ClearKind, kind);
   }
-  TSection section(0, jLeft, nullptr, BaseFont());
+  TSection section(Document.RunFonts, 0, jLeft, nullptr, BaseFont());
   section.ReadClear(TAttributeList());
   EXPECT_EQ(section.ClearKind, ckNone);
 }
@@ -223,7 +223,7 @@ TEST_F(LineLayoutTest, LeadingSpacesAreDroppedOutsidePreformattedText) {
   text.AppendText(U" d");
   text.AppendText(U"");
   EXPECT_EQ(text.Text, U"a bc d");
-  auto pre = std::make_unique<TPreFormated>(0, jLeft, nullptr, BaseFont());
+  auto pre = std::make_unique<TPreFormated>(Document.RunFonts, 0, jLeft, nullptr, BaseFont());
   pre->AppendText(U"  a ");
   pre->AppendText(U" b");
   EXPECT_EQ(pre->Text, U"  a  b");
@@ -266,7 +266,7 @@ TEST_F(LineLayoutTest, ASectionKeepsAllOfItsText) {
 }
 
 TEST_F(LineLayoutTest, PreformattedLinesAreNotWrapped) {
-  auto pre = std::make_unique<TPreFormated>(0, jLeft, nullptr, BaseFont());
+  auto pre = std::make_unique<TPreFormated>(Document.RunFonts, 0, jLeft, nullptr, BaseFont());
   pre->AppendText(U"a b c d e f g h i j k l m n o p q r s t u v w x y z");
   TPreFormated& section = *pre;
   Document.AddSection(std::move(pre));
@@ -277,14 +277,14 @@ TEST_F(LineLayoutTest, PreformattedLinesAreNotWrapped) {
   int minWidth = 0;
   section.MeasureWidths(*Canvas, minWidth, maxWidth);
   EXPECT_EQ(minWidth, 51 * Advance);
-  auto empty = std::make_unique<TPreFormated>(0, jLeft, nullptr, BaseFont());
+  auto empty = std::make_unique<TPreFormated>(Document.RunFonts, 0, jLeft, nullptr, BaseFont());
   TPreFormated& blank = *empty;
   Document.AddSection(std::move(empty));
   EXPECT_EQ(blank.Text, U" ");
 }
 
 TEST_F(LineLayoutTest, WidthsForTableColumns) {
-  auto section = std::make_unique<TSection>(1, jLeft, nullptr, BaseFont());
+  auto section = std::make_unique<TSection>(Document.RunFonts, 1, jLeft, nullptr, BaseFont());
   section->AppendText(U"ab abcdef abc");
   AddImage(*section, 100, 10, iaLeft, 5);
   TSection& measured = Add(std::move(section));

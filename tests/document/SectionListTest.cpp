@@ -104,7 +104,7 @@ TEST_F(SectionListTest, ScrollingMarksControlsMoved) {
   Document.FormControls = {&shown, &hidden};
   Document.SetScrollTop(0);
   EXPECT_FALSE(Document.ControlsMoved);
-  auto section = std::make_unique<TSection>(0, jLeft, nullptr, BaseFont());
+  auto section = std::make_unique<TSection>(Document.RunFonts, 0, jLeft, nullptr, BaseFont());
   section->AppendText(U"ab");
   section->InsertControl(shown);
   Document.AddSection(std::move(section));

@@ -67,7 +67,7 @@ TEST_F(TableTest, PointQueriesAnswerInsideCells) {
   TFontDesc font;
   font.Name = Document.FontName;
   font.Size = Document.FontSize;
-  auto section = std::make_unique<TSection>(0, jLeft, nullptr, TMyFont(font));
+  auto section = std::make_unique<TSection>(Document.RunFonts, 0, jLeft, nullptr, TMyFont(font));
   auto image = std::make_unique<TMapImage>();
   TMapImage& map = *image;
   section->InsertImage(std::move(image));
