@@ -71,16 +71,15 @@ command -v links2 >/dev/null || {
 }
 { echo '<pre>'; sed 's/&/\&amp;/g; s/</\&lt;/g' "$pages/log-5mb.txt"; echo '</pre>'; } >"$pages/pre-5mb.html"
 
-# Milliseconds and peak megabytes of one run, into the arrays named by $1 and $2. The time is
+# Milliseconds and peak kilobytes of one run, into the arrays named by $1 and $2. The time is
 # the processor time (user and system) of the whole process: on an idle machine it is the
 # wall time, and on a shared one it does not count the time others take.
 measure() {
   local -n into="$1" peaks="$2"
   shift 2
-  /usr/bin/time -f '%U %S %M' -o "$pages/time.txt" "${pin[@]}" "$@" >/dev/null 2>&1
-  local user system kilobytes
-  read -r user system kilobytes < <(tail -1 "$pages/time.txt")
-  into+=("$(awk "BEGIN{printf \"%d\", ($user + $system) * 1000}")")
+  local micros kilobytes
+  read -r micros kilobytes < <("${pin[@]}" "$build/bench/bench_process" "$@")
+  into+=("$((micros / 1000))")
   peaks+=("$kilobytes")
 }
 median() { printf '%s\n' "$@" | sort -n | sed -n 3p; }

@@ -20,12 +20,11 @@ void ReserveFor(const std::string& fileName) {
   if (!error) ReserveHeap(std::size_t(size) * DocumentBytesPerSourceByte);
 }
 
-void BuildHtml(std::string_view source, TSectionList& document, TAnchorList& anchorList,
+void BuildHtml(TSourceText source, TSectionList& document, TAnchorList& anchorList,
                const TMetaType& metaHandler, TriruRedu* viewer, const TSoundType& soundHandler,
                const TIncludeHandler& includeHandler, const TScriptEvent& scriptHandler,
-               TDocumentHead& head, std::function<void(const char*)> bytesRead = {}) {
-  THtmlBuilder builder(source, document, anchorList, head);
-  builder.SetBytesRead(std::move(bytesRead));
+               TDocumentHead& head) {
+  THtmlBuilder builder(std::move(source), document, anchorList, head);
   builder.MetaHandler = metaHandler;
   builder.SoundHandler = soundHandler;
   builder.ScriptHandler = scriptHandler;
@@ -46,7 +45,7 @@ void ParseHtmlBuffer(TSectionList& document, TAnchorList& anchorList, std::strin
                      const TMetaType& metaHandler, TriruRedu* viewer,
                      const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
                      const TScriptEvent& scriptHandler, TDocumentHead& head) {
-  BuildHtml(buffer, document, anchorList, metaHandler, viewer, soundHandler, includeHandler,
+  BuildHtml(TSourceText(buffer), document, anchorList, metaHandler, viewer, soundHandler, includeHandler,
             scriptHandler, head);
 }
 
@@ -55,11 +54,10 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
                    const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
                    const TScriptEvent& scriptHandler, TDocumentHead& head) {
   ReserveFor(fileName);
-  TDocumentBytes source(fileName);
+  TDocumentFile file(fileName);
   try {
-    BuildHtml(source.View(), document, anchorList, metaHandler, viewer, soundHandler,
-              includeHandler, scriptHandler, head,
-              [&source](const char* readTo) { source.Release(readTo); });
+    BuildHtml(TSourceText(file), document, anchorList, metaHandler, viewer, soundHandler,
+              includeHandler, scriptHandler, head);
   } catch (const EParseRefused&) {
     throw;
   } catch (const EParseError&) {

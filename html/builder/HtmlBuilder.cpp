@@ -3,9 +3,9 @@
 
 #include "html/document/SectionList.h"
 
-THtmlBuilder::THtmlBuilder(std::string_view source, TSectionList& document,
+THtmlBuilder::THtmlBuilder(TSourceText source, TSectionList& document,
                            TAnchorList& anchorList, TDocumentHead& head)
-    : Tokens(source), Document(document), AnchorList(anchorList), Head(head),
+    : Tokens(std::move(source)), Document(document), AnchorList(anchorList), Head(head),
       CurrentCell(&document) {
   Head = TDocumentHead();
   FontStack.reserve(MaxFontStack);

@@ -28,6 +28,10 @@ class THtmlBuilder {
   // Reads source, which must outlive the builder; head is reset. The document's sections go to
   // the document itself until a table cell takes them.
   THtmlBuilder(std::string_view source, TSectionList& document, TAnchorList& anchorList,
+               TDocumentHead& head)
+      : THtmlBuilder(TSourceText(source), document, anchorList, head) {}
+  // Reads source (a file's, say).
+  THtmlBuilder(TSourceText source, TSectionList& document, TAnchorList& anchorList,
                TDocumentHead& head);
   THtmlBuilder(const THtmlBuilder&) = delete;
   THtmlBuilder& operator=(const THtmlBuilder&) = delete;
@@ -37,10 +41,6 @@ class THtmlBuilder {
   TScriptEvent ScriptHandler;
   void SetViewer(TriruRedu* viewer) { Tokens.Viewer = viewer; }
   void SetIncludeHandler(const TIncludeHandler& handler) { Tokens.IncludeHandler = handler; }
-  // Told when the source bytes before a point are read for good (see TTokenizer).
-  void SetBytesRead(std::function<void(const char*)> handler) {
-    Tokens.OnBytesRead = std::move(handler);
-  }
 
   // The whole source as HTML, or as plain text.
   void BuildHtml();

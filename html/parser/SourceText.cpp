@@ -1,11 +1,16 @@
 #include "html/parser/SourceText.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+// The buffer of a streamed source.
+constexpr std::size_t StreamBufferSize = 65536;
+// The longest UTF-8 sequence.
+constexpr std::size_t MaxSequence = 4;
 
 // Length of the valid UTF-8 sequence at p (at most n bytes available), or 0.
 std::size_t Utf8SequenceLength(const unsigned char* p, std::size_t n, char32_t& decoded) {
@@ -29,7 +34,9 @@ std::size_t Utf8SequenceLength(const unsigned char* p, std::size_t n, char32_t& 
 
 }  // namespace
 
-bool IsValidUtf8(std::string_view bytes) {
+// Checks bytes as UTF-8 up to where it is wrong (null then) or, unless final, up to a sequence
+// that more bytes may complete; returns where the check stopped.
+const char* CheckUtf8(std::string_view bytes, bool final) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto* end = p + bytes.size();
   while (p < end) {
@@ -40,13 +47,26 @@ bool IsValidUtf8(std::string_view bytes) {
       if ((word & 0x8080808080808080ULL) == 0) { p += 8; continue; }
     }
     if (*p < 0x80) { ++p; continue; }
+    if (!final && std::size_t(end - p) < MaxSequence) break;
     char32_t decoded;
     std::size_t length = Utf8SequenceLength(p, static_cast<std::size_t>(end - p), decoded);
-    if (length == 0) return false;
+    if (length == 0) return nullptr;
     p += length;
   }
-  return true;
+  return reinterpret_cast<const char*>(p);
 }
+
+// The bytes a stream holds before its end or its first byte 26.
+std::size_t ReadUpToEnd(TByteSource& stream, char* into, std::size_t size, bool& ended) {
+  const std::size_t got = stream.Read(into, size);
+  if (got == 0) ended = true;
+  const char* eof = static_cast<const char*>(std::memchr(into, char(EndOfInput), got));
+  if (!eof) return got;
+  ended = true;
+  return std::size_t(eof - into);
+}
+
+bool IsValidUtf8(std::string_view bytes) { return CheckUtf8(bytes, true) != nullptr; }
 
 TSourceText::TSourceText(std::string_view bytes) {
   // The document ends at the first byte 26; what follows it is not read, nor judged.
@@ -62,7 +82,45 @@ TSourceText::TSourceText(std::string_view bytes) {
   }
 }
 
+TSourceText::TSourceText(TByteSource& bytes)
+    : Stream(&bytes), Buffer(std::make_unique<char[]>(StreamBufferSize)) {
+  // The first pass judges the encoding as the constructor for whole bytes does.
+  char* buffer = Buffer.get();
+  bool ended = false, valid = true, first = true, marked = false;
+  std::size_t kept = 0;
+  while (!ended && valid) {
+    const std::size_t got =
+        kept + ReadUpToEnd(bytes, buffer + kept, StreamBufferSize - kept, ended);
+    if (first && std::string_view(buffer, got).starts_with(ByteOrderMark)) marked = true;
+    first = false;
+    if (marked) break;
+    const char* checked = CheckUtf8(std::string_view(buffer, got), ended);
+    valid = checked != nullptr;
+    if (!valid) break;
+    kept = std::size_t(buffer + got - checked);
+    std::memmove(buffer, checked, kept);
+  }
+  Encoding_ = marked || valid ? TTextEncoding::Utf8 : TTextEncoding::Windows1252;
+  bytes.Rewind();
+  StreamEnded = false;
+  Pos = End = buffer;
+  if (marked && ReadOn()) Pos += std::min(ByteOrderMark.size(), std::size_t(End - Pos));
+}
+
+bool TSourceText::ReadOn() {
+  if (StreamEnded) return Pos != End;
+  const std::size_t kept = std::size_t(End - Pos);
+  std::memmove(Buffer.get(), Pos, kept);
+  const std::size_t got = ReadUpToEnd(*Stream, Buffer.get() + kept, StreamBufferSize - kept,
+                                      StreamEnded);
+  Pos = Buffer.get();
+  End = Pos + kept + got;
+  return Pos != End;
+}
+
 char32_t TSourceText::NextUtf8Sequence() {
+  // A sequence may reach into the bytes not read yet.
+  if (std::size_t(End - Pos) < MaxSequence && !StreamEnded) ReadOn();
   char32_t decoded = 0;
   std::size_t length = Utf8SequenceLength(reinterpret_cast<const unsigned char*>(Pos),
                                           static_cast<std::size_t>(End - Pos), decoded);

@@ -5,6 +5,7 @@
 // byte 26 inside the document ends it too.
 
 #include <cstddef>
+#include <memory>
 #include <string_view>
 
 #include "html/parser/Windows1252.h"
@@ -17,21 +18,31 @@ enum class TTextEncoding { Utf8, Windows1252 };
 // U+10FFFF).
 bool IsValidUtf8(std::string_view bytes);
 
+// Bytes that come piece by piece, a file's for one.
+class TByteSource {
+ public:
+  virtual ~TByteSource() = default;
+  // Up to size bytes into into; how many, 0 only at the end.
+  virtual std::size_t Read(char* into, std::size_t size) = 0;
+  // Starts again from the first byte.
+  virtual void Rewind() = 0;
+};
+
 class TSourceText {
  public:
   TSourceText() = default;
   // The bytes stay the caller's and must outlive the reader.
   explicit TSourceText(std::string_view bytes);
+  // Reads the bytes through a buffer of its own: once through to learn the encoding, then
+  // again as characters are asked for. The source must outlive the reader.
+  explicit TSourceText(TByteSource& bytes);
 
   TTextEncoding Encoding() const { return Encoding_; }
-  // Where the next character starts, counted in bytes from the start of the bytes given. The
-  // reader never goes back, so the bytes before it are no longer needed.
-  const char* Position() const { return Pos; }
 
   // The next byte when it is a printable ASCII character other than "<" (which may open a
   // comment), consumed; else 0 and nothing is consumed. The tokenizer's fast path.
   char32_t NextPlainAscii() {
-    if (Pos == End) return 0;
+    if (Pos == End) return 0;  // Next() reads on
     unsigned char byte = static_cast<unsigned char>(*Pos);
     if (byte < 32 || byte >= 0x80 || byte == '<') return 0;
     ++Pos;
@@ -39,7 +50,7 @@ class TSourceText {
   }
 
   char32_t Next() {
-    if (Pos == End) return EndOfInput;
+    if (Pos == End && !ReadOn()) return EndOfInput;
     unsigned char byte = static_cast<unsigned char>(*Pos);
     if (byte < 0x80) {
       ++Pos;
@@ -56,8 +67,15 @@ class TSourceText {
   // A multi-byte sequence; a broken one (possible only after a byte order mark) reads as
   // one U+FFFD per byte.
   char32_t NextUtf8Sequence();
+  // Refills the buffer of a streamed source, keeping the bytes not read yet; false when
+  // nothing is left to read.
+  bool ReadOn();
 
   const char* Pos = nullptr;
   const char* End = nullptr;
   TTextEncoding Encoding_ = TTextEncoding::Utf8;
+  // A streamed source and its buffer; none for bytes given whole.
+  TByteSource* Stream = nullptr;
+  std::unique_ptr<char[]> Buffer;
+  bool StreamEnded = true;
 };

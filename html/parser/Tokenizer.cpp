@@ -51,10 +51,10 @@ std::int32_t NumberOfValue(std::u32string_view text) {
 
 }  // namespace
 
-TTokenizer::TTokenizer(std::string_view bytes) {
+TTokenizer::TTokenizer(TSourceText source) {
   if (ParseRunning) throw EParseRefused("A document is already being read");
   ParseRunning = true;
-  Source = TSourceText(bytes);
+  Source = std::move(source);
 }
 
 TTokenizer::~TTokenizer() { ParseRunning = false; }
@@ -192,11 +192,6 @@ void TTokenizer::SkipWhiteSpace() {
 }
 
 void TTokenizer::NextSymbol() {
-  if (OnBytesRead && (!NextReadReport || Source.Position() >= NextReadReport)) {
-    constexpr std::ptrdiff_t ReportStep = 1 << 20;
-    OnBytesRead(Source.Position());
-    NextReadReport = Source.Position() + ReportStep;
-  }
   TokenText.clear();
   TokenValue = 0;
   if (CurCh == EndOfInput) {

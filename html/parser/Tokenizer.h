@@ -33,9 +33,10 @@ using TIncludeHandler = std::function<void(TriruRedu* sender, const std::u32stri
 
 class TTokenizer {
  public:
-  // Reads the document from these bytes (a file's contents or a memory buffer), which
-  // must outlive the tokenizer.
-  explicit TTokenizer(std::string_view bytes);
+  // Reads the document from these bytes (a memory buffer), which must outlive the tokenizer.
+  explicit TTokenizer(std::string_view bytes) : TTokenizer(TSourceText(bytes)) {}
+  // Reads the document from source (a file's, say).
+  explicit TTokenizer(TSourceText source);
   ~TTokenizer();
   TTokenizer(const TTokenizer&) = delete;
   TTokenizer& operator=(const TTokenizer&) = delete;
@@ -58,10 +59,6 @@ class TTokenizer {
   void NextSymbol();
   void NextTextareaSymbol();
   void NextScriptSymbol();
-
-  // Told, now and then, that the document's bytes before a point are read for good: the
-  // tokenizer never reads back, so their owner may let them go.
-  std::function<void(const char* readTo)> OnBytesRead;
 
   // State the builder reads and sets.
   char32_t CurCh = 0;
@@ -99,7 +96,6 @@ class TTokenizer {
   void ScanRawRun(bool stopAtAmpersand);
   bool ScanRawBoundary();
 
-  const char* NextReadReport = nullptr;  // OnBytesRead is told again past this point
   TSourceText Source;
   TSourceText IncludeSource;
   bool ReadingInclude = false;  // characters come from IncludeSource until it is used up
