@@ -32,8 +32,6 @@ std::size_t Utf8SequenceLength(const unsigned char* p, std::size_t n, char32_t& 
   return length;
 }
 
-}  // namespace
-
 // Checks bytes as UTF-8 up to where it is wrong (null then) or, unless final, up to a sequence
 // that more bytes may complete; returns where the check stopped.
 const char* CheckUtf8(std::string_view bytes, bool final) {
@@ -65,6 +63,8 @@ std::size_t ReadUpToEnd(TByteSource& stream, char* into, std::size_t size, bool&
   ended = true;
   return std::size_t(eof - into);
 }
+
+}  // namespace
 
 bool IsValidUtf8(std::string_view bytes) { return CheckUtf8(bytes, true) != nullptr; }
 
