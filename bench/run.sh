@@ -114,7 +114,9 @@ echo "== Window: start of the process to the first screen of page-5mb.html (medi
 server=()
 if [[ -z "${DISPLAY:-}" ]]; then
   display=:$((90 + RANDOM % 100))
-  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: a desktop's display never starts afresh when its last client goes, and a
+  # server that does so holds up the next run's connection while it resets.
+  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   server=($!)
   trap 'kill "${server[@]}" 2>/dev/null' EXIT
   export DISPLAY=$display
