@@ -35,7 +35,9 @@ int main(int argc, char** argv) {
     std::perror("wait4");
     return 1;
   }
-  const auto micros = [](const timeval& t) { return static_cast<long long>(t.tv_sec) * 1000000 + t.tv_usec; };
+  const auto micros = [](const timeval& t) {
+    return static_cast<long long>(t.tv_sec) * 1000000 + t.tv_usec;
+  };
   std::printf("%lld %ld\n", micros(usage.ru_utime) + micros(usage.ru_stime), usage.ru_maxrss);
   return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
 }

@@ -45,8 +45,8 @@ void ParseHtmlBuffer(TSectionList& document, TAnchorList& anchorList, std::strin
                      const TMetaType& metaHandler, TriruRedu* viewer,
                      const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
                      const TScriptEvent& scriptHandler, TDocumentHead& head) {
-  BuildHtml(TSourceText(buffer), document, anchorList, metaHandler, viewer, soundHandler, includeHandler,
-            scriptHandler, head);
+  BuildHtml(TSourceText(buffer), document, anchorList, metaHandler, viewer, soundHandler,
+            includeHandler, scriptHandler, head);
 }
 
 void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
@@ -68,8 +68,8 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
 void ParseTextFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
                    TDocumentHead& head) {
   ReserveFor(fileName);
-  const std::string source = ReadDocumentFile(fileName);
-  THtmlBuilder builder(source, document, anchorList, head);
+  TDocumentFile file(fileName);
+  THtmlBuilder builder(TSourceText(file), document, anchorList, head);
   try {
     builder.BuildPlainText();
   } catch (const EParseError&) {

@@ -115,7 +115,8 @@ TEST_F(BlockSectionTest, OrderedLabels) {
 
 TEST_F(BlockSectionTest, ListItemsKnowTheirKind) {
   TUListItem& bullet = Add<TUListItem>(Document.RunFonts, 1, nullptr, BaseFont(), fsBold);
-  TOListItem& numbered = Add<TOListItem>(Document.RunFonts, 2, nullptr, BaseFont(), U'a', 4, fsBold);
+  TOListItem& numbered =
+      Add<TOListItem>(Document.RunFonts, 2, nullptr, BaseFont(), U'a', 4, fsBold);
   TDListItem& term = Add<TDListItem>(Document.RunFonts, 0, nullptr, BaseFont());
   EXPECT_EQ(bullet.ListKind, lkUnordered);
   EXPECT_EQ(numbered.ListKind, lkOrdered);
