@@ -69,7 +69,7 @@ void ParseTextFile(TSectionList& document, TAnchorList& anchorList, const std::s
                    TDocumentHead& head) {
   ReserveFor(fileName);
   TDocumentFile file(fileName);
-  THtmlBuilder builder(TSourceText(file), document, anchorList, head);
+  THtmlBuilder builder(TSourceText(file, TSourceKind::PlainText), document, anchorList, head);
   try {
     builder.BuildPlainText();
   } catch (const EParseError&) {

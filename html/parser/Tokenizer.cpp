@@ -14,7 +14,6 @@ constexpr char32_t LineEnd = 13;
 constexpr std::size_t MaxTagName = 150;
 constexpr std::size_t MaxTextRun = 100;
 constexpr std::size_t MaxNumericDigits = 6;
-constexpr std::size_t MaxEntityName = 7;
 
 // Only one parse at a time; the guard is held by the live tokenizer.
 bool ParseRunning = false;
@@ -307,7 +306,7 @@ void TTokenizer::ScanQuotedValue(std::u32string& value) {
     if (CurCh == LineEnd) {
       NextChar();
     } else if (CurCh == U'&') {
-      ScanEntity(value);
+      ScanEntity(value, true);
     } else {
       value += CurCh;
       NextChar();
@@ -317,12 +316,12 @@ void TTokenizer::ScanQuotedValue(std::u32string& value) {
 }
 
 // At "&": appends the entity's character, or the text as written when it is none.
-void TTokenizer::ScanEntity(std::u32string& out) {
+void TTokenizer::ScanEntity(std::u32string& out, bool inAttribute) {
   NextChar();
   if (CurCh == U'#')
     ScanNumericEntity(out);
   else
-    ScanNamedEntity(out);
+    ScanNamedEntity(out, inAttribute);
 }
 
 void TTokenizer::ScanNumericEntity(std::u32string& out) {
@@ -360,27 +359,34 @@ void TTokenizer::ScanNumericEntity(std::u32string& out) {
   if (endedBySemicolon) out += U';';
 }
 
-void TTokenizer::ScanNamedEntity(std::u32string& out) {
-  std::u32string name;
-  while (name.size() < MaxEntityName && (IsUpperLetter(CurChUpper) || IsDigit(CurCh))) {
-    name += CurCh;
+void TTokenizer::ScanNamedEntity(std::u32string& out, bool inAttribute) {
+  // As many letters and digits as the longest name holds, and a ";" after them; what the
+  // longest matching name leaves over stays as text ("&notit;" is the sign "not", then "it;").
+  std::string name;
+  while (name.size() < LongestEntityName && (IsUpperLetter(CurChUpper) || IsDigit(CurCh))) {
+    name += static_cast<char>(CurCh);
     NextChar();
   }
-  if (IsUpperLetter(CurChUpper) || IsDigit(CurCh)) {
-    // Too long for a name: it stays as written and the next character is text.
+  if (CurCh == U';' && name.size() < LongestEntityName) {
+    name += ';';
+    NextChar();
+  }
+  auto match = MatchEntity(name);
+  if (match && inAttribute && name[match->Length - 1] != ';') {
+    // In a value, a legacy name followed by "=", a letter or a digit is most likely part of
+    // a query ("?a=1&copy=2"): it stays as written.
+    const char32_t next = match->Length < name.size() ? name[match->Length] : CurCh;
+    if (next == U'=' || IsUpperLetter(UpperAscii(next)) || IsDigit(next)) match.reset();
+  }
+  std::size_t written = 0;
+  if (match) {
+    out += match->First;
+    if (match->Second) out += match->Second;
+    written = match->Length;
+  } else {
     out += U'&';
-    out += name;
-    return;
   }
-  bool endedBySemicolon = CurCh == U';';
-  if (endedBySemicolon) NextChar();
-  if (auto ch = LookupEntity(name)) {
-    out += *ch;
-    return;
-  }
-  out += U'&';
-  out += name;
-  if (endedBySemicolon) out += U';';
+  out.append(name.begin() + std::ptrdiff_t(written), name.end());
 }
 
 bool TTokenizer::ScanTextRun() {

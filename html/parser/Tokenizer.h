@@ -89,9 +89,11 @@ class TTokenizer {
   bool ScanAttribute(TSymbol& symbol, std::int32_t& intValue, std::u32string& value);
   void ScanAttributeValue(TSymbol symbol, std::int32_t& intValue, std::u32string& value);
   void ScanQuotedValue(std::u32string& value);
-  void ScanEntity(std::u32string& out);
+  // inAttribute: in a quoted attribute value, where a legacy name without ";" before "=",
+  // a letter or a digit stays as written.
+  void ScanEntity(std::u32string& out, bool inAttribute = false);
   void ScanNumericEntity(std::u32string& out);
-  void ScanNamedEntity(std::u32string& out);
+  void ScanNamedEntity(std::u32string& out, bool inAttribute);
   bool ScanTextRun();
   void ScanRawRun(bool stopAtAmpersand);
   bool ScanRawBoundary();

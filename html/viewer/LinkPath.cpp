@@ -105,7 +105,7 @@ std::string UpperExtension(std::string_view name) {
 }
 
 std::u32string DecodeName(std::string_view bytes) {
-  TSourceText source(bytes);
+  TSourceText source(bytes, TSourceKind::PlainText);
   std::u32string text;
   for (char32_t ch = source.Next(); ch != EndOfInput; ch = source.Next()) text += ch;
   return text;

@@ -39,6 +39,6 @@ std::string FullPath(std::string_view name);
 // characters; empty when the last part of the name has no dot.
 std::string UpperExtension(std::string_view name);
 
-// Text given as bytes (a file name's anchor part) read as characters: UTF-8 when it is valid
-// UTF-8, else Windows-1252.
+// Text given as bytes (a file name's anchor part) read as characters by the rules for plain
+// text (SourceText.h): UTF-8 when it is mostly UTF-8, else Windows-1252.
 std::u32string DecodeName(std::string_view bytes);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "html/parser/Attributes.h"
 #include "html/parser/Colors.h"
 #include "html/parser/Entities.h"
@@ -47,21 +49,51 @@ TEST(SymbolTables, EveryUsedValueHasAName) {
   EXPECT_EQ(SymbolName(static_cast<TSymbol>(68)), "");
 }
 
+namespace {
+
+// The characters of the longest entity name text begins with, and the name's length.
+std::pair<std::u32string, std::size_t> Entity(std::string_view text) {
+  auto match = MatchEntity(text);
+  if (!match) return {U"", 0};
+  std::u32string chars(1, match->First);
+  if (match->Second) chars += match->Second;
+  return {chars, match->Length};
+}
+
+}  // namespace
+
 TEST(SymbolTables, EntitiesMatchWithCase) {
-  EXPECT_EQ(LookupEntity(U"amp"), U'&');
-  EXPECT_EQ(LookupEntity(U"AMP"), std::nullopt);
-  EXPECT_EQ(LookupEntity(U"nbsp"), char32_t{160});
-  EXPECT_EQ(LookupEntity(U"yuml"), char32_t{255});
-  EXPECT_EQ(LookupEntity(U"Agrave"), char32_t{192});
-  EXPECT_EQ(LookupEntity(U"agrave"), char32_t{224});
-  EXPECT_EQ(LookupEntity(U"times"), char32_t{215});
-  // Later names.
-  EXPECT_EQ(LookupEntity(U"mdash"), char32_t{0x2014});
-  EXPECT_EQ(LookupEntity(U"euro"), char32_t{0x20AC});
-  EXPECT_EQ(LookupEntity(U"Omega"), char32_t{937});
-  EXPECT_EQ(LookupEntity(U"omega"), char32_t{969});
-  EXPECT_EQ(LookupEntity(U"alefsym"), char32_t{8501});
-  EXPECT_EQ(LookupEntity(U"foo"), std::nullopt);
+  using E = std::pair<std::u32string, std::size_t>;
+  EXPECT_EQ(Entity("amp;"), (E{U"&", 4}));
+  EXPECT_EQ(Entity("AMP;"), (E{U"&", 4}));  // a name of its own
+  EXPECT_EQ(Entity("Amp;"), (E{U"", 0}));
+  EXPECT_EQ(Entity("nbsp;"), (E{U"\u00A0", 5}));
+  EXPECT_EQ(Entity("yuml;"), (E{U"\u00FF", 5}));
+  EXPECT_EQ(Entity("Yuml;"), (E{U"\u0178", 5}));
+  EXPECT_EQ(Entity("Agrave;"), (E{U"\u00C0", 7}));
+  EXPECT_EQ(Entity("agrave;"), (E{U"\u00E0", 7}));
+  EXPECT_EQ(Entity("foo;"), (E{U"", 0}));
+}
+
+TEST(SymbolTables, EntityTable) {
+  using E = std::pair<std::u32string, std::size_t>;
+  // The first and last names in the table's order, and the longest.
+  EXPECT_EQ(Entity("AElig"), (E{U"\u00C6", 5}));
+  EXPECT_EQ(Entity("zwnj;"), (E{U"\u200C", 5}));
+  EXPECT_EQ(Entity("CounterClockwiseContourIntegral;"), (E{U"\u2233", 32}));
+  EXPECT_EQ(Entity("lsqb;apos;"), (E{U"[", 5}));
+  EXPECT_EQ(Entity("check;"), (E{U"\u2713", 6}));
+  EXPECT_EQ(Entity("fjlig;"), (E{U"fj", 6}));
+  // Names for two characters: a sign with a combining mark or a variation selector.
+  EXPECT_EQ(Entity("NotEqualTilde;"), (E{U"\u2242\u0338", 14}));
+  EXPECT_EQ(Entity("caps;"), (E{U"\u2229\uFE00", 5}));
+  // Legacy names stand without ";", the others need it; the longest name wins.
+  EXPECT_EQ(Entity("copy"), (E{U"\u00A9", 4}));
+  EXPECT_EQ(Entity("copy2"), (E{U"\u00A9", 4}));
+  EXPECT_EQ(Entity("notit;"), (E{U"\u00AC", 3}));
+  EXPECT_EQ(Entity("notin;"), (E{U"\u2209", 6}));
+  EXPECT_EQ(Entity("mdash"), (E{U"", 0}));
+  EXPECT_EQ(Entity("rarr"), (E{U"", 0}));
 }
 
 TEST(SymbolTables, NumericEntityCharacters) {

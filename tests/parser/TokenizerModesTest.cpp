@@ -44,6 +44,9 @@ TEST(TokenizerAttributes, ValueForms) {
   EXPECT_EQ(AttributesOf("<font color=#FF0000>"), (Attrs{{symColor, 0, U"#FF0000"}}));
   EXPECT_EQ(AttributesOf("<td width=99999999999>"), (Attrs{{symWidth, 0, U"99999999999"}}));
   EXPECT_EQ(AttributesOf("<a href=\"a&amp;b&lt;\">"), (Attrs{{symHref, 0, U"a&b<"}}));
+  // In a value a legacy name without ";" before "=", a letter or a digit is part of a query.
+  EXPECT_EQ(AttributesOf("<a href=\"?a=1&copy=2&copyb&copy;&copy.\">"),
+            (Attrs{{symHref, 0, U"?a=1&copy=2&copyb\u00A9\u00A9."}}));
 }
 
 TEST(TokenizerAttributes, NamesAndOrder) {
