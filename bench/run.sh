@@ -23,6 +23,9 @@ if ! $table_only; then
   echo "== Tokenizer"
   "${pin[@]}" "$build/bench/bench_tokenizer"
 
+  echo "== Style sheets: 2,000 rules matched against 50,000 elements (median of 5)"
+  "${pin[@]}" "$build/bench/bench_style"
+
   for platform in headless qt; do
     flag=(); [[ $platform == qt ]] && flag=(--qt)
     echo "== Parse, layout and first screen ($platform platform, median of 5)"
