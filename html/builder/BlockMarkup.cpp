@@ -31,16 +31,20 @@ void THtmlBuilder::ParseAlignedBlock(int level, const TSymbolSet& stopSet) {
   TNesting nesting(Nesting);
   CloseSection();
   const TJustify savedAlign = CurrentAlign;
-  if (Sym() == symCenter)
+  const bool savedRightToLeft = CurrentRightToLeft;
+  if (Sym() == symCenter) {
     CurrentAlign = jCentre;
-  else
+  } else {
+    EnterDirection();
     CurrentAlign = AlignFromText(Tokens.AttributeText(symAlign)).value_or(CurrentAlign);
+  }
   StartSection(level, CurrentAlign);
   NextSymbol();
   // Either end tag closes either block.
   ParseBody(level, stopSet + TSymbolSet{symCenterEnd, symDivEnd});
   CloseSection();
   CurrentAlign = savedAlign;
+  CurrentRightToLeft = savedRightToLeft;
   StartSection(level, CurrentAlign);
   if (Sym() == symCenterEnd || Sym() == symDivEnd) NextSymbol();
 }
@@ -93,6 +97,9 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
           item->NoBullet = plain;
           StartSection(std::move(item));
         }
+        // Items are read from the side their direction starts from.
+        CurrentSection->RightToLeft = TagRightToLeft(symLi);
+        if (CurrentSection->RightToLeft) CurrentSection->Justify = jRight;
         itemLevel = level;
         Tokens.SkipWhiteSpace();
         NextSymbol();
@@ -107,6 +114,7 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
         StartSection(
             std::make_unique<TDListItem>(Document.RunFonts, itemLevel, &CurrentUrlTarget,
                                          TopFont(), CurrentStyle));
+        if (CurrentRightToLeft) CurrentSection->Justify = jRight;
         NextSymbol();
         break;
       case symTable:

@@ -15,7 +15,7 @@ struct TTagEntry {
 
 // Searched in this order; the first 48 have an end symbol.
 constexpr std::array<TTagEntry, 64> TagTable{{
-    {"HTML", symHtml, symHtmlEnd, false},
+    {"HTML", symHtml, symHtmlEnd, true},
     {"TITLE", symTitle, symTitleEnd, false},
     {"BODY", symBody, symBodyEnd, true},
     {"HEAD", symHead, symHeadEnd, false},
@@ -63,7 +63,7 @@ constexpr std::array<TTagEntry, 64> TagTable{{
     {"S", symS, symSEnd, false},
     {"STRIKE", symStrike, symStrikeEnd, false},
     {"TR", symTr, symTrEnd, true},
-    {"LI", symLi, symUnknownTag, false},
+    {"LI", symLi, symUnknownTag, true},
     {"BR", symBr, symUnknownTag, true},
     {"HR", symHr, symUnknownTag, true},
     {"DD", symDd, symUnknownTag, false},
@@ -87,7 +87,7 @@ struct TAttributeEntry {
 };
 
 // VALUE stands twice; both rows give the same symbol. There is no VSPACE.
-constexpr std::array<TAttributeEntry, 58> AttributeTable{{
+constexpr std::array<TAttributeEntry, 59> AttributeTable{{
     {"HREF", symHref}, {"NAME", symName}, {"SRC", symSrc}, {"ALT", symAlt},
     {"ALIGN", symAlign}, {"TEXT", symText}, {"BGCOLOR", symBgcolor}, {"LINK", symLink},
     {"BACKGROUND", symBackground}, {"COLSPAN", symColspan}, {"ROWSPAN", symRowspan},
@@ -107,7 +107,7 @@ constexpr std::array<TAttributeEntry, 58> AttributeTable{{
     {"MARGINWIDTH", symMarginwidth}, {"MARGINHEIGHT", symMarginheight},
     {"LOOP", symLoop}, {"ONCLICK", symOnclick}, {"WRAP", symWrap},
     {"NOSHADE", symNoshade}, {"HTTP-EQUIV", symHttpEquiv}, {"CONTENT", symContent},
-    {"ENCTYPE", symEnctype},
+    {"ENCTYPE", symEnctype}, {"DIR", symDir},
 }};
 
 // Tables are searched on every tag, so each gets an index built once; the first entry of a
