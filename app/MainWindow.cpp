@@ -43,10 +43,12 @@ QString FolderOf(const QString& fileName) { return QFileInfo(fileName).absoluteP
 TTamblinF::TTamblinF(TQtWindowing& windowing, TShell& shell, const QString& programFolder)
     : FWindowing(windowing), FShell(shell), ProgramFolder(programFolder) {
   setWindowTitle(Caption);
-  resize(680, 470);
+  FitToScreen();
   setAcceptDrops(true);
   AskOpenFileName = [this] { return RunOpenDialog(); };
   AskSaveFileName = [this] { return RunSaveDialog(); };
+  AskPrinter = [this](QPrinter& printer) { return RunPrintDialog(printer); };
+  AskPdfFileName = [this] { return RunPdfDialog(); };
   ShowMessage = [this](const QString& text, const QString& kind) {
     if (kind == QLatin1String("error")) {
       QMessageBox::critical(this, Caption, text);
@@ -161,6 +163,10 @@ void TTamblinF::CreateMenus() {
   add(file, "SaveFormResults1", QStringLiteral("&Save Form Results..."), QKeySequence(),
       [this] { SaveFormResults1Click(); });
   file->addSeparator();
+  add(file, "Print1", QStringLiteral("&Print..."), QKeySequence::Print, [this] { Print1Click(); });
+  add(file, "ExportPdf1", QStringLiteral("&Export as PDF..."), QKeySequence(),
+      [this] { ExportPdf1Click(); });
+  file->addSeparator();
   add(file, "Exit1", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
       [this] { close(); });
 
@@ -179,6 +185,13 @@ void TTamblinF::CreateMenus() {
   add(view, "History1", QStringLiteral("&History"), QKeySequence(), [this] {
     History1Click();
   })->setCheckable(true);
+  view->addSeparator();
+  add(view, "ZoomIn1", QStringLiteral("Zoom &In"), QKeySequence::ZoomIn, [this] { ZoomClick(1); })
+      ->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  add(view, "ZoomOut1", QStringLiteral("Zoom &Out"), QKeySequence::ZoomOut,
+      [this] { ZoomClick(-1); });
+  add(view, "ZoomReset1", QStringLiteral("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0),
+      [this] { ZoomClick(0); });
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   add(options, "FontColors1", QStringLiteral("&Font and Colors..."), QKeySequence(),
@@ -444,6 +457,7 @@ void TTamblinF::ApplyFontForm(const TFontForm& form) {
   viewer->SetDefFontSize(form.TextSize());
   viewer->SetDefHotSpotColor(form.LinkColor());
   viewer->SetDefBackground(form.BackColor());
+  SaveOptions();
   if (!viewer->DocFileName().empty()) goRefreshClick();
 }
 

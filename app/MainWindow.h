@@ -21,12 +21,14 @@
 
 #include "app/CommandLine.h"
 #include "app/PageServices.h"
+#include "app/RememberedOptions.h"
 #include "app/WindowRules.h"
 #include "html/parser/Tokenizer.h"
 
 class QAction;
 class QListWidget;
 class QMenu;
+class QPrinter;
 class QSplitter;
 class QStatusBar;
 class QToolBar;
@@ -83,6 +85,21 @@ class TTamblinF : public QMainWindow {
   void CopyImageToClipboardClick();
   void OpenInNewWindowClick();
   void HandleDroppedFile(const QString& fileName);
+  // View > Zoom In (+1), Zoom Out (-1) and Actual Size (0): the page's fonts in steps.
+  void ZoomClick(int direction);
+
+  // --- Printing (MainWindowView.cpp). The dialogs run through the hooks below.
+  void Print1Click();
+  void ExportPdf1Click();
+  std::function<bool(QPrinter& printer)> AskPrinter;  // the print dialog; false: cancelled
+  std::function<QString()> AskPdfFileName;            // empty: cancelled
+
+  // --- Options remembered between runs (MainWindowOptions.cpp): the default font, size and
+  // colours, the window's size, whether the history list shows, and the splitter. Puts back
+  // what settings holds, and saves there on every change of the options and when the window
+  // closes; settings must outlive the window. Without it nothing is remembered.
+  void RememberOptions(QSettings& settings);
+  void SaveOptions();
 
   // --- The viewer's events.
   void viewerHotSpotCovered(const std::u32string& src);
@@ -109,6 +126,7 @@ class TTamblinF : public QMainWindow {
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void CreateComponents();
@@ -122,6 +140,11 @@ class TTamblinF : public QMainWindow {
   void Guarded(const std::function<void()>& command);
   QString RunOpenDialog();
   QString RunSaveDialog();
+  // A size fit for reading: two thirds of the screen's available area, centred in it.
+  void FitToScreen();
+  bool RunPrintDialog(QPrinter& printer);
+  QString RunPdfDialog();
+  void PrintTo(QPrinter& printer);
 
   TQtWindowing& FWindowing;
   TShell& FShell;
@@ -145,4 +168,6 @@ class TTamblinF : public QMainWindow {
   QMenu* PopupMenu = nullptr;
   TFindDialog* FindDialog1 = nullptr;
   std::unique_ptr<TriruRedu> viewer;
+  TRememberedOptions FOptions;
+  QSettings* FSettings = nullptr;
 };

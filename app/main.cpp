@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -80,7 +81,11 @@ int main(int argc, char** argv) {
   TQtGraphics graphics;
   TQtWindowing windowing(graphics);
   TDesktopShell shell;
+  // The user's options, in the config folder (XDG_CONFIG_HOME, else ~/.config).
+  QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tamblin"),
+                     QStringLiteral("tamblin"));
   TTamblinF window(windowing, shell, PagesFolder());
+  window.RememberOptions(settings);
   window.show();
   window.FormShow(ParseCommandLine(arguments));
   return QApplication::exec();

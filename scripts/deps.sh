@@ -9,7 +9,7 @@ PACKAGES=(
   fonts-liberation fonts-dejavu-core
   libgtest-dev
   clang libclang-rt-14-dev
-  xvfb xdotool imagemagick xauth
+  xvfb xdotool imagemagick xauth poppler-utils
 )
 
 missing=()

@@ -169,8 +169,18 @@ class TriruRedu {
   const std::string& ServerRoot() const { return FServerRoot; }
   void SetServerRoot(const std::string& value);
 
+  // [100] percent, cut to MinZoom .. MaxZoom. The document is drawn as if the default font
+  // size were DefFontSize * Zoom / 100 points: every font of the page and the spacing that
+  // follows the default size scale with it, also the sizes a page sets itself. It lasts
+  // across loads. A change lays the document out again with the same content at the top of
+  // the view.
+  int Zoom() const { return FZoom; }
+  void SetZoom(int percent);
+
   static constexpr int MinFontSize = 6;
   static constexpr int MaxFontSize = 1000;
+  static constexpr int MinZoom = 25;
+  static constexpr int MaxZoom = 500;
   static constexpr int MaxMargin = 50;
   static constexpr int MaxImageCacheCount = 20;
 
@@ -241,6 +251,17 @@ class TriruRedu {
   // Scrolls so that document y is at the top, within the document's range.
   void ScrollTo(int y);
   int HScrollPos() const { return FScroll.HScrollPos(); }
+
+  // --- Printing (ViewerPrinting.cpp).
+  // Gives the canvas page index (from 0, of count) is drawn on; it must be as large as the
+  // page.
+  using TPageCanvas = std::function<TCanvas&(int index, int count)>;
+  // Lays the document out pageWidth pixels wide, cuts it into pages at most pageHeight pixels
+  // high between its lines and pictures (PageBreaks.h), and draws each page, background
+  // included, with its top at the canvas's top. The selection is printed plain. Afterwards
+  // the document is laid out for the window again at the same place. Answers the number of
+  // pages; 0 while Processing.
+  int PrintDocument(int pageWidth, int pageHeight, const TPageCanvas& pageCanvas);
 
   // --- Callbacks for the document.
   // Reports a META element and notes a usable refresh (only while OnMetaRefresh is set).
@@ -318,6 +339,12 @@ class TriruRedu {
   // keeping the reading position.
   void ChangeLayout(const std::function<void()>& change);
   void RefreshDefaults(bool relayout);
+  // The default size the document is laid out with: DefFontSize at the zoom.
+  int DocumentFontSize() const;
+  // Runs change, then lays the document out again with the section that was at the top of
+  // the view kept there, as far into it in proportion to its height as before (the zoom
+  // changes every height).
+  void ChangeKeepingProportion(const std::function<void()>& change);
   void StopSound();
   TMetaType MetaCallback();
 
@@ -336,6 +363,10 @@ class TriruRedu {
   void VScroll(TScrollCode code, int& position);
   void HScroll(TScrollCode code, int& position);
   void PaintBackground(TCanvas& canvas, const TRect& area);
+  // The same with the background's tiles placed for these scroll offsets.
+  void PaintBackground(TCanvas& canvas, const TRect& area, int vScroll, int hScroll);
+  // Lays the document out for the page and draws its pages (PrintDocument); their number.
+  int PrintPages(int pageWidth, int pageHeight, const TPageCanvas& pageCanvas);
   void PaintHost(TCanvas& canvas, const TRect& area);
   void DrawBorder();
   void BackgroundChanged();
@@ -391,6 +422,7 @@ class TriruRedu {
   std::string FDefFontName;
   std::string FDefPreFontName;
   int FDefFontSize;
+  int FZoom = 100;
   TColor FDefFontColor;
   TColor FDefHotSpotColor;
   int FImageCacheCount = 5;

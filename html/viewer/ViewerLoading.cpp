@@ -163,7 +163,7 @@ void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
 void TriruRedu::PrepareDocument() {
   FSections->Clear();
   ImageCache().AgeAndPurge();
-  FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,
+  FSections->SetDefaults(FDefFontName, FDefPreFontName, DocumentFontSize(), FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
   FAnchorList.Clear();
   FMouse.Reset();
@@ -208,7 +208,7 @@ void TriruRedu::ClearDocument() {
   if (FProcessing) return;
   FSections->Clear();
   FollowAnimationTimer();
-  FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,
+  FSections->SetDefaults(FDefFontName, FDefPreFontName, DocumentFontSize(), FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
   FAnchorList.Clear();
   FDocBase.clear();

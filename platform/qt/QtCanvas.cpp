@@ -43,12 +43,16 @@ void TQtCanvas::InvertDevice(const TRect& rect) {
 void TQtCanvas::DrawText(int x, int y, std::u32string_view text, const TRect& clip,
                          TColor color) {
   if (MonochromeSurface() && color != clWhite) color = clBlack;
-  TFontFace& face = Face();
-  FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-  FPainter->setClipRect(QRect(clip.Left, clip.Top, clip.Width(), clip.Height()));
+  PaintText(*FPainter, Face(), x, y, text, clip, color);
+}
+
+void TQtCanvas::PaintText(QPainter& painter, TFontFace& face, int x, int y,
+                          std::u32string_view text, const TRect& clip, TColor color) {
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter.setClipRect(QRect(clip.Left, clip.Top, clip.Width(), clip.Height()));
   auto& qtFace = static_cast<TQtFontFace&>(face);
-  FPainter->setFont(qtFace.QtFont());
-  FPainter->setPen(QtColor(color));
+  painter.setFont(qtFace.QtFont());
+  painter.setPen(QtColor(color));
   // Each character stands at the sum of the advances before it. The characters the font has
   // go out as one run of glyphs placed there; one it lacks is drawn alone, so that the text
   // system finds it in another font. Characters wholly outside the clip are stepped over (a
@@ -69,7 +73,7 @@ void TQtCanvas::DrawText(int x, int y, std::u32string_view text, const TRect& cl
         glyphs.push_back(glyph);
         positions.push_back(QPointF(double(pen), y) - origin);
       } else {
-        FPainter->drawText(QPoint(int(pen), y), QString::fromUcs4(&ch, 1));
+        painter.drawText(QPoint(int(pen), y), QString::fromUcs4(&ch, 1));
       }
     }
     pen += advance;
@@ -81,9 +85,9 @@ void TQtCanvas::DrawText(int x, int y, std::u32string_view text, const TRect& cl
     run.setPositions(positions);
     run.setUnderline(qtFace.QtFont().underline());
     run.setStrikeOut(qtFace.QtFont().strikeOut());
-    FPainter->drawGlyphRun(origin, run);
+    painter.drawGlyphRun(origin, run);
   }
-  FPainter->setClipping(false);
+  painter.setClipping(false);
 }
 
 void TQtCanvas::BlitDevice(const TRect& area, const std::vector<int>& columns,

@@ -266,7 +266,9 @@ TEST_F(MainWindow, ImageMenuAndImageWindow) {
   auto* form = dynamic_cast<TImageForm*>(Window->findChild<QWidget*>("ImageForm"));
   ASSERT_NE(form, nullptr);
   EXPECT_TRUE(form->isWindow());
-  EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
+  // Above the main window, which owns it, not above every window of the desktop.
+  EXPECT_EQ(form->parentWidget(), Window.get());
+  EXPECT_FALSE(form->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(form->size(), QSize(300, 200));
   EXPECT_EQ(form->windowTitle(), "");
   EXPECT_EQ(form->ImageBitmap().pixelColor(150, 100), QColor(10, 120, 200));
