@@ -2,7 +2,7 @@
 #include "html/builder/Builder.h"
 
 #include "html/builder/HtmlBuilder.h"
-#include "html/parser/DocumentFile.h"
+#include "html/parser/DocumentSource.h"
 #include "html/support/Errors.h"
 #include "html/support/HeapReserve.h"
 
@@ -54,9 +54,9 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
                    const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
                    const TScriptEvent& scriptHandler, TDocumentHead& head) {
   ReserveFor(fileName);
-  TDocumentFile file(fileName);
+  const std::unique_ptr<TByteSource> file = OpenDocumentSource(fileName);
   try {
-    BuildHtml(TSourceText(file), document, anchorList, metaHandler, viewer, soundHandler,
+    BuildHtml(TSourceText(*file), document, anchorList, metaHandler, viewer, soundHandler,
               includeHandler, scriptHandler, head);
   } catch (const EParseRefused&) {
     throw;
@@ -68,8 +68,8 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
 void ParseTextFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
                    TDocumentHead& head) {
   ReserveFor(fileName);
-  TDocumentFile file(fileName);
-  THtmlBuilder builder(TSourceText(file, TSourceKind::PlainText), document, anchorList, head);
+  const std::unique_ptr<TByteSource> file = OpenDocumentSource(fileName);
+  THtmlBuilder builder(TSourceText(*file, TSourceKind::PlainText), document, anchorList, head);
   try {
     builder.BuildPlainText();
   } catch (const EParseError&) {

@@ -196,13 +196,17 @@ class TriruRedu {
   const TAnchorList& AnchorList() const { return FAnchorList; }
   TSectionList& Sections() const { return *FSections; }
   int CaretPos() const { return FMouse.CaretPos(); }
+  // Moves the caret, where the next search starts (0: the top of the document).
+  void SetCaretPos(int position) { FMouse.SetCaretPos(position < 0 ? 0 : position); }
   // Widest line and total height of the last layout, margins included in the height.
   int DocumentWidth() const { return FScroll.DocumentWidth(); }
   int DocumentHeight() const { return FScroll.DocumentHeight(); }
 
   // --- Loading. A missing file raises EInOutError "Can't locate file: NAME" and changes
   // nothing. Opening another file or kind records the page left in the history.
-  // name may end in "#anchor": the view then starts at that anchor.
+  // name may end in "#anchor": the view then starts at that anchor. Pages and text are read
+  // as DocumentSource.h says: a ".gz" file inflated, a folder as the page listing it (give
+  // its name ending in "/").
   void OpenHtmlFile(const std::string& name);
   void OpenTextFile(const std::string& name);
   // Shows the picture (BMP, GIF, JPEG or PNG, known by its content) as a page holding just
@@ -227,7 +231,8 @@ class TriruRedu {
   // The full file name a link stands for (see LinkPath.h for the rules).
   virtual std::string ExpandLink(std::u32string_view link) const;
   // The default action for a clicked link (HotSpotUrl): fires OnHotSpotClick and, when the
-  // host leaves it, scrolls to an anchor or opens an HTML or image file.
+  // host leaves it, scrolls to an anchor or opens a page, a text file, a picture or a folder
+  // by the kind its name says (LinkPath.h); other links are left to the host.
   virtual void FollowHotSpot();
   // Scrolls to a named anchor (with or without "#", any letter case); false when unknown.
   bool ScrollToAnchor(std::u32string_view name);

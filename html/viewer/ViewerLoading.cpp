@@ -1,12 +1,12 @@
 // The load pipeline (files, image pages, memory buffers), clearing, META handling, form
 // submissions, and the selection, find and copy operations.
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 
 #include "html/builder/Builder.h"
 #include "html/document/SectionList.h"
 #include "html/images/ImageCache.h"
+#include "html/parser/DocumentSource.h"
 #include "html/support/Errors.h"
 #include "html/support/LetterCase.h"
 #include "html/support/Trim.h"
@@ -52,18 +52,6 @@ std::string ImagePage(const std::string& fileName) {
   }
   page += "\">";
   return page;
-}
-
-// Where the anchor of "FILE#anchor" begins: none when the whole name is a file, else at the
-// last "#" whose left part is a file (a file name may hold "#", written %23 in a link), else
-// at the first one, so that a missing file is reported by the name before it.
-std::size_t AnchorMark(const std::string& name) {
-  std::error_code error;
-  if (std::filesystem::is_regular_file(name, error)) return std::string::npos;
-  for (std::size_t hash = name.rfind('#'); hash != std::string::npos && hash > 0;
-       hash = name.rfind('#', hash - 1))
-    if (std::filesystem::is_regular_file(name.substr(0, hash), error)) return hash;
-  return name.find('#');
 }
 
 // The integer a refresh delay spells (blanks around it allowed), or -1.
@@ -115,9 +103,7 @@ void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
   FRefreshDelay = 0;
   {
     TProcessingScope processing(*this);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(name, error))
-      throw EInOutError("Can't locate file: " + name);
+    if (!DocumentExists(name)) throw EInOutError("Can't locate file: " + name);
 
     PrepareDocument();
     const std::string previousName = FDocFileName;

@@ -1,6 +1,7 @@
 // Links, anchors, the reading position and the history.
 #include <algorithm>
 #include <climits>
+#include <filesystem>
 #include <optional>
 
 #include "html/document/InlineObjects.h"
@@ -33,17 +34,33 @@ void TriruRedu::FollowHotSpot() {
     url.erase(hash);
   }
   const std::string file = ExpandLink(url);
-  const std::string extension = UpperExtension(file);
-  if (extension == ".HTM" || extension == ".HTML") {
-    if (file != FDocFileName)
-      OpenHtmlFile(file + EncodeUtf8(anchor));
+  // A page, and a folder (shown as the page that lists it): another one opens at the anchor;
+  // the same one only scrolls.
+  const auto openPage = [&](const std::string& name) {
+    if (name != FDocFileName || FDocKind != dkHtml)
+      OpenHtmlFile(name + EncodeUtf8(anchor));
     else if (ScrollToAnchor(anchor))
       AddHistoryEntry(FDocFileName, FDocTitle, dkHtml, position);
-  } else if (extension == ".BMP" || extension == ".GIF" || extension == ".JPG" ||
-             extension == ".JPEG" || extension == ".PNG") {
-    OpenImageFile(file);
+  };
+  std::error_code error;
+  if (std::filesystem::is_directory(file, error)) {
+    openPage(FolderName(file));
+    return;
   }
-  // Any other link is the host's to handle in OnHotSpotClick.
+  switch (NameKindOf(file)) {
+    case nkPage:
+      openPage(file);
+      break;
+    case nkText:
+      OpenTextFile(file);
+      break;
+    case nkPicture:
+      OpenImageFile(file);
+      break;
+    case nkDrawing:
+    case nkOther:
+      break;  // the host's to handle in OnHotSpotClick
+  }
 }
 
 bool TriruRedu::ScrollToAnchor(std::u32string_view name) {
