@@ -11,6 +11,7 @@
 #include "html/images/ImageLoad.h"
 #include "html/images/MapItem.h"
 #include "platform/Canvas.h"
+#include "platform/Graphics.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ const TBitmap* TSectionList::GetBackgroundImage() {
     return BackgroundImage;
   BackgroundTried = true;
   TTransparency transparency = trNone;
-  TLoadedImage loaded = LoadImage(ImageSource, BackgroundImageName, transparency);
+  TLoadedImage loaded = LoadImage(ImageSource, BackgroundImageName, transparency, &Graphics.SvgRenderer());
   if (loaded.Picture.Bitmap) {
     BackgroundImage = loaded.Picture.Bitmap;
     BackgroundKey = loaded.Key;
