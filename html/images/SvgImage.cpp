@@ -74,9 +74,15 @@ std::string AsXml(std::u32string_view markup) {
         text += U'&';
         continue;
       }
-      if (const std::optional<char32_t> character = LookupEntity(name)) {
-        for (const char c : "&#" + std::to_string(std::uint32_t(*character)) + ";")
-          text += char32_t(c);
+      std::string reference(name.begin(), name.end());  // name characters are ASCII
+      reference += ';';
+      if (const std::optional<TEntityMatch> match = MatchEntity(reference);
+          match && match->Length == reference.size()) {
+        for (const char32_t character : {match->First, match->Second}) {
+          if (!character) continue;
+          for (const char c : "&#" + std::to_string(std::uint32_t(character)) + ";")
+            text += char32_t(c);
+        }
         pos = end;
         continue;
       }
