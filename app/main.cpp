@@ -14,6 +14,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Shell.h"
+#include "html/support/HeapReserve.h"
 #include "platform/qt/QtGraphics.h"
 #include "platform/qt/QtWindowing.h"
 
@@ -73,6 +74,10 @@ int main(int argc, char** argv) {
   std::vector<std::string> arguments;
   const QStringList list = QApplication::arguments();
   for (qsizetype i = 1; i < list.size(); ++i) arguments.push_back(list.at(i).toStdString());
+  const TCommandLine commandLine = ParseCommandLine(arguments);
+  // The browser's choice for its own process: the first page's room in one step, and freed
+  // room kept for the pages after it.
+  PrepareHeapForDocuments(commandLine.Action == caOpen ? commandLine.Target.Path : std::string());
 
   TFirstScreenClock firstScreenClock;
   if (std::getenv("TAMBLIN_FIRST_SCREEN")) application.installEventFilter(&firstScreenClock);
@@ -82,6 +87,6 @@ int main(int argc, char** argv) {
   TDesktopShell shell;
   TTamblinF window(windowing, shell, PagesFolder());
   window.show();
-  window.FormShow(ParseCommandLine(arguments));
+  window.FormShow(commandLine);
   return QApplication::exec();
 }
