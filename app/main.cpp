@@ -17,6 +17,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Shell.h"
+#include "html/support/HeapReserve.h"
 #include "platform/qt/QtGraphics.h"
 #include "platform/qt/QtWindowing.h"
 
@@ -81,6 +82,10 @@ int main(int argc, char** argv) {
   QApplication application(qtArgc, argv);
   QApplication::setApplicationName(QStringLiteral("Tamblin"));
   QApplication::setDesktopFileName(QStringLiteral("tamblin"));
+
+  // The browser's choice for its own process: the first page's room in one step, and freed
+  // room kept for the pages after it.
+  PrepareHeapForDocuments(commandLine.Action == caOpen ? commandLine.Target.Path : std::string());
 
   TFirstScreenClock firstScreenClock;
   TQtGraphics graphics;

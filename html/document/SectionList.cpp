@@ -30,17 +30,19 @@ void TSectionList::Clear() {
   ReleaseBackground();
   BackgroundImageName.clear();
   BackgroundTried = false;
-  FormControls.clear();
-  // A window going away may move the focus; no control may answer while the others go.
-  for (const auto& form : Forms)
-    for (const auto& control : form->ControlList) control->DropHandlers();
-  Forms.clear();
   AnimatedImages.clear();
   SelectionStart = SelectionEnd = 0;
   ImageMaps.clear();
   PendingImages.clear();
-  ClearSections();
+  {
+    // Out of every list first, freed after the sections that refer to them and before their
+    // forms (HtmlForm.h).
+    const TReleasedControls controls = TakeFormControls(*this, nullptr);
+    ClearSections();
+  }
+  Forms.clear();
   RunFonts.Clear();
+  ++DocumentNumber;
 }
 
 void TSectionList::ReleaseBackground() {

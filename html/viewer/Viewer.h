@@ -16,11 +16,30 @@
 // Everything runs on the GUI thread. Handlers receive the viewer as sender. While a load or
 // relayout is under way (Processing()), most setters and operations do nothing, so a handler
 // called during a load cannot start another one.
+//
+// Host events: one rule for every event. A handler may call any of the viewer's operations,
+// opening another page or clearing this one included, and the viewer stays sound:
+// - What an event hands over is the viewer's own copy (strings, numbers,
+//   TRightClickParameters), except the page's objects (an image, a form control), which stay
+//   valid until the handler returns or changes the page, whichever comes first. A handler that
+//   opened another page uses the old page's objects no more.
+// - After a handler returns, the viewer checks that the page is still the one the event came
+//   from (the document's DocumentNumber); when it is not, it does nothing more with that input
+//   or operation: no later event of it fires and nothing of the old page is read again. The
+//   bookkeeping of the mouse buttons alone goes on.
+// - Form submissions are posted: OnFormSubmit fires once the input under way has been handled.
+//   OnMetaRefresh fires last of all, after the history has been recorded.
+// - Handlers called while Processing() is on (OnProcessing as it turns on, OnInclude, OnMeta,
+//   OnScript, OnSoundRequest, OnImageRequest, and OnHistoryChange as a load records the page
+//   it left) cannot change the page: the operations that would do nothing then. OnProcessing
+//   as it turns off comes after the load and its history entry are complete.
+// - A handler never destroys the viewer; a host that wants it gone posts that.
 
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -306,11 +325,19 @@ class TriruRedu {
 
   // Loading (ViewerLoading.cpp).
   void OpenFile(const std::string& name, TDocKind kind);
-  void LoadDocument(const std::string& name, TDocKind kind);
+  // OpenFile without its refresh: answers the page it opened, none when it opened nothing
+  // or a handler went on to another page.
+  std::optional<std::uint64_t> OpenAndRecord(const std::string& name, TDocKind kind);
+  // Loads the file and answers the page it made. The caller holds Processing on.
+  std::uint64_t LoadDocument(const std::string& name, TDocKind kind);
   void PrepareDocument();
   void FinishLoad(const TDocumentHead& head);
-  void FireMetaRefresh();
+  // Reports the refresh the load of document found, while that page is still shown.
+  void FireMetaRefresh(std::uint64_t document);
   void SetProcessing(bool value);
+  // The page shown now, to tell after a host's handler whether it still is.
+  std::uint64_t CurrentDocument() const;
+  bool StillShows(std::uint64_t document) const { return CurrentDocument() == document; }
   // Keeps Processing on while it lives, and turns it off however the work under it ends.
   class TProcessingScope {
    public:

@@ -80,17 +80,30 @@ void TriruRedu::OpenTextFile(const std::string& name) { OpenFile(name, dkText); 
 void TriruRedu::OpenImageFile(const std::string& name) { OpenFile(name, dkImage); }
 
 void TriruRedu::OpenFile(const std::string& name, TDocKind kind) {
-  if (FProcessing || name.empty()) return;
+  if (const std::optional<std::uint64_t> document = OpenAndRecord(name, kind))
+    FireMetaRefresh(*document);
+}
+
+std::optional<std::uint64_t> TriruRedu::OpenAndRecord(const std::string& name, TDocKind kind) {
+  if (FProcessing || name.empty()) return std::nullopt;
   const std::string oldName = FDocFileName;
   const std::u32string oldTitle = FDocTitle;
   const TDocKind oldKind = FDocKind;
   const std::int64_t oldPosition = DocPosition();
-  LoadDocument(name, kind);
-  if (FDocFileName != oldName || FDocKind != oldKind)
-    AddHistoryEntry(oldName, oldTitle, oldKind, oldPosition);
+  std::uint64_t document = 0;
+  {
+    // The page left is in the history before OnProcessing announces the end of the load, so a
+    // handler that goes on from there to another page finds it recorded.
+    TProcessingScope processing(*this);
+    document = LoadDocument(name, kind);
+    if (FDocFileName != oldName || FDocKind != oldKind)
+      AddHistoryEntry(oldName, oldTitle, oldKind, oldPosition);
+  }
+  if (!StillShows(document)) return std::nullopt;
+  return document;
 }
 
-void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
+std::uint64_t TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
   TBusyCursor busy(FWindowing);
   std::string name = nameWithAnchor;
   std::u32string anchor;
@@ -101,49 +114,47 @@ void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
     name.erase(hash);
   }
   FRefreshDelay = 0;
-  {
-    TProcessingScope processing(*this);
-    if (!DocumentExists(name)) throw EInOutError("Can't locate file: " + name);
+  if (!DocumentExists(name)) throw EInOutError("Can't locate file: " + name);
 
-    PrepareDocument();
-    const std::string previousName = FDocFileName;
-    const std::string fullName = FullPath(name);
-    TDocumentHead head;
-    // Whether the parse ends normally or not, the document shows what was built.
-    const auto finish = [&] {
-      FDocFileName = fullName;
-      FDocKind = kind;
-      FinishLoad(head);
-      if (hasAnchor) {
-        ScrollToAnchor(anchor);
-      } else if (FDocFileName != previousName) {
-        ApplyVPos(0);
-        SetHScrollPos(0);
-      } else {
-        ApplyVPos(VScrollPos());  // the same file again: the caller places it
-      }
-      InvalidatePanel();
-    };
-    ParseThenFinish(
-        [&] {
-          switch (kind) {
-            case dkHtml:
-              StopSound();
-              ParseHtmlFile(*FSections, FAnchorList, name, MetaCallback(), this, OnSoundRequest,
-                            OnInclude, OnScript, head);
-              break;
-            case dkText:
-              ParseTextFile(*FSections, FAnchorList, name, head);
-              break;
-            case dkImage:
-              ParseHtmlBuffer(*FSections, FAnchorList, ImagePage(fullName), {}, this, {},
-                              OnInclude, {}, head);
-              break;
-          }
-        },
-        finish);
-  }
-  FireMetaRefresh();
+  PrepareDocument();
+  const std::uint64_t document = CurrentDocument();
+  const std::string previousName = FDocFileName;
+  const std::string fullName = FullPath(name);
+  TDocumentHead head;
+  // Whether the parse ends normally or not, the document shows what was built.
+  const auto finish = [&] {
+    FDocFileName = fullName;
+    FDocKind = kind;
+    FinishLoad(head);
+    if (hasAnchor) {
+      ScrollToAnchor(anchor);
+    } else if (FDocFileName != previousName) {
+      ApplyVPos(0);
+      SetHScrollPos(0);
+    } else {
+      ApplyVPos(VScrollPos());  // the same file again: the caller places it
+    }
+    InvalidatePanel();
+  };
+  ParseThenFinish(
+      [&] {
+        switch (kind) {
+          case dkHtml:
+            StopSound();
+            ParseHtmlFile(*FSections, FAnchorList, name, MetaCallback(), this, OnSoundRequest,
+                          OnInclude, OnScript, head);
+            break;
+          case dkText:
+            ParseTextFile(*FSections, FAnchorList, name, head);
+            break;
+          case dkImage:
+            ParseHtmlBuffer(*FSections, FAnchorList, ImagePage(fullName), {}, this, {},
+                            OnInclude, {}, head);
+            break;
+        }
+      },
+      finish);
+  return document;
 }
 
 void TriruRedu::PrepareDocument() {
@@ -166,9 +177,11 @@ void TriruRedu::FinishLoad(const TDocumentHead& head) {
 void TriruRedu::OpenHtmlBuffer(std::string_view html) {
   if (FProcessing) return;
   FRefreshDelay = 0;
+  std::uint64_t document = 0;
   {
     TProcessingScope processing(*this);
     PrepareDocument();
+    document = CurrentDocument();
     StopSound();
     TDocumentHead head;
     // A parse error still shows the part read before it, laid out as any document.
@@ -187,7 +200,7 @@ void TriruRedu::OpenHtmlBuffer(std::string_view html) {
         },
         finish);
   }
-  FireMetaRefresh();
+  FireMetaRefresh(document);
 }
 
 void TriruRedu::ClearDocument() {
@@ -219,8 +232,11 @@ TMetaType TriruRedu::MetaCallback() {
                 const std::u32string& content) { HandleMeta(httpEq, name, content); };
 }
 
-void TriruRedu::FireMetaRefresh() {
-  if (FRefreshDelay > 0 && OnMetaRefresh) OnMetaRefresh(this, FRefreshDelay, FRefreshUrl);
+void TriruRedu::FireMetaRefresh(std::uint64_t document) {
+  // A copy: the handler may well load the page it names, which finds a refresh of its own.
+  const std::u32string url = FRefreshUrl;
+  if (FRefreshDelay > 0 && OnMetaRefresh && StillShows(document))
+    OnMetaRefresh(this, FRefreshDelay, url);
 }
 
 void TriruRedu::HandleMeta(const std::u32string& httpEq, const std::u32string& name,
