@@ -92,6 +92,8 @@ std::optional<std::uint64_t> TriruRedu::OpenAndRecord(const std::string& name, T
   const std::int64_t oldPosition = DocPosition();
   std::uint64_t document = 0;
   {
+    // The busy cursor shows before OnProcessing announces the load.
+    TBusyCursor busy(FWindowing);
     // The page left is in the history before OnProcessing announces the end of the load, so a
     // handler that goes on from there to another page finds it recorded.
     TProcessingScope processing(*this);
@@ -104,7 +106,6 @@ std::optional<std::uint64_t> TriruRedu::OpenAndRecord(const std::string& name, T
 }
 
 std::uint64_t TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
-  TBusyCursor busy(FWindowing);
   std::string name = nameWithAnchor;
   std::u32string anchor;
   bool hasAnchor = false;
