@@ -187,8 +187,9 @@ class ThtmlTable : public TSectionBase {
   std::vector<int> Heights;
 };
 
-// Draws the 3-D frame through (left, top) and (right, bottom), both corners included: raised
-// frames are light on the top and left and dark on the right and bottom, sunken ones the other
-// way round. On a white page the light edge is silver, so it shows.
+// Draws the 3-D frame through (left, top) and (right, bottom), canvas coordinates, both
+// corners included: raised frames are light on the top and left and dark on the right and
+// bottom, sunken ones the other way round. On a white page the light edge is silver, so it
+// shows.
 void Draw3DFrame(TCanvas& canvas, const TSectionList& document, int left, int top, int right,
                  int bottom, bool raised);
