@@ -29,20 +29,27 @@ TEST(SymbolTables, SharedSymbolsAndAttributes) {
   EXPECT_EQ(LookupAttribute("VSPACE"), symUnknownAttr);
 }
 
-TEST(SymbolTables, WhichTagsStoreAttributes) {
-  EXPECT_TRUE(TagStoresAttributes(symBody));
-  EXPECT_TRUE(TagStoresAttributes(symBr));
-  EXPECT_TRUE(TagStoresAttributes(symWrap));
-  EXPECT_FALSE(TagStoresAttributes(symBold));
-  EXPECT_FALSE(TagStoresAttributes(symParaEnd));
-  EXPECT_FALSE(TagStoresAttributes(symText));
+TEST(SymbolTables, LaterElementsAndHowTheirContentIsRead) {
+  EXPECT_EQ(LookupTag("FIGCAPTION", false), symFigcaption);
+  EXPECT_EQ(LookupTag("SECTION", true), symSectionEnd);
+  EXPECT_EQ(LookupTag("WBR", true), symUnknownTag);
+  EXPECT_EQ(LookupTag("HEADER", false), symHeader);  // not the H of headings
+  EXPECT_EQ(LookupAttribute("ID"), symId);
+  EXPECT_EQ(EndSymbolOf(symDiv), symDivEnd);
+  EXPECT_EQ(EndSymbolOf(symLi), symUnknownTag);
+  EXPECT_EQ(EndSymbolOf(symUnknownTag), symUnknownTag);
+  EXPECT_EQ(TagContent(symStyle), tcSkipped);
+  EXPECT_EQ(TagContent(symMath), tcSkipped);
+  EXPECT_EQ(TagContent(symSvg), tcGathered);
+  EXPECT_EQ(TagContent(symXmp), tcMarkup);  // the builder reads its plain text itself
+  EXPECT_EQ(TagContent(symUnknownTag), tcMarkup);
 }
 
 TEST(SymbolTables, EveryUsedValueHasAName) {
   int named = 0;
   for (int value = 0; value < SymbolCount; ++value)
     if (!SymbolName(static_cast<TSymbol>(value)).empty()) ++named;
-  EXPECT_EQ(named, SymbolCount - 4);  // 68, 173, 174 and 175 are unused
+  EXPECT_EQ(named, 211);  // 68, 173 to 175 and 215 onwards are unused
   EXPECT_EQ(SymbolName(symHref), "symHref");
   EXPECT_EQ(SymbolName(static_cast<TSymbol>(68)), "");
 }
