@@ -181,7 +181,8 @@ void TImageObj::ComputeSize(TSectionList& document, TCanvas& canvas, int availab
       }
     } else if (PercentWidth) {
       ObjWidth = Scaled(std::max(availableWidth, 0), SpecWidth, 100);
-      ObjHeight = SpecHeight > 0 ? SpecHeight : naturalHeight;
+      // Without a HEIGHT the picture keeps its proportions.
+      ObjHeight = SpecHeight > 0 ? SpecHeight : Scaled(ObjWidth, naturalHeight, naturalWidth);
     } else {
       if (SpecWidth > 0 && SpecHeight > 0) {
         ObjWidth = SpecWidth;

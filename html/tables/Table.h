@@ -41,7 +41,7 @@ class TCellObj {
  public:
   // A filler slot: colSpan 0, rowSpan as given (that of a multi-column cell, or 0).
   TCellObj(TSectionList& document, int rowSpan);
-  // A cell from the TD or TH attributes (BGCOLOR, COLSPAN, ROWSPAN, WIDTH, HEIGHT).
+  // A cell from the TD or TH attributes (BGCOLOR, COLSPAN, ROWSPAN, WIDTH, HEIGHT, NOWRAP).
   TCellObj(TSectionList& document, const TAttributeList& attributes, int vAlign);
 
   int ColSpan = 1;   // 0: a filler slot
@@ -54,6 +54,7 @@ class TCellObj {
   int VAlign = vaMiddle;
   int SpecWd = 0;    // WIDTH: pixels, or per mille with PercentWd
   bool PercentWd = false;
+  bool NoWrap = false;  // NOWRAP: the content is as wide as it is unbroken
   TCell Cell;        // the content; its background is the cell's BGCOLOR
 
   bool IsFiller() const { return ColSpan == 0; }

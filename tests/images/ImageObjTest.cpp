@@ -61,10 +61,11 @@ TEST_F(ImageTest, APercentageWidthFollowsTheLayoutWidth) {
   Offer(U"p", RedBmp(40, 20));
   Show(R"(<img src=p width="50%"><br><img src=p width="150%">)", 600);
   EXPECT_EQ(ImageAt(0).ImageWidth, 300);
-  EXPECT_EQ(ImageAt(0).ImageHeight, 20);
+  EXPECT_EQ(ImageAt(0).ImageHeight, 150);  // without a HEIGHT the proportions stay
   EXPECT_EQ(ImageAt(1).ImageWidth, 40);  // 150 percent is ignored
   Arrange(300);
   EXPECT_EQ(ImageAt(0).ImageWidth, 150);
+  EXPECT_EQ(ImageAt(0).ImageHeight, 75);
 }
 
 TEST_F(ImageTest, OneGivenSideKeepsTheAspectRatioAndTwoStretch) {
