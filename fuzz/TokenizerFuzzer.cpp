@@ -1,21 +1,46 @@
 // Reads arbitrary bytes as a document through every tokenizer mode. The first byte picks
-// the modes; an include directive is answered with the start of the input itself.
+// the modes; an include directive is answered with the start of the input itself. Bit 4
+// streams the document through a byte source that gives (bits 5-7) + 1 bytes per read, so
+// byte order marks, declarations and characters are met split between reads.
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "html/parser/Tokenizer.h"
 #include "html/support/Errors.h"
+
+namespace {
+
+class TPieces : public TByteSource {
+ public:
+  TPieces(std::string_view bytes, std::size_t piece) : Bytes(bytes), Piece(piece) {}
+  std::size_t Read(char* into, std::size_t size) override {
+    const std::size_t count = std::min({size, Piece, Bytes.size() - Pos});
+    std::memcpy(into, Bytes.data() + Pos, count);
+    Pos += count;
+    return count;
+  }
+  void Rewind() override { Pos = 0; }
+
+ private:
+  std::string_view Bytes;
+  std::size_t Piece;
+  std::size_t Pos = 0;
+};
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::uint8_t flags = data[0];
   std::string_view document(reinterpret_cast<const char*>(data + 1), size - 1);
 
+  TPieces pieces(document, std::size_t(flags >> 5) + 1);
   try {
-    TTokenizer tokens(document);
+    TTokenizer tokens(flags & 16 ? TSourceText(pieces) : TSourceText(document));
     tokens.InPreformatted = flags & 1;
     if (flags & 2) {
       tokens.IncludeHandler = [&](TriruRedu*, const std::u32string&, TStringList,

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "html/parser/SourceText.h"
+#include "html/parser/ByteSource.h"
 
 // A document file, read piece by piece. A file that cannot be opened or read raises
 // EInOutError "Can't locate file: " followed by the name.

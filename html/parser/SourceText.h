@@ -1,43 +1,47 @@
 #pragma once
-// Bytes of a document read as characters. A document that starts with a UTF-8 byte order
-// mark, or that is entirely valid UTF-8, is UTF-8; any other is Windows-1252. The reader
-// hands out one character at a time and gives EndOfInput at the end and ever after; a
-// byte 26 inside the document ends it too.
+// Bytes of a document read as characters. The character set is, in this order:
+// - the one a byte order mark names: UTF-16 little or big endian, or UTF-8;
+// - in markup, the one a META declares within the first 1024 bytes, before any byte that is
+//   not ASCII (CharsetDeclaration.h), when the system can read it;
+// - UTF-8 when the bytes are mostly UTF-8: when no byte is out of place, or when the valid
+//   multi-byte sequences outnumber the bytes that belong to none. Each such byte reads as
+//   U+FFFD, each sequence read as Windows-1252 would be two to four wrong characters, so this
+//   is the reading that garbles fewer; in a Latin-1 page nearly every accented letter is a
+//   byte out of place and sequences come only by chance, so it stays Latin-1;
+// - Windows-1252 (0xA0-0xFF are Latin-1).
+// UTF-8 and Windows-1252 are read straight from the bytes; the others are converted to UTF-8
+// on the way (ConvertedBytes.h). The reader hands out one character at a time and gives
+// EndOfInput at the end and ever after; a character 26 inside the document ends it too.
 
 #include <cstddef>
 #include <memory>
 #include <string_view>
 
+#include "html/parser/ByteSource.h"
+#include "html/parser/Charsets.h"
 #include "html/parser/Windows1252.h"
 
 inline constexpr char32_t EndOfInput = 26;
 
-enum class TTextEncoding { Utf8, Windows1252 };
+class TConvertedBytes;
 
-// Whether the bytes are UTF-8 throughout (no overlong forms, surrogates or values past
-// U+10FFFF).
-bool IsValidUtf8(std::string_view bytes);
-
-// Bytes that come piece by piece, a file's for one.
-class TByteSource {
- public:
-  virtual ~TByteSource() = default;
-  // Up to size bytes into into; how many, 0 only at the end.
-  virtual std::size_t Read(char* into, std::size_t size) = 0;
-  // Starts again from the first byte.
-  virtual void Rewind() = 0;
-};
+// Whether a META may choose the character set: in a plain-text file or a name it is text.
+enum class TSourceKind { Markup, PlainText };
 
 class TSourceText {
  public:
-  TSourceText() = default;
+  TSourceText();
   // The bytes stay the caller's and must outlive the reader.
-  explicit TSourceText(std::string_view bytes);
-  // Reads the bytes through a buffer of its own: once through to learn the encoding, then
-  // again as characters are asked for. The source must outlive the reader.
-  explicit TSourceText(TByteSource& bytes);
+  explicit TSourceText(std::string_view bytes, TSourceKind kind = TSourceKind::Markup);
+  // Reads the bytes through a buffer of its own: once through to learn the character set
+  // (unless a byte order mark or a declaration names it), then again as characters are asked
+  // for. The source must outlive the reader.
+  explicit TSourceText(TByteSource& bytes, TSourceKind kind = TSourceKind::Markup);
+  TSourceText(TSourceText&&) noexcept;
+  TSourceText& operator=(TSourceText&&) noexcept;
+  ~TSourceText();
 
-  TTextEncoding Encoding() const { return Encoding_; }
+  const TCharset& Charset() const { return *Charset_; }
 
   // The next byte when it is a printable ASCII character other than "<" (which may open a
   // comment), consumed; else 0 and nothing is consumed. The tokenizer's fast path.
@@ -56,7 +60,7 @@ class TSourceText {
       ++Pos;
       return byte;
     }
-    if (Encoding_ == TTextEncoding::Windows1252) {
+    if (Windows1252Bytes) {
       ++Pos;
       return Windows1252Char(byte);
     }
@@ -64,18 +68,25 @@ class TSourceText {
   }
 
  private:
-  // A multi-byte sequence; a broken one (possible only after a byte order mark) reads as
-  // one U+FFFD per byte.
+  // A multi-byte sequence; a broken one reads as one U+FFFD per byte.
   char32_t NextUtf8Sequence();
   // Refills the buffer of a streamed source, keeping the bytes not read yet; false when
   // nothing is left to read.
   bool ReadOn();
+  // Reads the document as UTF-8 converted from another character set.
+  void ReadConverted(std::unique_ptr<TConvertedBytes> conversion, const TCharset& charset);
+  // Reads bytes that are UTF-8 or Windows-1252 themselves.
+  void ReadDirectly(const TCharset& charset);
 
   const char* Pos = nullptr;
   const char* End = nullptr;
-  TTextEncoding Encoding_ = TTextEncoding::Utf8;
-  // A streamed source and its buffer; none for bytes given whole.
+  const TCharset* Charset_ = &Utf8Charset;
+  bool Windows1252Bytes = false;
+  // A streamed source and its buffer; none for bytes given whole and read directly.
   TByteSource* Stream = nullptr;
   std::unique_ptr<char[]> Buffer;
   bool StreamEnded = true;
+  // Whole bytes that are converted are streamed from memory; the conversion reads the bytes.
+  std::unique_ptr<TByteSource> OwnedBytes;
+  std::unique_ptr<TConvertedBytes> Conversion;
 };

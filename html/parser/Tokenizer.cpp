@@ -14,7 +14,6 @@ constexpr char32_t LineEnd = 13;
 constexpr std::size_t MaxTagName = 150;
 constexpr std::size_t MaxTextRun = 100;
 constexpr std::size_t MaxNumericDigits = 6;
-constexpr std::size_t MaxEntityName = 7;
 
 // Only one parse at a time; the guard is held by the live tokenizer.
 bool ParseRunning = false;
@@ -90,12 +89,13 @@ void TTokenizer::ReadChar() {
   } else {
     ch = ReadSourceChar();
   }
+  CurChIsTab = ch == 9;
   if (ch == 10 || ch == 13) {
     // CR LF, LF CR, a lone LF and a lone CR are each one line end.
     char32_t next = ReadSourceChar();
     if (next + ch != 10 + 13) PushBack(next);
     ch = LineEnd;
-  } else if (ch == 9) {
+  } else if (CurChIsTab) {
     ch = U' ';
   }
   CurCh = ch;
@@ -114,6 +114,10 @@ void TTokenizer::NextCharSlow() {
     ReadChar();
     if (CurCh != U'<' || InScript) return;
     char32_t raw = ReadSourceChar();
+    if (raw == U'?') {
+      SkipProcessingInstruction();
+      continue;
+    }
     if (raw != U'!') {
       PushBack(raw);
       return;
@@ -147,6 +151,13 @@ void TTokenizer::SkipComment() {
     while (CurCh == U' ' || CurCh == LineEnd) ReadChar();
     if (CurCh == U'>') return;
   }
+}
+
+// "<?xml ...?>" and its kind are not part of an HTML page: everything up to the next ">" goes.
+// Unlike a comment it ends quietly at the end of input.
+void TTokenizer::SkipProcessingInstruction() {
+  do ReadChar();
+  while (CurCh != U'>' && CurCh != EndOfInput);
 }
 
 void TTokenizer::ProcessInclude() {
@@ -194,6 +205,13 @@ void TTokenizer::SkipWhiteSpace() {
 void TTokenizer::NextSymbol() {
   TokenText.clear();
   TokenValue = 0;
+  StartTag = SelfClosing = false;
+  if (PendingEnd != symUnknownTag) {
+    CurSym = PendingEnd;
+    TokenValue = PendingEndValue;
+    PendingEnd = symUnknownTag;
+    return;
+  }
   if (CurCh == EndOfInput) {
     CurSym = symEof;
   } else if (CurCh == U'<') {
@@ -233,6 +251,12 @@ void TTokenizer::ScanTag() {
     NextChar();
   }
   CurSym = LookupTag(name, isEndTag);
+  StartTag = !isEndTag;
+  if (StartTag) Attributes.Clear();
+  if (StartTag && TagContent(CurSym) == tcGathered) {
+    GatherElement(name);
+    return;
+  }
 
   SkipWhiteSpace();
   if ((CurSym == symHeading || CurSym == symHeadingEnd) && CurCh >= U'1' && CurCh <= U'6') {
@@ -240,16 +264,28 @@ void TTokenizer::ScanTag() {
     NextChar();
   }
 
-  bool storesAttributes = TagStoresAttributes(CurSym);
-  if (storesAttributes) Attributes.Clear();
   TSymbol symbol;
   std::int32_t intValue;
   std::u32string value;
   while (ScanAttribute(symbol, intValue, value))
-    if (storesAttributes) Attributes.Emplace(symbol, intValue, value);
+    if (StartTag) Attributes.Emplace(symbol, intValue, value);
 
-  while (CurCh != U'>' && CurCh != EndOfInput) NextChar();
+  // A "/" that ends an unquoted value belongs to it; only one standing on its own closes.
+  bool slash = false;
+  while (CurCh != U'>' && CurCh != EndOfInput) {
+    slash = CurCh == U'/';
+    NextChar();
+  }
+  SelfClosing = StartTag && slash && CurCh == U'>';
   NextChar();
+  if (!StartTag) return;
+  if (SelfClosing) {
+    PendingEnd = EndSymbolOf(CurSym);
+    PendingEndValue = TokenValue;
+  } else if (TagContent(CurSym) == tcSkipped) {
+    TMarkupSink nothing;
+    ReadElementContent(name, nothing);
+  }
 }
 
 bool TTokenizer::ScanAttribute(TSymbol& symbol, std::int32_t& intValue,
@@ -307,7 +343,7 @@ void TTokenizer::ScanQuotedValue(std::u32string& value) {
     if (CurCh == LineEnd) {
       NextChar();
     } else if (CurCh == U'&') {
-      ScanEntity(value);
+      ScanEntity(value, true);
     } else {
       value += CurCh;
       NextChar();
@@ -317,12 +353,12 @@ void TTokenizer::ScanQuotedValue(std::u32string& value) {
 }
 
 // At "&": appends the entity's character, or the text as written when it is none.
-void TTokenizer::ScanEntity(std::u32string& out) {
+void TTokenizer::ScanEntity(std::u32string& out, bool inAttribute) {
   NextChar();
   if (CurCh == U'#')
     ScanNumericEntity(out);
   else
-    ScanNamedEntity(out);
+    ScanNamedEntity(out, inAttribute);
 }
 
 void TTokenizer::ScanNumericEntity(std::u32string& out) {
@@ -360,27 +396,34 @@ void TTokenizer::ScanNumericEntity(std::u32string& out) {
   if (endedBySemicolon) out += U';';
 }
 
-void TTokenizer::ScanNamedEntity(std::u32string& out) {
-  std::u32string name;
-  while (name.size() < MaxEntityName && (IsUpperLetter(CurChUpper) || IsDigit(CurCh))) {
-    name += CurCh;
+void TTokenizer::ScanNamedEntity(std::u32string& out, bool inAttribute) {
+  // As many letters and digits as the longest name holds, and a ";" after them; what the
+  // longest matching name leaves over stays as text ("&notit;" is the sign "not", then "it;").
+  std::string name;
+  while (name.size() < LongestEntityName && (IsUpperLetter(CurChUpper) || IsDigit(CurCh))) {
+    name += static_cast<char>(CurCh);
     NextChar();
   }
-  if (IsUpperLetter(CurChUpper) || IsDigit(CurCh)) {
-    // Too long for a name: it stays as written and the next character is text.
+  if (CurCh == U';' && name.size() < LongestEntityName) {
+    name += ';';
+    NextChar();
+  }
+  auto match = MatchEntity(name);
+  if (match && inAttribute && name[match->Length - 1] != ';') {
+    // In a value, a legacy name followed by "=", a letter or a digit is most likely part of
+    // a query ("?a=1&copy=2"): it stays as written.
+    const char32_t next = match->Length < name.size() ? name[match->Length] : CurCh;
+    if (next == U'=' || IsUpperLetter(UpperAscii(next)) || IsDigit(next)) match.reset();
+  }
+  std::size_t written = 0;
+  if (match) {
+    out += match->First;
+    if (match->Second) out += match->Second;
+    written = match->Length;
+  } else {
     out += U'&';
-    out += name;
-    return;
   }
-  bool endedBySemicolon = CurCh == U';';
-  if (endedBySemicolon) NextChar();
-  if (auto ch = LookupEntity(name)) {
-    out += *ch;
-    return;
-  }
-  out += U'&';
-  out += name;
-  if (endedBySemicolon) out += U';';
+  out.append(name.begin() + std::ptrdiff_t(written), name.end());
 }
 
 bool TTokenizer::ScanTextRun() {
@@ -401,10 +444,10 @@ bool TTokenizer::ScanTextRun() {
 }
 
 // Raw characters up to a line end, end of input or "<" (and "&" when entities count).
-void TTokenizer::ScanRawRun(bool stopAtAmpersand) {
+void TTokenizer::ScanRawRun(bool stopAtAmpersand, bool keepTabs) {
   while (TokenText.size() < MaxTextRun && CurCh != LineEnd && CurCh != EndOfInput &&
          CurCh != U'<' && !(stopAtAmpersand && CurCh == U'&')) {
-    TokenText += CurCh;
+    TokenText += keepTabs && CurChIsTab ? U'\t' : CurCh;
     NextChar();
   }
   CurSym = symText;
@@ -439,7 +482,7 @@ void TTokenizer::NextTextareaSymbol() {
     CurSym = symText;
     ScanEntity(TokenText);
   } else {
-    ScanRawRun(true);
+    ScanRawRun(true, true);
   }
 }
 
@@ -459,6 +502,6 @@ void TTokenizer::NextScriptSymbol() {
     }
     CurSym = EqualsIgnoringCase(TokenText, U"</SCRIPT>") ? symScriptEnd : symUnknownTag;
   } else {
-    ScanRawRun(false);
+    ScanRawRun(false, false);
   }
 }

@@ -111,7 +111,9 @@ TEST_F(BuilderTest, AFileReadsAsItsBytesDo) {
   const std::pair<std::string, char32_t> variants[] = {
       {"<title>Big</title>" + body, U'\u00E9'},              // UTF-8 throughout
       {"\xEF\xBB\xBF<title>Big</title>" + body, U'\u00E9'},  // with a byte order mark
-      {"<title>Big</title>" + body + "\xE9.", U'\u00C3'},     // a Windows-1252 byte at the end
+      {"<title>Big</title>" + body + "\xE9.", U'\uFFFD'},     // one stray byte at the end
+      // More stray bytes at the end than sequences before them: Windows-1252 throughout.
+      {"<title>Big</title>" + body + std::string(body.size() / 4, '\xE9'), U'\u00C3'},
       {"<title>Big</title>" + body + "\x1A\xE9.", U'\u00E9'},  // byte 26 ends the page first
   };
   const auto path = std::filesystem::temp_directory_path() / "tamblin-builder-large.html";

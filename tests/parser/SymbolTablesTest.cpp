@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string_view>
+#include <utility>
+
 #include "html/parser/Attributes.h"
 #include "html/parser/Colors.h"
 #include "html/parser/Entities.h"
@@ -29,39 +33,78 @@ TEST(SymbolTables, SharedSymbolsAndAttributes) {
   EXPECT_EQ(LookupAttribute("VSPACE"), symUnknownAttr);
 }
 
-TEST(SymbolTables, WhichTagsStoreAttributes) {
-  EXPECT_TRUE(TagStoresAttributes(symBody));
-  EXPECT_TRUE(TagStoresAttributes(symBr));
-  EXPECT_TRUE(TagStoresAttributes(symWrap));
-  EXPECT_FALSE(TagStoresAttributes(symBold));
-  EXPECT_FALSE(TagStoresAttributes(symParaEnd));
-  EXPECT_FALSE(TagStoresAttributes(symText));
+TEST(SymbolTables, LaterElementsAndHowTheirContentIsRead) {
+  EXPECT_EQ(LookupTag("FIGCAPTION", false), symFigcaption);
+  EXPECT_EQ(LookupTag("SECTION", true), symSectionEnd);
+  EXPECT_EQ(LookupTag("WBR", true), symUnknownTag);
+  EXPECT_EQ(LookupTag("HEADER", false), symHeader);  // not the H of headings
+  EXPECT_EQ(LookupAttribute("ID"), symId);
+  EXPECT_EQ(EndSymbolOf(symDiv), symDivEnd);
+  EXPECT_EQ(EndSymbolOf(symLi), symUnknownTag);
+  EXPECT_EQ(EndSymbolOf(symUnknownTag), symUnknownTag);
+  EXPECT_EQ(TagContent(symStyle), tcSkipped);
+  EXPECT_EQ(TagContent(symMath), tcSkipped);
+  EXPECT_EQ(TagContent(symSvg), tcGathered);
+  EXPECT_EQ(TagContent(symXmp), tcMarkup);  // the builder reads its plain text itself
+  EXPECT_EQ(TagContent(symUnknownTag), tcMarkup);
 }
 
 TEST(SymbolTables, EveryUsedValueHasAName) {
+  // The values 0 to 214, of which 68 and 173 to 175 are unused; the rest of the byte is free.
   int named = 0;
-  for (int value = 0; value < SymbolCount; ++value)
+  for (int value = 0; value < 256; ++value)
     if (!SymbolName(static_cast<TSymbol>(value)).empty()) ++named;
-  EXPECT_EQ(named, SymbolCount - 4);  // 68, 173, 174 and 175 are unused
+  EXPECT_EQ(named, 211);
   EXPECT_EQ(SymbolName(symHref), "symHref");
-  EXPECT_EQ(SymbolName(static_cast<TSymbol>(68)), "");
+  for (const int unused : {68, 173, 174, 175, 215, 255})
+    EXPECT_EQ(SymbolName(static_cast<TSymbol>(unused)), "") << unused;
 }
 
+namespace {
+
+// The characters of the longest entity name text begins with, and the name's length.
+std::pair<std::u32string, std::size_t> Entity(std::string_view text) {
+  auto match = MatchEntity(text);
+  if (!match) return {U"", 0};
+  std::u32string chars(1, match->First);
+  if (match->Second) chars += match->Second;
+  return {chars, match->Length};
+}
+
+}  // namespace
+
 TEST(SymbolTables, EntitiesMatchWithCase) {
-  EXPECT_EQ(LookupEntity(U"amp"), U'&');
-  EXPECT_EQ(LookupEntity(U"AMP"), std::nullopt);
-  EXPECT_EQ(LookupEntity(U"nbsp"), char32_t{160});
-  EXPECT_EQ(LookupEntity(U"yuml"), char32_t{255});
-  EXPECT_EQ(LookupEntity(U"Agrave"), char32_t{192});
-  EXPECT_EQ(LookupEntity(U"agrave"), char32_t{224});
-  EXPECT_EQ(LookupEntity(U"times"), char32_t{215});
-  // Later names.
-  EXPECT_EQ(LookupEntity(U"mdash"), char32_t{0x2014});
-  EXPECT_EQ(LookupEntity(U"euro"), char32_t{0x20AC});
-  EXPECT_EQ(LookupEntity(U"Omega"), char32_t{937});
-  EXPECT_EQ(LookupEntity(U"omega"), char32_t{969});
-  EXPECT_EQ(LookupEntity(U"alefsym"), char32_t{8501});
-  EXPECT_EQ(LookupEntity(U"foo"), std::nullopt);
+  using E = std::pair<std::u32string, std::size_t>;
+  EXPECT_EQ(Entity("amp;"), (E{U"&", 4}));
+  EXPECT_EQ(Entity("AMP;"), (E{U"&", 4}));  // a name of its own
+  EXPECT_EQ(Entity("Amp;"), (E{U"", 0}));
+  EXPECT_EQ(Entity("nbsp;"), (E{U"\u00A0", 5}));
+  EXPECT_EQ(Entity("yuml;"), (E{U"\u00FF", 5}));
+  EXPECT_EQ(Entity("Yuml;"), (E{U"\u0178", 5}));
+  EXPECT_EQ(Entity("Agrave;"), (E{U"\u00C0", 7}));
+  EXPECT_EQ(Entity("agrave;"), (E{U"\u00E0", 7}));
+  EXPECT_EQ(Entity("foo;"), (E{U"", 0}));
+}
+
+TEST(SymbolTables, EntityTable) {
+  using E = std::pair<std::u32string, std::size_t>;
+  // The first and last names in the table's order, and the longest.
+  EXPECT_EQ(Entity("AElig"), (E{U"\u00C6", 5}));
+  EXPECT_EQ(Entity("zwnj;"), (E{U"\u200C", 5}));
+  EXPECT_EQ(Entity("CounterClockwiseContourIntegral;"), (E{U"\u2233", 32}));
+  EXPECT_EQ(Entity("lsqb;apos;"), (E{U"[", 5}));
+  EXPECT_EQ(Entity("check;"), (E{U"\u2713", 6}));
+  EXPECT_EQ(Entity("fjlig;"), (E{U"fj", 6}));
+  // Names for two characters: a sign with a combining mark or a variation selector.
+  EXPECT_EQ(Entity("NotEqualTilde;"), (E{U"\u2242\u0338", 14}));
+  EXPECT_EQ(Entity("caps;"), (E{U"\u2229\uFE00", 5}));
+  // Legacy names stand without ";", the others need it; the longest name wins.
+  EXPECT_EQ(Entity("copy"), (E{U"\u00A9", 4}));
+  EXPECT_EQ(Entity("copy2"), (E{U"\u00A9", 4}));
+  EXPECT_EQ(Entity("notit;"), (E{U"\u00AC", 3}));
+  EXPECT_EQ(Entity("notin;"), (E{U"\u2209", 6}));
+  EXPECT_EQ(Entity("mdash"), (E{U"", 0}));
+  EXPECT_EQ(Entity("rarr"), (E{U"", 0}));
 }
 
 TEST(SymbolTables, NumericEntityCharacters) {
@@ -111,8 +154,14 @@ TEST(SymbolTables, FindAttributeTakesTheFirst) {
 }
 
 TEST(SymbolTables, SizeAndRomanTables) {
-  EXPECT_EQ(FontSizeScales[2], 12);
-  EXPECT_EQ(PreFontSizeScales[6], 30);
-  EXPECT_EQ(LowerRomans[3], U"iv");
-  EXPECT_EQ(UpperRomans[18], U"XIX");
+  EXPECT_EQ(FontSizeScales, (std::array<int, 7>{8, 10, 12, 14, 18, 24, 36}));
+  EXPECT_EQ(PreFontSizeScales, (std::array<int, 7>{7, 8, 10, 12, 15, 20, 30}));
+  const std::array<std::u32string_view, 20> lower{
+      U"i",  U"ii",  U"iii",  U"iv",  U"v",  U"vi",  U"vii",  U"viii",  U"ix",  U"x",
+      U"xi", U"xii", U"xiii", U"xiv", U"xv", U"xvi", U"xvii", U"xviii", U"xix", U"xx"};
+  const std::array<std::u32string_view, 20> upper{
+      U"I",  U"II",  U"III",  U"IV",  U"V",  U"VI",  U"VII",  U"VIII",  U"IX",  U"X",
+      U"XI", U"XII", U"XIII", U"XIV", U"XV", U"XVI", U"XVII", U"XVIII", U"XIX", U"XX"};
+  EXPECT_EQ(LowerRomans, lower);
+  EXPECT_EQ(UpperRomans, upper);
 }

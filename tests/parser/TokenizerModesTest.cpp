@@ -44,6 +44,9 @@ TEST(TokenizerAttributes, ValueForms) {
   EXPECT_EQ(AttributesOf("<font color=#FF0000>"), (Attrs{{symColor, 0, U"#FF0000"}}));
   EXPECT_EQ(AttributesOf("<td width=99999999999>"), (Attrs{{symWidth, 0, U"99999999999"}}));
   EXPECT_EQ(AttributesOf("<a href=\"a&amp;b&lt;\">"), (Attrs{{symHref, 0, U"a&b<"}}));
+  // In a value a legacy name without ";" before "=", a letter or a digit is part of a query.
+  EXPECT_EQ(AttributesOf("<a href=\"?a=1&copy=2&copyb&copy;&copy.\">"),
+            (Attrs{{symHref, 0, U"?a=1&copy=2&copyb\u00A9\u00A9."}}));
 }
 
 TEST(TokenizerAttributes, NamesAndOrder) {
@@ -64,17 +67,21 @@ TEST(TokenizerAttributes, HeadingKeepsItsAttributes) {
   EXPECT_EQ(tokens.AttributeText(symAlign), U"center");
 }
 
-TEST(TokenizerAttributes, ListKeptAcrossTagsThatStoreNone) {
-  TTokenizer tokens("<p align=right><b class=x></p><br>");
+TEST(TokenizerAttributes, EveryStartTagHasItsOwnAndEndTagsKeepThem) {
+  TTokenizer tokens("<p align=right></p><b id=x><span><br>");
   tokens.Start();
-  tokens.NextSymbol();
-  EXPECT_EQ(tokens.CurSym, symBold);
-  EXPECT_EQ(tokens.AttributeText(symAlign), U"right");
+  EXPECT_TRUE(tokens.StartTag);
   tokens.NextSymbol();
   EXPECT_EQ(tokens.CurSym, symParaEnd);
+  EXPECT_FALSE(tokens.StartTag);
   EXPECT_EQ(tokens.AttributeText(symAlign), U"right");
   tokens.NextSymbol();
-  EXPECT_EQ(tokens.CurSym, symBr);
+  EXPECT_EQ(tokens.CurSym, symBold);
+  EXPECT_EQ(tokens.AttributeText(symAlign), U"");
+  EXPECT_EQ(tokens.AttributeText(symId), U"x");
+  tokens.NextSymbol();
+  EXPECT_EQ(tokens.CurSym, symUnknownTag);
+  EXPECT_TRUE(tokens.StartTag);
   EXPECT_EQ(tokens.Attributes.Count(), 0u);
 }
 

@@ -99,10 +99,25 @@ TEST(Tokenizer, Entities) {
   EXPECT_EQ(TextOf("&#1114112;"), U"&#111411" U"2;");  // seven digits: the seventh is text
   EXPECT_EQ(TextOf("&#;"), U"&#;");
   EXPECT_EQ(TextOf("&foo;"), U"&foo;");
-  EXPECT_EQ(TextOf("&AMP;"), U"&AMP;");
+  EXPECT_EQ(TextOf("&AMP;"), U"&");  // the capitals are a name of their own
+  EXPECT_EQ(TextOf("&Amp;"), U"&Amp;");
   EXPECT_EQ(TextOf("& b"), U"& b");
   EXPECT_EQ(TextOf("&mdash;&hellip;"), U"\u2014\u2026");
   EXPECT_EQ(TextOf("&abcdefghij;"), U"&abcdefghij;");  // eight letters on: stays as written
+  EXPECT_EQ(TextOf("a&#32;b"), U"a b");  // 32 is the first code a reference below 128 gives
+  EXPECT_EQ(TextOf("&#31;"), U"&#31;");
+}
+
+TEST(Tokenizer, NamedEntities) {
+  EXPECT_EQ(TextOf("&lsqb;&apos;&rarr;&check;"), U"['\u2192\u2713");
+  EXPECT_EQ(TextOf("&CounterClockwiseContourIntegral;x"), U"\u2233x");
+  EXPECT_EQ(TextOf("&NotEqualTilde;"), U"\u2242\u0338");
+  // What the longest name leaves over is text; a name that needs ";" stays as written
+  // without one.
+  EXPECT_EQ(TextOf("&notit; &copy2 &mdash x"), U"\u00ACit; \u00A92 &mdash x");
+  // Past the longest name, letters are text.
+  const std::string longName(40, 'a');
+  EXPECT_EQ(TextOf("&" + longName + ";"), U"&" + std::u32string(40, U'a') + U";");
 }
 
 TEST(Tokenizer, TextRunsComeInPiecesOfAHundred) {
