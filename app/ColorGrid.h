@@ -27,6 +27,10 @@ class TColorGrid : public QWidget {
     FModel.SetBackgroundIndex(index);
     update();
   }
+  void ForgetForeground() {
+    FModel.ForgetForeground();
+    update();
+  }
   void SetForegroundEnabled(bool on) {
     FModel.ForegroundEnabled = on;
     update();

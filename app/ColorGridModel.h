@@ -49,6 +49,9 @@ class TColorGridModel {
   // Nothing when unchanged or when that choice is disabled; otherwise OnChange fires.
   void SetForegroundIndex(int index);
   void SetBackgroundIndex(int index);
+  // No cell is the chosen foreground any more (the index becomes -1), so that choosing any
+  // cell next is a change. OnChange does not fire.
+  void ForgetForeground() { FForegroundIndex = -1; }
   bool ForegroundEnabled = true;
   bool BackgroundEnabled = true;
   bool ClickEnablesColor = false;

@@ -1,18 +1,16 @@
 #include "app/CommandLine.h"
 
+#include "html/parser/DocumentSource.h"
 #include "html/support/LetterCase.h"
 #include "html/viewer/LinkPath.h"
 
 TCommandLineTarget ParseCommandLineTarget(const std::string& argument) {
   TCommandLineTarget target;
-  std::string name = argument;
-  if (auto hash = name.find('#'); hash != std::string::npos) {
-    target.Anchor = name.substr(hash);
-    name.erase(hash);
-  }
-  // A file URL reads as the links of a page do.
-  target.Path = UrlToPath(name);
-  target.AsText = UpperExtension(target.Path) == ".TXT";
+  const bool url = EqualsIgnoringCase(std::string_view(argument).substr(0, 5), "file:");
+  const std::size_t hash = url ? argument.find('#') : AnchorMark(argument);
+  std::string name = argument.substr(0, hash);
+  if (hash != std::string::npos) target.Anchor = argument.substr(hash);
+  target.Path = url ? UrlToPath(name) : name;
   return target;
 }
 
@@ -20,12 +18,24 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   TCommandLine line;
   if (arguments.empty()) return line;
   const std::string& first = arguments[0];
-  if (first == "--help") {
+  if (first == "-h" || first == "--help") {
     line.Action = caHelp;
     return line;
   }
   if (first == "--version") {
     line.Action = caVersion;
+    return line;
+  }
+  if (first == "--") {
+    if (arguments.size() > 1) {
+      line.Action = caOpen;
+      line.Target = ParseCommandLineTarget(arguments[1]);
+    }
+    return line;
+  }
+  if (first.size() > 1 && first[0] == '-') {
+    line.Action = caError;
+    line.Error = "unknown option " + first;
     return line;
   }
   // On this system "/" also begins every absolute path, so only the exact words are options.
@@ -48,7 +58,10 @@ std::string CommandLineUsage() {
   return "Usage: tamblin [FILE[#anchor]]\n"
          "       tamblin /D FOLDER     start the open dialog in FOLDER\n"
          "       tamblin /DO FOLDER    show the open dialog at once, in FOLDER\n"
-         "       tamblin --help | --version\n"
-         "FILE is an HTML, text or image file, or a file:// URL. Without FILE the page\n"
-         "index.htm beside the program is shown.\n";
+         "       tamblin -h | --help | --version\n"
+         "FILE is a page (.htm, .html, .xhtml, also compressed as .gz), a text file (.txt,\n"
+         ".txt.gz), a picture, a folder (shown as a list of its entries) or a file:// URL;\n"
+         "another kind of file opens with the desktop's application for it. Put \"--\"\n"
+         "before a FILE that begins with \"-\". Without FILE the page index.htm beside the\n"
+         "program is shown.\n";
 }

@@ -2,24 +2,27 @@
 // What the command line asks Tamblin to do.
 //
 //   tamblin                  the start page index.htm beside the program
-//   tamblin FILE[#anchor]    FILE may be a path (absolute ones begin with "/") or a file URL
+//   tamblin FILE[#anchor]    a page, text file, picture or folder, by path or as a file URL
 //   tamblin /D DIR           the open dialog starts in DIR; nothing is opened
 //   tamblin /DO DIR          the open dialog is shown at once, starting in DIR
-//   tamblin --help | --version
+//   tamblin -h | --help | --version
+//   tamblin -- FILE          FILE even when it begins with "-"
 // "/D" and "/DO" are options only when the argument is exactly that word (any letter case);
-// without a folder after them nothing happens.
+// without a folder after them nothing happens. Any other argument beginning with "-" is an
+// unknown option.
 
 #include <string>
 #include <vector>
 
 struct TCommandLineTarget {
-  std::string Path;     // a file name; a file URL is turned into its path
-  std::string Anchor;   // "#name", or empty
-  bool AsText = false;  // a .txt file, shown as plain text
+  std::string Path;    // a file or folder name
+  std::string Anchor;  // "#name", or empty
 };
 
-// Reads "page.htm", "page.htm#part", "file:///dir/page.htm#part" or
-// "file://localhost/dir/page.htm"; percent escapes are decoded as in links.
+// A file URL ("file:" in any letter case, as "file:///dir/My%20Page.htm#part" or
+// "file://localhost/dir/page.htm") is decoded as links are, and its "#" begins the anchor. A
+// plain path is taken as the bytes it is; a "#" in it begins the anchor only when the whole
+// names no file or folder: then at the last "#" whose left part names one, else at the first.
 TCommandLineTarget ParseCommandLineTarget(const std::string& argument);
 
 enum TCommandLineAction {
@@ -29,16 +32,18 @@ enum TCommandLineAction {
   caShowOpenDialog,  // /DO: Folder
   caNothing,         // /D or /DO without a folder
   caHelp,
-  caVersion
+  caVersion,
+  caError  // Error says what is wrong; the usage follows it
 };
 
 struct TCommandLine {
   TCommandLineAction Action = caStartPage;
   TCommandLineTarget Target;
   std::string Folder;
+  std::string Error;
 };
 
-// arguments: the command line without the program's name.
+// arguments: the command line without the program's name, as the bytes the system gave.
 TCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // The text --help prints.

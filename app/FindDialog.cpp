@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Find"));
@@ -30,6 +31,9 @@ TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
     if (OnFind && !FText->text().isEmpty()) OnFind(FText->text(), FMatchCase->isChecked());
   });
   connect(cancel, &QPushButton::clicked, this, &QDialog::hide);
+  // F3 finds on here too, as it does in the main window.
+  connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, FFindNext,
+          &QPushButton::click);
 }
 
 QString TFindDialog::FindText() const { return FText->text(); }

@@ -1,6 +1,6 @@
 #pragma once
-// The modeless find dialog: the text to find, "Match case", and a Find Next button that asks
-// the main window to search; the dialog stays open between searches.
+// The modeless find dialog: the text to find, "Match case", and a Find Next button (also F3)
+// that asks the main window to search; the dialog stays open between searches.
 
 #include <QDialog>
 #include <functional>

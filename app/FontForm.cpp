@@ -52,8 +52,7 @@ TFontForm::TFontForm(TQtWindowing& windowing, QWidget* parent)
     auto* colors = new TColorGrid(this);
     colors->setGeometry(225, y, 72, 72);
     colors->Model().ClickEnablesColor = true;
-    colors->SetForegroundEnabled(true);
-    colors->SetForegroundIndex(-1);
+    colors->ForgetForeground();
     colors->SetForegroundEnabled(false);
     colors->SetBackgroundEnabled(false);
     colors->SetSelection(selection);
@@ -142,7 +141,9 @@ void TFontForm::ListBoxClicks(QObject* sender) {
   } else if (sender == BackListBox) {
     SetBackColor(BackColor());
   } else if (sender == FontSizeEdit) {
-    SetTextSize(FontSizeEdit->Value());
+    // The box is the user's while they type: the preview follows its value, and its text
+    // (empty, or on the way to a number) is left as it is.
+    ShowTextSize(FontSizeEdit->Value());
   }
 }
 
@@ -167,21 +168,30 @@ void TFontForm::SetFaceName(const std::string& face) {
 void TFontForm::SetTextColor(TColor color) {
   FTextColor = color;
   FFontViewer->SetDefFontColor(color);
+  // The grid shows no choice of its own, and keeps none: after Reset, a click on the colour
+  // chosen before is a choice again.
   FontColorGrid->SetForegroundEnabled(false);
+  FontColorGrid->ForgetForeground();
 }
 
 void TFontForm::SetLinkColor(TColor color) {
   FLinkColor = color;
   FFontViewer->SetDefHotSpotColor(color);
   HotSpotColorGrid->SetForegroundEnabled(false);
+  HotSpotColorGrid->ForgetForeground();
 }
 
 void TFontForm::SetTextSize(int size) {
-  FTextSize = size;
-  FFontViewer->SetDefFontSize(size);
+  ShowTextSize(size);
   FWriting = true;
-  if (FontSizeEdit->Value() != size || FontSizeEdit->text().isEmpty()) FontSizeEdit->SetValue(size);
+  if (FontSizeEdit->Value() != FTextSize || FontSizeEdit->text().isEmpty())
+    FontSizeEdit->SetValue(FTextSize);
   FWriting = false;
+}
+
+void TFontForm::ShowTextSize(int size) {
+  FTextSize = ClampSpinValue(size, FontSizeEdit->MinValue, FontSizeEdit->MaxValue);
+  FFontViewer->SetDefFontSize(FTextSize);
 }
 
 TColor TFontForm::BackColor() const {

@@ -35,6 +35,7 @@ class TFontForm : public QDialog {
   void SetTextColor(TColor color);
   TColor LinkColor() const { return FLinkColor; }
   void SetLinkColor(TColor color);
+  // Within the size box's range, 6 .. 24. Writing sets the box too.
   int TextSize() const { return FTextSize; }
   void SetTextSize(int size);
   // The colour of the selected background name; clBtnFace when none or not a colour.
@@ -60,6 +61,8 @@ class TFontForm : public QDialog {
  private:
   void FormCreate();
   void ListBoxClicks(QObject* sender);
+  // The size, clamped, to TextSize and the preview; the box is left alone.
+  void ShowTextSize(int size);
 
   TQtViewerHost* FPreviewHost = nullptr;
   std::unique_ptr<TriruRedu> FFontViewer;

@@ -24,17 +24,19 @@ bool OneOf(const std::string& extension, const std::array<const char*, N>& list)
   return std::any_of(list.begin(), list.end(), [&](const char* item) { return extension == item; });
 }
 
-// Files the viewer shows itself: never run, whatever their permissions say.
-const std::array<const char*, 8> ShownKinds = {".HTM", ".HTML", ".TXT",  ".BMP",
-                                               ".GIF", ".JPG",  ".JPEG", ".PNG"};
 const std::array<const char*, 15> MediaKinds = {".MID", ".MIDI", ".AVI", ".MP3",  ".MP4",
                                                 ".MPG", ".MPEG", ".MOV", ".OGG",  ".OGV",
                                                 ".OGA", ".WEBM", ".MKV", ".FLAC", ".AU"};
 
+bool ShownByViewer(const std::string& file) {
+  const TNameKind kind = NameKindOf(file);
+  return kind == nkPage || kind == nkText || kind == nkPicture;
+}
+
 }  // namespace
 
 TLinkRoute RouteLink(std::u32string_view src, const TExpandLink& expandLink,
-                     const TIsExecutable& isExecutable) {
+                     const TLinkFileOf& fileOf) {
   TLinkRoute route;
   std::u32string s(src.substr(0, 255));
   if (StartsWith(s, U"http://") || StartsWith(s, U"https://") || StartsWith(s, U"mailto:")) {
@@ -45,29 +47,36 @@ TLinkRoute RouteLink(std::u32string_view src, const TExpandLink& expandLink,
   const std::size_t colon = s.find(U':');
   if (colon != std::u32string::npos && colon >= 2 && !ContainsFileScheme(s)) return route;
 
+  if (const std::size_t hash = s.find(U'#'); hash != std::u32string::npos) {
+    route.Anchor = EncodeUtf8(s.substr(hash));
+    s.erase(hash);
+  }
+  if (s.empty()) return route;  // an anchor on this page
+  const std::string whole = expandLink(s);
+  if (ShownByViewer(whole)) return route;
+
+  std::string file = whole;
+  TLinkFile facts = fileOf(whole);
   std::size_t split = s.find(U' ');
   if (split == std::u32string::npos) split = s.find(U'?');
-  if (split != std::u32string::npos) {
+  if (!facts.Exists && split != std::u32string::npos) {
     route.Arguments = EncodeUtf8(s.substr(split + 1));
-    s.erase(split);
+    file = expandLink(s.substr(0, split));
+    facts = fileOf(file);
   }
-  if (const std::size_t hash = s.find(U'#'); hash != std::u32string::npos) s.erase(hash);
-  if (s.empty()) return route;  // an anchor on this page
-
-  const std::string file = expandLink(s);
+  route.Target = file;
   const std::string extension = UpperExtension(file);
   if (extension == ".WAV") {
     route.Action = laPlaySound;
-  } else if (extension == ".EXE" || (!OneOf(extension, ShownKinds) && isExecutable(file))) {
+  } else if (extension == ".EXE" || (NameKindOf(file) == nkOther && facts.Program)) {
     route.Action = laRunProgram;
+    return route;
   } else if (OneOf(extension, MediaKinds)) {
     route.Action = laOpenWithDesktop;
   } else {
-    route.Arguments.clear();
-    return route;
+    route.Action = laOpenByKind;
   }
-  route.Target = file;
-  if (route.Action != laRunProgram) route.Arguments.clear();
+  route.Arguments.clear();
   return route;
 }
 

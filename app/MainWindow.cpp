@@ -1,24 +1,33 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <exception>
+#include <filesystem>
 
 #include "app/FindDialog.h"
 #include "app/FontForm.h"
+#include "app/SelectionGeometry.h"
+#include "app/Shell.h"
 #include "app/ToolGlyphs.h"
-#include "html/support/Utf8.h"
+#include "html/viewer/LinkPath.h"
 #include "html/viewer/Viewer.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowing.h"
@@ -30,23 +39,48 @@
 namespace {
 
 const QString Caption = QStringLiteral("Tamblin");
-const QString OpenFilters = QStringLiteral(
-    "HTML Files (*.htm *.html);;Text Files (*.txt);;"
-    "Graphic Files (*.bmp *.jpg *.jpeg *.gif *.png)");
 
-QString FromUnicode(const std::u32string& text) { return QString::fromStdString(EncodeUtf8(text)); }
+// The open dialog's filters; the one for pages comes first after "all supported", as /DO
+// chooses it.
+QStringList OpenFilters(bool drawsSvg) {
+  const QString pages = QStringLiteral("*.htm *.html *.xhtml *.htm.gz *.html.gz *.xhtml.gz");
+  const QString text = QStringLiteral("*.txt *.txt.gz");
+  const QString pictures = QStringLiteral("*.bmp *.gif *.jpg *.jpeg *.png") +
+                           (drawsSvg ? QStringLiteral(" *.svg") : QString());
+  return {QStringLiteral("All supported files (%1 %2 %3)").arg(pages, text, pictures),
+          QStringLiteral("HTML Files (%1)").arg(pages), QStringLiteral("Text Files (%1)").arg(text),
+          QStringLiteral("Graphic Files (%1)").arg(pictures), QStringLiteral("All files (*)")};
+}
+constexpr int PagesFilter = 1;
 
-QString FolderOf(const QString& fileName) { return QFileInfo(fileName).absolutePath(); }
+// File names are the system's bytes; Qt's strings hold them as the locale says.
+std::string PathOf(const QString& name) { return QFile::encodeName(name).toStdString(); }
+QString ShownPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
+
+// Asked of the name's own bytes, which a conversion to Qt's strings could change.
+TFileState FileStateOf(const std::string& path) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  return std::filesystem::is_directory(status) ? fsFolder
+         : std::filesystem::exists(status)     ? fsFile
+                                               : fsMissing;
+}
 
 }  // namespace
 
 TTamblinF::TTamblinF(TQtWindowing& windowing, TShell& shell, const QString& programFolder)
     : FWindowing(windowing), FShell(shell), ProgramFolder(programFolder) {
   setWindowTitle(Caption);
-  resize(680, 470);
+  FitToScreen();
   setAcceptDrops(true);
   AskOpenFileName = [this] { return RunOpenDialog(); };
   AskSaveFileName = [this] { return RunSaveDialog(); };
+  AskPrinter = [this](QPrinter& printer) { return RunPrintDialog(printer); };
+  AskPdfFileName = [this] { return RunPdfDialog(); };
+  AskYesNo = [this](const QString& question) {
+    return QMessageBox::question(this, Caption, question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+  };
   ShowMessage = [this](const QString& text, const QString& kind) {
     if (kind == QLatin1String("error")) {
       QMessageBox::critical(this, Caption, text);
@@ -57,9 +91,11 @@ TTamblinF::TTamblinF(TQtWindowing& windowing, TShell& shell, const QString& prog
       QMessageBox::information(this, Caption, text);
     }
   };
+  FDrawsSvg = QImageReader::supportedImageFormats().contains("svg");
   CreateComponents();
   CreateMenus();
   ConnectViewer();
+  qApp->installEventFilter(this);
   FWindowing.OnException = [this](std::exception_ptr error) {
     try {
       std::rethrow_exception(error);
@@ -73,6 +109,7 @@ TTamblinF::TTamblinF(TQtWindowing& windowing, TShell& shell, const QString& prog
 }
 
 TTamblinF::~TTamblinF() {
+  qApp->removeEventFilter(this);
   FWindowing.OnException = nullptr;
   viewer.reset();
 }
@@ -111,8 +148,12 @@ void TTamblinF::CreateComponents() {
   cboHistory = new QListWidget(Splitter1);
   cboHistory->setObjectName(QStringLiteral("cboHistory"));
   cboHistory->hide();
-  connect(cboHistory, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { cboHistoryClick(cboHistory->row(item)); });
+  // The list is made afresh as the history changes: the row opens once the click is over.
+  connect(cboHistory, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const int row = cboHistory->row(item);
+    QTimer::singleShot(0, this, [this, row] { cboHistoryClick(row); });
+  });
+  cboHistory->installEventFilter(this);
   FHost = new TQtViewerHost(FWindowing, Splitter1);
   Splitter1->addWidget(cboHistory);
   Splitter1->addWidget(FHost);
@@ -142,8 +183,13 @@ void TTamblinF::CreateComponents() {
   item("Viewimage", QStringLiteral("&View image"), &TTamblinF::ViewimageClick);
   item("CopyImageToClipboard", QStringLiteral("&Copy image to clipboard"),
        &TTamblinF::CopyImageToClipboardClick);
-  PopupMenu->addSeparator();
+  PopupMenu->addSeparator()->setObjectName(QStringLiteral("MenuItem1"));
   item("OpenInNewWindow", QStringLiteral("&Open in new window"), &TTamblinF::OpenInNewWindowClick);
+  item("CopyLinkLocation", QStringLiteral("Copy &link location"),
+       &TTamblinF::CopyLinkLocationClick);
+  PopupMenu->addSeparator()->setObjectName(QStringLiteral("MenuItem2"));
+  item("PopupCopy", QStringLiteral("&Copy"), &TTamblinF::Copy1Click);
+  item("PopupSelectAll", QStringLiteral("Select &All"), &TTamblinF::SelectAll1Click);
 }
 
 void TTamblinF::CreateMenus() {
@@ -161,14 +207,18 @@ void TTamblinF::CreateMenus() {
   add(file, "SaveFormResults1", QStringLiteral("&Save Form Results..."), QKeySequence(),
       [this] { SaveFormResults1Click(); });
   file->addSeparator();
+  add(file, "Print1", QStringLiteral("&Print..."), QKeySequence::Print, [this] { Print1Click(); });
+  add(file, "ExportPdf1", QStringLiteral("&Export as PDF..."), QKeySequence(),
+      [this] { ExportPdf1Click(); });
+  file->addSeparator();
   add(file, "Exit1", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
       [this] { close(); });
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   add(edit, "Copy1", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
-      [this] { viewer->CopySelectedText(); });
+      [this] { Copy1Click(); });
   add(edit, "SelectAll1", QStringLiteral("&Select All"), QKeySequence(Qt::CTRL | Qt::Key_A),
-      [this] { viewer->SelectAllText(); });
+      [this] { SelectAll1Click(); });
   edit->addSeparator();
   add(edit, "Find1", QStringLiteral("Find..."), QKeySequence(Qt::CTRL | Qt::Key_F),
       [this] { Find1Click(); });
@@ -179,6 +229,13 @@ void TTamblinF::CreateMenus() {
   add(view, "History1", QStringLiteral("&History"), QKeySequence(), [this] {
     History1Click();
   })->setCheckable(true);
+  view->addSeparator();
+  add(view, "ZoomIn1", QStringLiteral("Zoom &In"), QKeySequence::ZoomIn, [this] { ZoomClick(1); })
+      ->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  add(view, "ZoomOut1", QStringLiteral("Zoom &Out"), QKeySequence::ZoomOut,
+      [this] { ZoomClick(-1); });
+  add(view, "ZoomReset1", QStringLiteral("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0),
+      [this] { ZoomClick(0); });
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   add(options, "FontColors1", QStringLiteral("&Font and Colors..."), QKeySequence(),
@@ -207,8 +264,11 @@ void TTamblinF::Guarded(const std::function<void()>& command) {
 
 void TTamblinF::ShowError(const QString& message) { ShowMessage(message, QStringLiteral("error")); }
 
-void TTamblinF::SetCaptionFromDocument() {
-  setWindowTitle(QString::fromStdString(CaptionFor(viewer->DocTitle())));
+void TTamblinF::DocumentChanged() {
+  setWindowTitle(QString::fromStdString(CaptionFor(viewer->DocTitle(), viewer->DocFileName())));
+  const bool shown = !viewer->DocFileName().empty();
+  Action("goMark")->setEnabled(shown);
+  Action("goRefresh")->setEnabled(shown);
 }
 
 // --- Start-up.
@@ -218,75 +278,71 @@ void TTamblinF::FormShow(const TCommandLine& commandLine) {
     case caStartPage: {
       const QString start = QDir(ProgramFolder).filePath(QStringLiteral("index.htm"));
       // A missing start page is not an error: the window starts empty.
-      if (!QFileInfo(start).isFile()) return;
-      FOpenedFile = start;
-      Action("goMark")->setEnabled(true);
-      Action("goRefresh")->setEnabled(true);
-      FLoadingFile = start.toStdString();
-      Guarded([&] { viewer->OpenHtmlFile(start.toStdString()); });
-      SetCaptionFromDocument();
-      FDialogFolder = FolderOf(start);
+      if (QFileInfo(start).isFile()) OpenByKind(PathOf(start));
       return;
     }
-    case caOpen: {
-      const TCommandLineTarget& target = commandLine.Target;
-      FOpenedFile = QString::fromStdString(target.Path);
-      FLoadingFile = target.Path;
-      Guarded([&] {
-        const TOpenKind kind = OpenKindOf(target.Path);
-        if (kind == okText)
-          viewer->OpenTextFile(target.Path);
-        else if (kind == okImage)
-          viewer->OpenImageFile(target.Path);
-        else
-          viewer->OpenHtmlFile(target.Path + target.Anchor);
-      });
-      SetCaptionFromDocument();
-      FDialogFolder = FolderOf(FOpenedFile);
+    case caOpen:
+      OpenByKind(commandLine.Target.Path, commandLine.Target.Anchor);
       return;
-    }
     case caSetFolder:
-      FDialogFolder = QString::fromStdString(commandLine.Folder);
+      FDialogFolder = ShownPath(commandLine.Folder);
       return;
     case caShowOpenDialog: {
-      FDialogFolder = QString::fromStdString(commandLine.Folder);
-      FDialogFilter = 0;
+      FDialogFolder = ShownPath(commandLine.Folder);
+      FDialogFilter = PagesFilter;
       const QString chosen = AskOpenFileName();
-      if (chosen.isEmpty()) return;
-      FOpenedFile = chosen;
-      FLoadingFile = chosen.toStdString();
-      Guarded([&] { viewer->OpenHtmlFile(chosen.toStdString()); });
-      SetCaptionFromDocument();
+      if (!chosen.isEmpty()) OpenChosenFile(chosen);
       return;
     }
     case caNothing:
     case caHelp:
     case caVersion:
+    case caError:
       return;
   }
 }
 
-void TTamblinF::OpenFromCommandLine(const QString& argument) {
-  FormShow(ParseCommandLine({argument.toStdString()}));
+void TTamblinF::OpenWhenShown(const TCommandLine& commandLine) {
+  FPendingStart = commandLine;
+  update();
+}
+
+bool TTamblinF::event(QEvent* event) {
+  // The first paint is on its way to the screen: what the command line asks for comes after
+  // it has gone there.
+  if (event->type() == QEvent::Paint && FPendingStart)
+    QTimer::singleShot(0, this, [this] {
+      if (!FPendingStart) return;
+      const TCommandLine commandLine = *FPendingStart;
+      FPendingStart.reset();
+      FormShow(commandLine);
+      if (AfterStart) AfterStart();
+    });
+  return QMainWindow::event(event);
 }
 
 // --- Files.
 
+QString TTamblinF::DialogFolder() const {
+  return ShownPath(DialogStartFolder(PathOf(FDialogFolder), viewer->DocFileName(),
+                                     PathOf(ProgramFolder), PathOf(QDir::homePath())));
+}
+
 QString TTamblinF::RunOpenDialog() {
-  QFileDialog dialog(this, QStringLiteral("Open"), FDialogFolder, OpenFilters);
+  QFileDialog dialog(this, QStringLiteral("Open"), DialogFolder());
   dialog.setObjectName(QStringLiteral("OpenDialog1"));
+  dialog.setNameFilters(OpenFilters(FDrawsSvg));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   const QStringList filters = dialog.nameFilters();
   dialog.selectNameFilter(filters.value(FDialogFilter));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   FDialogFilter = int(filters.indexOf(dialog.selectedNameFilter()));
-  FDialogFolder = dialog.directory().absolutePath();
   return dialog.selectedFiles().first();
 }
 
 QString TTamblinF::RunSaveDialog() {
-  QFileDialog dialog(this, QStringLiteral("Save Form Results"), FDialogFolder,
+  QFileDialog dialog(this, QStringLiteral("Save Form Results"), DialogFolder(),
                      QStringLiteral("Text Files (*.txt)"));
   dialog.setObjectName(QStringLiteral("SaveDialog1"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -302,35 +358,53 @@ void TTamblinF::goOpenClick() {
 }
 
 void TTamblinF::OpenChosenFile(const QString& fileName) {
-  FOpenedFile = fileName;
-  const std::string name = fileName.toStdString();
-  Guarded([&] { OpenByKind(name, OpenKindOf(name)); });
-  Action("goMark")->setEnabled(true);
-  Action("goRefresh")->setEnabled(true);
-  SetCaptionFromDocument();
+  // The next dialog starts where this file was found, however its name was given.
+  FDialogFolder = QFileInfo(fileName).absolutePath();
+  OpenByKind(PathOf(fileName));
 }
 
-void TTamblinF::OpenByKind(const std::string& fileName, TOpenKind kind) {
-  FLoadingFile = fileName;
+void TTamblinF::OpenByKind(const std::string& fileName, const std::string& anchor) {
+  const TOpenKind kind = OpenKindOf(fileName, FileStateOf(fileName), FDrawsSvg);
   switch (kind) {
     case okHtml:
-      viewer->OpenHtmlFile(fileName);
+      FLoadingFile = fileName;
+      Guarded([&] { viewer->OpenHtmlFile(fileName + anchor); });
       break;
     case okText:
-      viewer->OpenTextFile(fileName);
-      break;
     case okImage:
-      viewer->OpenImageFile(fileName);
+      OpenAs(fileName, DocKindOf(kind));
       break;
-    case okNothing:
+    case okFolder:
+      OpenAs(FolderName(FullPath(fileName)), dkHtml);
+      break;
+    case okDesktop:
+      FShell.OpenWithDesktop(FullPath(fileName));
+      break;
+    case okMissing:
+      ShowError(QStringLiteral("Can't locate file: ") + ShownPath(fileName));
       break;
   }
 }
 
-void TTamblinF::HandleDroppedFile(const QString& fileName) {
-  if (fileName.isEmpty()) return;
-  const std::string name = fileName.toStdString();
-  Guarded([&] { OpenByKind(name, OpenKindOf(name)); });
+void TTamblinF::OpenAs(const std::string& fileName, TDocKind kind) {
+  FLoadingFile = fileName;
+  Guarded([&] {
+    switch (kind) {
+      case dkHtml:
+        viewer->OpenHtmlFile(fileName);
+        break;
+      case dkText:
+        viewer->OpenTextFile(fileName);
+        break;
+      case dkImage:
+        viewer->OpenImageFile(fileName);
+        break;
+    }
+  });
+}
+
+void TTamblinF::HandleDroppedFile(const std::string& fileName) {
+  if (!fileName.empty()) OpenByKind(fileName);
 }
 
 void TTamblinF::dragEnterEvent(QDragEnterEvent* event) {
@@ -342,7 +416,32 @@ void TTamblinF::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
   if (urls.isEmpty() || !urls.first().isLocalFile()) return;
   event->acceptProposedAction();
-  HandleDroppedFile(urls.first().toLocalFile());
+  // From the URL's escapes, which carry the name's bytes whatever they are.
+  HandleDroppedFile(UrlToPath(
+      urls.first().toEncoded(QUrl::RemoveQuery | QUrl::RemoveFragment).toStdString()));
+}
+
+bool TTamblinF::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+    if (widget && widget->window() == this &&
+        (button == Qt::BackButton || button == Qt::ForwardButton)) {
+      if (button == Qt::BackButton)
+        goBackClick();
+      else
+        goFwdClick();
+      return true;
+    }
+  }
+  if (watched == cboHistory && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cboHistory->currentRow() >= 0) {
+      cboHistoryClick(cboHistory->currentRow());
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TTamblinF::SaveFormResults1Click() {
@@ -356,16 +455,17 @@ void TTamblinF::SaveFormResults1Click() {
 
 void TTamblinF::gomarkClick() {
   if (viewer->DocFileName().empty()) return;
-  FHomeFile = QString::fromStdString(viewer->DocFileName());
+  FHomeFile = viewer->DocFileName();
+  FHomeKind = viewer->DocKind();
   Action("goHome")->setEnabled(true);
 }
 
 void TTamblinF::goHomeClick() {
-  FLoadingFile = FHomeFile.toStdString();
-  Guarded([this] { viewer->OpenHtmlFile(FHomeFile.toStdString()); });
+  if (!FHomeFile.empty()) OpenAs(FHomeFile, FHomeKind);
 }
 
 void TTamblinF::goRefreshClick() {
+  FLoadingFile = viewer->DocFileName();
   Guarded([this] { viewer->ReloadDocument(); });
 }
 
@@ -382,28 +482,43 @@ void TTamblinF::GoToHistory(int index) {
 // --- History.
 
 void TTamblinF::viewerHistoryChange() {
-  cboHistory->clear();
   const auto& titles = viewer->HistoryTitles();
   const auto& files = viewer->HistoryFiles();
-  for (std::size_t i = 0; i < titles.size(); ++i)
-    cboHistory->addItem(titles[i].empty() ? QFileInfo(QString::fromStdString(files[i])).fileName()
-                                          : FromUnicode(titles[i]));
+  FHistoryRows = HistoryRowsFor(files, viewer->HistoryPositions());
+  const int current = HistoryRowOf(FHistoryRows, viewer->HistoryIndex());
+  cboHistory->clear();
+  for (int row = 0; row < int(FHistoryRows.size()); ++row) {
+    const std::size_t entry = std::size_t(FHistoryRows[std::size_t(row)].Entry);
+    auto* item = new QListWidgetItem(
+        QString::fromStdString(DocumentName(titles[entry], files[entry])), cboHistory);
+    if (row == current) {
+      QFont font = item->font();
+      font.setBold(true);
+      item->setFont(font);
+    }
+  }
+  cboHistory->setCurrentRow(current);
   if (titles.empty()) return;
   const THistoryButtons buttons = HistoryButtonsFor(viewer->HistoryIndex(), int(titles.size()));
   Action("goback")->setEnabled(buttons.Back);
   Action("gofwd")->setEnabled(buttons.Forward);
 }
 
-void TTamblinF::cboHistoryClick(int index) {
-  const auto& files = viewer->HistoryFiles();
-  if (index < 0 || index >= int(files.size())) return;
-  const std::string file = files[std::size_t(index)];  // the list changes while it opens
-  FLoadingFile = file;
-  Guarded([&] { viewer->OpenHtmlFile(file); });
+void TTamblinF::cboHistoryClick(int row) {
+  if (row < 0 || row >= int(FHistoryRows.size())) return;
+  const std::size_t entry = std::size_t(FHistoryRows[std::size_t(row)].Entry);
+  // The list changes while the entry opens.
+  const std::string file = viewer->HistoryFiles()[entry];
+  OpenAs(file, viewer->HistoryPositions()[entry].FileKind);
 }
 
-// The menu item has toggled its check mark; the list follows it.
-void TTamblinF::History1Click() { cboHistory->setVisible(Action("History1")->isChecked()); }
+// The menu item has toggled its check mark; the list follows it, and takes the keyboard when
+// it comes.
+void TTamblinF::History1Click() {
+  const bool shown = Action("History1")->isChecked();
+  cboHistory->setVisible(shown);
+  if (shown) cboHistory->setFocus();
+}
 
 // --- Find.
 
@@ -411,10 +526,22 @@ void TTamblinF::Find1Click() {
   FindDialog1->show();
   FindDialog1->raise();
   FindDialog1->activateWindow();
+  PlaceFindDialog();
 }
 
 void TTamblinF::FindDialog1Find(const QString& text, bool matchCase) {
-  if (!viewer->FindNextText(text.toStdU32String(), matchCase))
+  const std::u32string wanted = text.toStdU32String();
+  bool found = viewer->FindNextText(wanted, matchCase);
+  // Past the last match, as desktop programs do: say so, and go on from the top if wished.
+  if (!found && viewer->CaretPos() > 0 &&
+      AskYesNo(QStringLiteral("Tamblin has reached the end of the page.\n"
+                              "Continue from the top?"))) {
+    viewer->SetCaretPos(0);
+    found = viewer->FindNextText(wanted, matchCase);
+  }
+  if (found)
+    PlaceFindDialog();
+  else
     ShowMessage(QStringLiteral("No more %1 found!").arg(text), QStringLiteral("information"));
 }
 
@@ -423,6 +550,20 @@ void TTamblinF::FindAgain() {
     Find1Click();
   else
     FindDialog1Find(FindDialog1->FindText(), FindDialog1->MatchCase());
+}
+
+void TTamblinF::PlaceFindDialog() {
+  if (!FindDialog1->isVisible()) return;
+  const std::optional<QRect> match = SelectionOnScreen(*viewer);
+  if (!match) return;
+  const QRect frame = FindDialog1->frameGeometry();
+  if (!frame.intersects(*match)) return;
+  const QRect screen = FindDialog1->screen()->availableGeometry();
+  // Below the match when it fits there, else above it; the screen's edges hold it in.
+  int top = match->bottom() + 8;
+  if (top + frame.height() > screen.bottom()) top = match->top() - 8 - frame.height();
+  top = std::clamp(top, screen.top(), std::max(screen.top(), screen.bottom() - frame.height()));
+  FindDialog1->move(frame.left(), top);
 }
 
 // --- Font and colours.
@@ -444,15 +585,14 @@ void TTamblinF::ApplyFontForm(const TFontForm& form) {
   viewer->SetDefFontSize(form.TextSize());
   viewer->SetDefHotSpotColor(form.LinkColor());
   viewer->SetDefBackground(form.BackColor());
+  SaveOptions();
   if (!viewer->DocFileName().empty()) goRefreshClick();
 }
 
 // --- Help.
 
 void TTamblinF::Contents1Click() {
-  const QString help = QDir(ProgramFolder).filePath(QStringLiteral("help.htm"));
-  FLoadingFile = help.toStdString();
-  viewer->OpenHtmlFile(help.toStdString());
+  OpenByKind(PathOf(QDir(ProgramFolder).filePath(QStringLiteral("help.htm"))));
 }
 
 void TTamblinF::About1Click() {

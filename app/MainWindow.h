@@ -6,8 +6,10 @@
 // desktop, sounds play, programs start only when the user confirms, include directives are
 // filled in, form results are kept until saved.
 //
-// The caption is set only at start and when a file is opened through the open dialog;
-// following links and the history leave it alone.
+// Every way of opening a file (command line, dialogs, drops, links, the history list, home,
+// reload, a new window) goes through one decision by kind (OpenKindOf, WindowRules.h). After
+// every load the caption is "Tamblin - " and the document's title (or file name), and Mark
+// and Reload are enabled exactly while a file is shown.
 //
 // Dialog questions and messages go through the Ask... and ShowMessage hooks, which run the
 // real dialogs unless a test replaces them.
@@ -16,17 +18,20 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/CommandLine.h"
 #include "app/PageServices.h"
+#include "app/RememberedOptions.h"
 #include "app/WindowRules.h"
 #include "html/parser/Tokenizer.h"
 
 class QAction;
 class QListWidget;
 class QMenu;
+class QPrinter;
 class QSplitter;
 class QStatusBar;
 class QToolBar;
@@ -53,11 +58,19 @@ class TTamblinF : public QMainWindow {
   std::function<QString()> AskSaveFileName;
   // kind: "error", "information" or "plain" (no icon).
   std::function<void(const QString& text, const QString& kind)> ShowMessage;
+  // A question with Yes and No; true for Yes.
+  std::function<bool(const QString& question)> AskYesNo;
+  // Called once what the command line asks for has been done (OpenWhenShown).
+  std::function<void()> AfterStart;
 
   // FormShow: what the command line asks for.
   void FormShow(const TCommandLine& commandLine);
-  // Opens a file as the command line names it (kept for hosts of the first window).
-  void OpenFromCommandLine(const QString& argument);
+  // FormShow once the window has painted itself, so that it is not left blank while a large
+  // page loads (the busy cursor shows meanwhile); then AfterStart.
+  void OpenWhenShown(const TCommandLine& commandLine);
+  // Whether SVG drawings show in the viewer (where the platform draws them) or go to the
+  // desktop's handler. At first: whether Qt's image readers know SVG.
+  void SetDrawsSvg(bool value) { FDrawsSvg = value; }
 
   // --- Commands.
   void goOpenClick();
@@ -72,6 +85,7 @@ class TTamblinF : public QMainWindow {
   void History1Click();  // after the check mark of View > History changed
   void SaveFormResults1Click();
   void Find1Click();
+  // Finds the next match from the caret; at the end of the page offers to go on from the top.
   void FindDialog1Find(const QString& text, bool matchCase);
   void FindAgain();
   void FontColors1Click();
@@ -82,7 +96,26 @@ class TTamblinF : public QMainWindow {
   void ViewimageClick();
   void CopyImageToClipboardClick();
   void OpenInNewWindowClick();
-  void HandleDroppedFile(const QString& fileName);
+  void CopyLinkLocationClick();
+  void Copy1Click();
+  void SelectAll1Click();
+  // fileName: the bytes of a file or folder name.
+  void HandleDroppedFile(const std::string& fileName);
+  // View > Zoom In (+1), Zoom Out (-1) and Actual Size (0): the page's fonts in steps.
+  void ZoomClick(int direction);
+
+  // --- Printing (MainWindowView.cpp). The dialogs run through the hooks below.
+  void Print1Click();
+  void ExportPdf1Click();
+  std::function<bool(QPrinter& printer)> AskPrinter;  // the print dialog; false: cancelled
+  std::function<QString()> AskPdfFileName;            // empty: cancelled
+
+  // --- Options remembered between runs (MainWindowOptions.cpp): the default font, size and
+  // colours, the window's size, whether the history list shows, and the splitter. Puts back
+  // what settings holds, and saves there on every change of the options and when the window
+  // closes; settings must outlive the window. Without it nothing is remembered.
+  void RememberOptions(QSettings& settings);
+  void SaveOptions();
 
   // --- The viewer's events.
   void viewerHotSpotCovered(const std::u32string& src);
@@ -94,7 +127,7 @@ class TTamblinF : public QMainWindow {
   void viewerObjectClick(const TObjectClick& click);
   void viewerRightClick(const TRightClickParameters& parameters);
   void viewerHistoryChange();
-  // The right-click part that needs no pointer: the menu's state for this image and link.
+  // The right-click part that needs no pointer: the menu's items for this image and link.
   void PrepareImageMenu(const QImage& picture, const std::u32string& url);
 
   // --- State, for tests.
@@ -102,37 +135,57 @@ class TTamblinF : public QMainWindow {
   QListWidget* HistoryList() const { return cboHistory; }
   QStatusBar* StatusLine() const;
   QMenu* ImageMenu() const { return PopupMenu; }
-  const QString& HomeFile() const { return FHomeFile; }
-  const QString& DialogFolder() const { return FDialogFolder; }
+  TFindDialog* FindDialog() const { return FindDialog1; }
+  const std::string& HomeFile() const { return FHomeFile; }
+  // Where the open and save dialogs start (DialogStartFolder, WindowRules.h).
+  QString DialogFolder() const;
   const TFormResults& FormResults() const { return FFormResults; }
 
  protected:
+  bool event(QEvent* event) override;
+  // The mouse's back and forward buttons anywhere in the window; Enter in the history list.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void CreateComponents();
   void CreateMenus();
   void ConnectViewer();
-  void SetCaptionFromDocument();
-  void OpenByKind(const std::string& fileName, TOpenKind kind);
+  // After every load: the caption and the buttons that need a file.
+  void DocumentChanged();
+  // Opens a file or folder by its kind (anchor: "#name" or empty); a missing one is reported.
+  void OpenByKind(const std::string& fileName, const std::string& anchor = {});
+  // Opens a file as the viewer showed it before (history entries, the home page).
+  void OpenAs(const std::string& fileName, TDocKind kind);
   void GoToHistory(int index);
+  // Moves the find dialog off the selected match when it covers it.
+  void PlaceFindDialog();
   void ShowError(const QString& message);
   // Runs a command, showing what it throws in the error box.
   void Guarded(const std::function<void()>& command);
   QString RunOpenDialog();
   QString RunSaveDialog();
+  // A size fit for reading: two thirds of the screen's available area, centred in it.
+  void FitToScreen();
+  bool RunPrintDialog(QPrinter& printer);
+  QString RunPdfDialog();
+  void PrintTo(QPrinter& printer);
 
   TQtWindowing& FWindowing;
   TShell& FShell;
   QString ProgramFolder;
-  QString FHomeFile;
-  QString FOpenedFile;
-  QString FDialogFolder;
+  std::string FHomeFile;
+  TDocKind FHomeKind = dkHtml;
+  QString FDialogFolder;  // the last folder chosen in a dialog or given with /D
+  std::optional<TCommandLine> FPendingStart;
+  bool FDrawsSvg = false;
+  std::vector<THistoryRow> FHistoryRows;
   int FDialogFilter = 0;
   TFormResults FFormResults;
   QImage FRightClickPicture;
-  std::string FRightClickLink;
+  TImageMenu FRightClickMenu;
   std::string FIncludeBuffer;  // the last text spliced in; the parser reads it in place
   // The file an open under way reads, when the window knows it: include names are taken in
   // its folder (the viewer names the new file only once it is read).
@@ -145,4 +198,6 @@ class TTamblinF : public QMainWindow {
   QMenu* PopupMenu = nullptr;
   TFindDialog* FindDialog1 = nullptr;
   std::unique_ptr<TriruRedu> viewer;
+  TRememberedOptions FOptions;
+  QSettings* FSettings = nullptr;
 };

@@ -2,18 +2,23 @@
 
 #include <QClipboard>
 #include <QCursor>
-#include <QFileInfo>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QStatusBar>
 #include <ctime>
+#include <filesystem>
+
+#include <unistd.h>
 
 #include "app/ImageForm.h"
 #include "app/ImagePicture.h"
 #include "app/LinkRouting.h"
 #include "app/MainWindow.h"
 #include "app/Shell.h"
+#include "html/document/SectionList.h"
 #include "html/forms/FormControlObj.h"
+#include "html/support/PercentEscapes.h"
 #include "html/support/Utf8.h"
 #include "html/viewer/LinkPath.h"
 #include "html/viewer/Viewer.h"
@@ -49,7 +54,13 @@ void TTamblinF::ConnectViewer() {
                                 TStringList results) { viewerFormSubmit(results); };
   viewer->OnHistoryChange = [this](TriruRedu*) { viewerHistoryChange(); };
   viewer->OnProcessing = [this](TriruRedu*, bool on) {
-    if (!on) FLoadingFile.clear();
+    if (on) return;
+    FLoadingFile.clear();
+    DocumentChanged();
+  };
+  // Space and Shift+Space page down and up, as in every browser.
+  viewer->OnKeyDown = [](TriruRedu*, TKey& key, TShiftState shift) {
+    if (key == vkSpace && (shift & ~ssShift) == 0) key = shift & ssShift ? vkPrior : vkNext;
   };
   viewer->OnInclude = [this](TriruRedu*, const std::u32string& command, TStringList params,
                              const char*& buffer,
@@ -69,22 +80,31 @@ void TTamblinF::viewerHotSpotCovered(const std::u32string& src) {
 
 void TTamblinF::viewerHotSpotClick(const std::u32string& src, bool& handled) {
   handled = false;
+  // The link is being followed: the status line drops it.
+  statusBar()->clearMessage();
   const TLinkRoute route = RouteLink(
       src, [this](std::u32string_view link) { return viewer->ExpandLink(link); },
       [](const std::string& path) {
-        const QFileInfo file(QString::fromStdString(path));
-        return file.isFile() && file.isExecutable();
+        std::error_code error;
+        return TLinkFile{std::filesystem::exists(path, error),
+                         std::filesystem::is_regular_file(path, error) &&
+                             ::access(path.c_str(), X_OK) == 0};
       });
   if (route.Action == laViewer) {
     // The viewer follows the link itself: to this page when it is only an anchor.
     const std::u32string file = src.substr(0, src.find(U'#'));
-    if (!file.empty() && OpenKindOf(viewer->ExpandLink(file)) == okHtml)
+    if (!file.empty() && NameKindOf(viewer->ExpandLink(file)) == nkPage)
       FLoadingFile = viewer->ExpandLink(file);
     return;
   }
   handled = true;
-  const QString target = QString::fromStdString(route.Target);
-  if (route.Action != laDesktopUrl && !QFileInfo(target).isFile()) {
+  if (route.Action == laOpenByKind) {
+    OpenByKind(route.Target, route.Anchor);
+    return;
+  }
+  const QString target = QFile::decodeName(route.Target.c_str());
+  std::error_code error;
+  if (route.Action != laDesktopUrl && !std::filesystem::is_regular_file(route.Target, error)) {
     ShowError(QStringLiteral("Can't locate file: ") + target);
     return;
   }
@@ -105,6 +125,7 @@ void TTamblinF::viewerHotSpotClick(const std::u32string& src, bool& handled) {
         ShowError(QStringLiteral("Can't start program: ") + target);
       break;
     case laViewer:
+    case laOpenByKind:
       break;
   }
 }
@@ -144,12 +165,34 @@ void TTamblinF::PrepareImageMenu(const QImage& picture, const std::u32string& ur
   const TImageMenu menu = ImageMenuFor(
       !picture.isNull(), url, [this](std::u32string_view link) { return viewer->ExpandLink(link); },
       viewer->DocFileName(),
-      [](const std::string& file) { return QFileInfo(QString::fromStdString(file)).isFile(); });
-  FRightClickLink = menu.Link;
-  Action("Viewimage")->setEnabled(menu.ViewImage);
-  Action("CopyImageToClipboard")->setEnabled(menu.ViewImage);
+      [](const std::string& file) {
+        std::error_code error;
+        return std::filesystem::exists(file, error);
+      });
+  FRightClickMenu = menu;
+  // Items for a picture and a link show only over one; copying the text is always there.
+  for (const char* name : {"Viewimage", "CopyImageToClipboard"}) {
+    Action(name)->setEnabled(menu.ViewImage);
+    Action(name)->setVisible(menu.ViewImage);
+  }
   Action("OpenInNewWindow")->setEnabled(menu.OpenInNewWindow);
+  Action("OpenInNewWindow")->setVisible(menu.OnLink);
+  Action("CopyLinkLocation")->setEnabled(menu.OnLink);
+  Action("CopyLinkLocation")->setVisible(menu.OnLink);
+  Action("MenuItem1")->setVisible(menu.ViewImage && menu.OnLink);
+  Action("MenuItem2")->setVisible(menu.ViewImage || menu.OnLink);
+  const TSectionList& sections = viewer->Sections();
+  Action("PopupCopy")->setEnabled(sections.SelectionStart < sections.SelectionEnd);
 }
+
+void TTamblinF::CopyLinkLocationClick() {
+  if (FRightClickMenu.OnLink)
+    QGuiApplication::clipboard()->setText(QFile::decodeName(FRightClickMenu.Link().c_str()));
+}
+
+void TTamblinF::Copy1Click() { viewer->CopySelectedText(); }
+
+void TTamblinF::SelectAll1Click() { viewer->SelectAllText(); }
 
 void TTamblinF::ViewimageClick() {
   if (FRightClickPicture.isNull()) return;
@@ -165,5 +208,8 @@ void TTamblinF::CopyImageToClipboardClick() {
 }
 
 void TTamblinF::OpenInNewWindowClick() {
-  if (!FRightClickLink.empty()) FShell.StartInstance({FRightClickLink});
+  // As a file URL: its escapes carry any name, "#" and "%" included, to the new window's
+  // command line unchanged.
+  if (FRightClickMenu.OpenInNewWindow)
+    FShell.StartInstance({FileUrl(FRightClickMenu.File) + FRightClickMenu.Anchor});
 }

@@ -32,6 +32,11 @@ void TDesktopShell::PlaySound(const std::string& file) {
   FSound->Effect.play();
 }
 
+void TDesktopShell::EndSounds() {
+  delete FSound;
+  FSound = nullptr;
+}
+
 bool TDesktopShell::ConfirmRun(QWidget* parent, const std::string& command) {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Tamblin"),
                   QStringLiteral("This link starts a program:\n\n%1\n\nRun it?")

@@ -18,6 +18,9 @@ class TShell {
   virtual void OpenWithDesktop(const std::string& file) = 0;
   // Starts playing a sound file; the page stays.
   virtual void PlaySound(const std::string& file) = 0;
+  // Ends the sound that plays and lets go of what plays it. The window calls it as it closes,
+  // while the event loop still runs: Qt finishes with a sound object only through the loop.
+  virtual void EndSounds() = 0;
   // Asks the user whether command may run; true only for an explicit yes.
   virtual bool ConfirmRun(QWidget* parent, const std::string& command) = 0;
   // Starts program with its argument string (split as a shell would, but run without one).
@@ -35,6 +38,7 @@ class TDesktopShell : public TShell {
   void OpenUrl(const std::string& url) override;
   void OpenWithDesktop(const std::string& file) override;
   void PlaySound(const std::string& file) override;
+  void EndSounds() override;
   bool ConfirmRun(QWidget* parent, const std::string& command) override;
   bool StartProgram(const std::string& program, const std::string& arguments) override;
   void StartInstance(const std::vector<std::string>& arguments) override;

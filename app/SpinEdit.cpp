@@ -11,11 +11,6 @@
 #include <QStyleOptionFrame>
 #include <algorithm>
 
-namespace {
-
-
-}  // namespace
-
 // --- TTimerSpeedButton
 
 TTimerSpeedButton::TTimerSpeedButton(bool up, QWidget* parent)
@@ -152,7 +147,10 @@ TSpinEdit::TSpinEdit(QWidget* parent) : QLineEdit(parent) {
   });
 }
 
-int TSpinEdit::Value() const { return SpinValueOf(text().toStdString(), MinValue); }
+// Clamped when read: the box may hold 99 or -5 while the user types, but no reader gets it.
+int TSpinEdit::Value() const {
+  return ClampSpinValue(SpinValueOf(text().toStdString(), MinValue), MinValue, MaxValue);
+}
 
 void TSpinEdit::SetValue(int value) {
   setText(QString::number(ClampSpinValue(value, MinValue, MaxValue)));
@@ -210,8 +208,9 @@ void TSpinEdit::focusInEvent(QFocusEvent* event) {
 }
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event) {
-  const int value = Value();
-  if (ClampSpinValue(value, MinValue, MaxValue) != value) SetValue(value);
+  // Leaving the box puts a number typed out of range back within it.
+  const int typed = SpinValueOf(text().toStdString(), MinValue);
+  if (ClampSpinValue(typed, MinValue, MaxValue) != typed) SetValue(typed);
   QLineEdit::focusOutEvent(event);
 }
 

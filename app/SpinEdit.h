@@ -66,6 +66,7 @@ class TSpinEdit : public QLineEdit {
   int Increment = 1;
   bool EditorEnabled = true;
   bool AutoSelect = true;  // entering by keyboard selects the whole text
+  // The text as a number within MinValue .. MaxValue; MinValue when it is not a number.
   int Value() const;
   void SetValue(int value);
   void UpClick();

@@ -2,23 +2,10 @@
 #include "html/builder/Builder.h"
 
 #include "html/builder/HtmlBuilder.h"
-#include "html/parser/DocumentFile.h"
+#include "html/parser/DocumentSource.h"
 #include "html/support/Errors.h"
-#include "html/support/HeapReserve.h"
-
-#include <filesystem>
 
 namespace {
-
-// A built document takes about this many bytes of memory for every byte of its source.
-constexpr std::size_t DocumentBytesPerSourceByte = 16;
-
-// Makes room for a file's document before its bytes are read.
-void ReserveFor(const std::string& fileName) {
-  std::error_code error;
-  const auto size = std::filesystem::file_size(fileName, error);
-  if (!error) ReserveHeap(std::size_t(size) * DocumentBytesPerSourceByte);
-}
 
 void BuildHtml(TSourceText source, TSectionList& document, TAnchorList& anchorList,
                const TMetaType& metaHandler, TriruRedu* viewer, const TSoundType& soundHandler,
@@ -53,10 +40,9 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
                    const TMetaType& metaHandler, TriruRedu* viewer,
                    const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
                    const TScriptEvent& scriptHandler, TDocumentHead& head) {
-  ReserveFor(fileName);
-  TDocumentFile file(fileName);
+  const std::unique_ptr<TByteSource> file = OpenDocumentSource(fileName);
   try {
-    BuildHtml(TSourceText(file), document, anchorList, metaHandler, viewer, soundHandler,
+    BuildHtml(TSourceText(*file), document, anchorList, metaHandler, viewer, soundHandler,
               includeHandler, scriptHandler, head);
   } catch (const EParseRefused&) {
     throw;
@@ -67,9 +53,8 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
 
 void ParseTextFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
                    TDocumentHead& head) {
-  ReserveFor(fileName);
-  TDocumentFile file(fileName);
-  THtmlBuilder builder(TSourceText(file, TSourceKind::PlainText), document, anchorList, head);
+  const std::unique_ptr<TByteSource> file = OpenDocumentSource(fileName);
+  THtmlBuilder builder(TSourceText(*file, TSourceKind::PlainText), document, anchorList, head);
   try {
     builder.BuildPlainText();
   } catch (const EParseError&) {

@@ -3,6 +3,8 @@
 #include "html/builder/HtmlBuilder.h"
 #include "html/document/HorzLine.h"
 #include "html/document/SectionList.h"
+#include "html/forms/FormControlObj.h"
+#include "html/forms/HtmlForm.h"
 #include "html/parser/Colors.h"
 
 void THtmlBuilder::ParseTitle() {
@@ -14,12 +16,26 @@ void THtmlBuilder::ParseTitle() {
   }
 }
 
+void THtmlBuilder::ParseHtmlTag() {
+  // Its DIR is the page's direction, given to the section that is open before any text.
+  if (CurrentCell->Count() == 0 && CurrentSection && CurrentSection->Text.empty()) {
+    EnterDirection();
+    CurrentSection->RightToLeft = CurrentRightToLeft;
+    CurrentSection->Justify = CurrentAlign;
+  }
+  NextSymbol();
+}
+
 void THtmlBuilder::ParseBodyTag(int level) {
   // Only a BODY before the first section sets the page up; any later one is ignored.
   if (CurrentCell->Count() == 0) {
+    EnterDirection();
     // Text that stood before BODY is dropped with its section; anchors entered for that
     // section move to the one that replaces it.
     const TSection* dropped = CurrentSection.get();
+    // Its form controls go with it (HtmlForm.h).
+    const TReleasedControls controls =
+        dropped ? TakeFormControls(Document, dropped) : TReleasedControls();
     CurrentSection.reset();  // before the new one opens, so that it is not kept
     for (const auto& attribute : Tokens.Attributes) {
       const std::u32string& text = attribute->StrValue;
@@ -78,7 +94,10 @@ void THtmlBuilder::ParseSound() {
 }
 
 void THtmlBuilder::ParseScript() {
+  // "<script .../>" holds nothing; the handler hears of it as of an empty script.
+  const bool empty = Tokens.SelfClosing;
   if (!ScriptHandler) {
+    if (empty) return;
     do Tokens.NextScriptSymbol();
     while (Sym() != symEof && Sym() != symScriptEnd);
     return;
@@ -91,7 +110,7 @@ void THtmlBuilder::ParseScript() {
   };
   const std::u32string language = Tokens.AttributeText(symLanguage);
   std::u32string script;
-  {
+  if (!empty) {
     TScriptMode mode(Tokens);
     for (Tokens.NextScriptSymbol(); Sym() != symEof && Sym() != symScriptEnd;
          Tokens.NextScriptSymbol())

@@ -1,6 +1,7 @@
 // The builder's state, its section and font helpers, and the body loop.
 #include "html/builder/HtmlBuilder.h"
 
+#include "html/builder/AlignValue.h"
 #include "html/document/SectionList.h"
 
 THtmlBuilder::THtmlBuilder(TSourceText source, TSectionList& document,
@@ -19,7 +20,8 @@ THtmlBuilder::THtmlBuilder(TSourceText source, TSectionList& document,
 }
 
 void THtmlBuilder::BuildHtml() {
-  Tokens.Start();
+  Tokens.NextChar();
+  NextSymbol();
   ParseBody(0, TSymbolSet());
 }
 
@@ -30,6 +32,8 @@ void THtmlBuilder::BuildPlainText() {
 
 void THtmlBuilder::Finish() {
   Tokens.Attributes.Clear();
+  // IDs at the very end of the page point at its end.
+  if (!PendingAnchors.empty() && !FontStack.empty()) EnsureSection(0);
   CloseSection();
   FontStack.clear();
   CurrentUrlTarget.Clear();
@@ -43,7 +47,11 @@ void THtmlBuilder::CloseSection() {
 }
 
 void THtmlBuilder::EnsureSection(int level) {
-  if (!CurrentSection) StartSection(level, CurrentAlign);
+  // Content goes to the section that is ensured: the IDs of the elements before it are there.
+  if (CurrentSection)
+    PlacePendingAnchors();
+  else
+    StartSection(level, CurrentAlign);
 }
 
 void THtmlBuilder::StartSection(int level, TJustify justify) {
@@ -55,12 +63,39 @@ void THtmlBuilder::StartSection(std::unique_ptr<TSection> section) {
   // An open section is kept, never dropped: anchors may point at it.
   CloseSection();
   CurrentSection = std::move(section);
+  CurrentSection->RightToLeft = CurrentRightToLeft;
   CurrentScript = skNormal;
+  PlacePendingAnchors();
+}
+
+void THtmlBuilder::PlacePendingAnchors() {
+  for (const std::u32string& name : PendingAnchors) AnchorList.Add(name, CurrentSection.get());
+  PendingAnchors.clear();
+}
+
+std::optional<bool> THtmlBuilder::TagDirection() const {
+  const TAttribute* dir = FindAttribute(Tokens.Attributes, symDir);
+  return dir ? RightToLeftFromText(dir->StrValue) : std::nullopt;
+}
+
+void THtmlBuilder::EnterDirection() {
+  const std::optional<bool> rightToLeft = TagDirection();
+  if (!rightToLeft) return;
+  CurrentRightToLeft = *rightToLeft;
+  CurrentAlign = *rightToLeft ? jRight : jLeft;
 }
 
 bool THtmlBuilder::PushNewFont() {
   if (FontStack.size() >= MaxFontStack) return false;
   FontStack.push_back(std::make_unique<TMyFont>(TopFont()));
+  return true;
+}
+
+bool THtmlBuilder::PushFixedFont() {
+  if (!PushNewFont()) return false;
+  TopFont().Fixed = true;
+  TopFont().SetName(Document.PreFontName);
+  TopFont().SetScale(Document, 10);
   return true;
 }
 
@@ -85,10 +120,18 @@ void THtmlBuilder::EndLink() {
 
 // --- The body loop.
 
+void THtmlBuilder::NextSymbol() {
+  Tokens.NextSymbol();
+  if (!Tokens.StartTag) return;
+  if (const TAttribute* id = FindAttribute(Tokens.Attributes, symId); id && !id->StrValue.empty())
+    PendingAnchors.push_back(id->StrValue);
+}
+
 void THtmlBuilder::ParseBody(int level, const TSymbolSet& stopSet) {
   while (Sym() != symEof && Sym() != symBodyEnd) {
     switch (Sym()) {
       case symTitle: ParseTitle(); break;
+      case symHtml: ParseHtmlTag(); break;
       case symBody: ParseBodyTag(level); break;
       case symHr: ParseHorzLine(); break;
       case symBase: ParseBase(); break;
@@ -99,14 +142,9 @@ void THtmlBuilder::ParseBody(int level, const TSymbolSet& stopSet) {
       case symDir:
       case symMenu:
       case symDl:
-      case symBlockquote:
-        // A list inside a centred block of a list item starts again at the first level.
-        ParseNestedList(1, stopSet);
-        break;
-      case symCenter:
-      case symDiv: ParseAlignedBlock(level, stopSet); break;
+      case symBlockquote: ParseNestedList(ListLevel + 1, stopSet); break;
       default:
-        if (ParseCommonSymbol(level)) break;
+        if (ParseCommonSymbol(level, stopSet)) break;
         if (stopSet.Contains(Sym())) return;
         NextSymbol();
     }
@@ -114,11 +152,31 @@ void THtmlBuilder::ParseBody(int level, const TSymbolSet& stopSet) {
   NextSymbol();
 }
 
-bool THtmlBuilder::ParseCommonSymbol(int level) {
-  if (ParseStyleSymbol()) {
-    RefreshFont();
-    NextSymbol();
-    return true;
+bool THtmlBuilder::ParseCommonSymbol(int level, const TSymbolSet& stopSet) {
+  const TElementAction& element = ElementAction(Sym());
+  switch (element.Kind) {
+    case ekInline:
+      ParseInlineElement(element);
+      NextSymbol();
+      return true;
+    case ekBlock:
+      // The end tag of a block that is not open means nothing.
+      if (element.End) return false;
+      ParseBlock(level, stopSet, element);
+      return true;
+    case ekPreformatted:
+      if (element.End) return false;
+      ParsePreformatted(level, element);
+      return true;
+    case ekPicture:
+      ParseInlineSvg(level, std::move(Tokens.TokenText));
+      NextSymbol();
+      return true;
+    case ekBreakOpportunity:
+      ParseBreakOpportunity(level);
+      NextSymbol();
+      return true;
+    case ekOwn: break;
   }
   switch (Sym()) {
     case symPara:
@@ -137,14 +195,6 @@ bool THtmlBuilder::ParseCommonSymbol(int level) {
       CurrentScript = skNormal;
       RefreshFont();
       break;
-    case symTt:
-    case symCode:
-    case symKbd:
-    case symSamp: ParseFixedFont(); break;
-    case symTtEnd:
-    case symCodeEnd:
-    case symKbdEnd:
-    case symSampEnd:
     case symFontEnd:
     case symBigEnd:
     case symSmallEnd:
@@ -153,7 +203,6 @@ bool THtmlBuilder::ParseCommonSymbol(int level) {
       break;
     case symAddress:
     case symAddressEnd: ParseAddress(level); break;
-    case symPre: ParsePreformatted(level); return true;
     case symAnchor: ParseAnchor(level); break;
     case symAnchorEnd: EndLink(); break;
     case symText:

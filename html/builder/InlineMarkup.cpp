@@ -23,51 +23,66 @@ constexpr std::size_t MaxFaceLength = 50;
 }  // namespace
 
 bool THtmlBuilder::ParseStyleSymbol() {
-  TFontStyles bit = 0;
-  bool on = true;
-  switch (Sym()) {
-    case symBold: case symStrong: bit = fsBold; break;
-    case symBoldEnd: case symStrongEnd: bit = fsBold; on = false; break;
-    case symItalic: case symEm: case symCite: case symVar: bit = fsItalic; break;
-    case symItalicEnd: case symEmEnd: case symCiteEnd: case symVarEnd:
-      bit = fsItalic;
-      on = false;
-      break;
-    case symUnderline: bit = fsUnderline; break;
-    case symUnderlineEnd: bit = fsUnderline; on = false; break;
-    case symS: case symStrike: bit = fsStrikeOut; break;
-    case symSEnd: case symStrikeEnd: bit = fsStrikeOut; on = false; break;
-    default: return false;
-  }
+  const TElementAction& element = ElementAction(Sym());
+  if (!element.Style) return false;
   // Switches, not counters: an inner end tag ends the style for the rest of the outer element.
-  CurrentStyle = on ? CurrentStyle | bit : CurrentStyle & ~bit;
+  CurrentStyle = element.End ? CurrentStyle & ~element.Style : CurrentStyle | element.Style;
   return true;
+}
+
+void THtmlBuilder::ParseInlineElement(const TElementAction& element) {
+  bool changed = ParseStyleSymbol();
+  if (element.FixedPitch && element.End) {
+    PopFont();
+    changed = true;
+  } else if (element.FixedPitch && PushFixedFont()) {
+    // With a full stack the text keeps the font it is in.
+    changed = true;
+  }
+  if (changed) RefreshFont();
+}
+
+void THtmlBuilder::ParseBreakOpportunity(int level) {
+  EnsureSection(level);
+  CurrentSection->AppendText(std::u32string_view(&BreakOpportunity, 1));
 }
 
 TJustify THtmlBuilder::ParagraphAlign(TSymbol symbol) const {
   // An end tag of P stores no attributes: the list still holds an earlier tag's.
   if (symbol == symParaEnd) return CurrentAlign;
-  return AlignFromText(Tokens.AttributeText(symAlign)).value_or(CurrentAlign);
+  const std::optional<bool> rightToLeft = TagDirection();
+  const TJustify start = !rightToLeft ? CurrentAlign : *rightToLeft ? jRight : jLeft;
+  return AlignFromText(Tokens.AttributeText(symAlign)).value_or(start);
+}
+
+bool THtmlBuilder::TagRightToLeft(TSymbol symbol) const {
+  if (symbol == symParaEnd) return CurrentRightToLeft;
+  return TagDirection().value_or(CurrentRightToLeft);
 }
 
 void THtmlBuilder::ParseParagraph(int level) {
   CloseSection();
   if (!Tokens.AfterParagraph) CurrentCell->AddSection(std::make_unique<TParagraphSpace>());
   TJustify justify;
+  bool rightToLeft;
   do {
     justify = ParagraphAlign(Sym());
+    rightToLeft = TagRightToLeft(Sym());
     Tokens.SkipWhiteSpace();
     Tokens.AfterParagraph = true;
     NextSymbol();
   } while (Sym() == symPara || Sym() == symParaEnd);
   StartSection(level, justify);
+  CurrentSection->RightToLeft = rightToLeft;
 }
 
 void THtmlBuilder::ParseBreak(int level) {
   // An empty line gets a space so that it keeps the height of a line of text.
   const TJustify justify = CurrentSection ? CurrentSection->EnsureText() : CurrentAlign;
+  const bool rightToLeft = CurrentSection ? CurrentSection->RightToLeft : CurrentRightToLeft;
   CloseSection();
   StartSection(level, justify);
+  CurrentSection->RightToLeft = rightToLeft;
   CurrentSection->ReadClear(Tokens.Attributes);
 }
 
@@ -80,6 +95,7 @@ void THtmlBuilder::ParseHeading(int level) {
   if (headingLevel > 0) TopFont().SetStyle(TopFont().Style() | fsBold);
   CurrentCell->AddSection(std::make_unique<THeadingSpace>(headingLevel));
   StartSection(level, ParagraphAlign(symHeading));
+  CurrentSection->RightToLeft = TagRightToLeft(symHeading);
 }
 
 void THtmlBuilder::ParseHeadingEnd() {
@@ -87,14 +103,6 @@ void THtmlBuilder::ParseHeadingEnd() {
   CloseSection();
   CurrentCell->AddSection(std::make_unique<THeadingSpace>(Tokens.TokenValue));
   PopFont();
-}
-
-void THtmlBuilder::ParseFixedFont() {
-  if (!PushNewFont()) return;
-  TopFont().Fixed = true;
-  TopFont().SetName(Document.PreFontName);
-  TopFont().SetScale(Document, 10);
-  RefreshFont();
 }
 
 void THtmlBuilder::ParseAddress(int level) {

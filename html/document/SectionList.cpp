@@ -11,6 +11,7 @@
 #include "html/images/ImageLoad.h"
 #include "html/images/MapItem.h"
 #include "platform/Canvas.h"
+#include "platform/Graphics.h"
 
 namespace {
 
@@ -29,17 +30,19 @@ void TSectionList::Clear() {
   ReleaseBackground();
   BackgroundImageName.clear();
   BackgroundTried = false;
-  FormControls.clear();
-  // A window going away may move the focus; no control may answer while the others go.
-  for (const auto& form : Forms)
-    for (const auto& control : form->ControlList) control->DropHandlers();
-  Forms.clear();
   AnimatedImages.clear();
   SelectionStart = SelectionEnd = 0;
   ImageMaps.clear();
   PendingImages.clear();
-  ClearSections();
+  {
+    // Out of every list first, freed after the sections that refer to them and before their
+    // forms (HtmlForm.h).
+    const TReleasedControls controls = TakeFormControls(*this, nullptr);
+    ClearSections();
+  }
+  Forms.clear();
   RunFonts.Clear();
+  ++DocumentNumber;
 }
 
 void TSectionList::ReleaseBackground() {
@@ -89,7 +92,7 @@ const TBitmap* TSectionList::GetBackgroundImage() {
     return BackgroundImage;
   BackgroundTried = true;
   TTransparency transparency = trNone;
-  TLoadedImage loaded = LoadImage(ImageSource, BackgroundImageName, transparency);
+  TLoadedImage loaded = LoadImage(ImageSource, BackgroundImageName, transparency, &Graphics.SvgRenderer());
   if (loaded.Picture.Bitmap) {
     BackgroundImage = loaded.Picture.Bitmap;
     BackgroundKey = loaded.Key;

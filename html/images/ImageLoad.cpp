@@ -11,6 +11,8 @@
 #include "html/images/JpegReader.h"
 #include "html/images/PngReader.h"
 #include "html/images/ScreenColors.h"
+#include "html/images/SvgImage.h"
+#include "html/images/SvgRoot.h"
 #include "html/support/Utf8.h"
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
@@ -61,13 +63,22 @@ TDecodedImage BuildGif(TImageBytes bytes, TTransparency& transparency) {
   return result;
 }
 
-// Any kind the loader knows; the GIF decoder first for what starts as a GIF.
-TDecodedImage DecodeImage(TImageBytes bytes, TTransparency& transparency) {
+// Any kind the loader knows; the GIF decoder first for what starts as a GIF. An SVG picture
+// from a file or a host is a document of its own: its currentColor is black.
+TDecodedImage DecodeImage(TImageBytes bytes, TTransparency& transparency,
+                          const TSvgRenderer* svg) {
   const TImageKind kind = ImageKindOf(bytes);
   if (kind == ikGif87 || kind == ikGif89) return BuildGif(bytes, transparency);
+  if (kind == ikSvg) return DecodeSvg(bytes, svg, clBlack, transparency);
   TDecodedImage result;
   result.Bitmap = DecodeBitmap(bytes, transparency, result.Mask);
   return result;
+}
+
+// An entry that now has a mask from its lower-left pixel: the picture cut for it, once.
+void GiveCut(TBitmapItem& item) {
+  item.Transparency = trLowerLeft;
+  if (!item.Cut) item.Cut = CutOut(*item.Bitmap, *item.Mask);
 }
 
 }  // namespace
@@ -85,6 +96,7 @@ TImageKind ImageKindOf(TImageBytes bytes) {
   if (StartsWith(bytes, "BM")) return ikBmp;
   if (StartsWith(bytes, "\x89PNG")) return ikPng;
   if (StartsWith(bytes, "\xFF\xD8")) return ikJpeg;
+  if (IsSvg(bytes)) return ikSvg;
   return ikUnknown;
 }
 
@@ -103,38 +115,37 @@ bool ReadImageFile(const std::string& fileName, std::vector<std::uint8_t>& bytes
 
 std::unique_ptr<TBitmap> DecodeBitmap(TImageBytes bytes, TTransparency& transparency,
                                       std::unique_ptr<TBitmap>& mask) {
-  std::unique_ptr<TBitmap> bitmap, ownMask;
-  TTransparency own = trNone;
+  std::unique_ptr<TBitmap> bitmap;
   switch (ImageKindOf(bytes)) {
     case ikBmp: bitmap = ReadBmp(bytes); break;
     case ikJpeg:
       bitmap = ReadJpeg(bytes, DisplayColorBits() == 8 ? SharedPalette() : nullptr);
       break;
-    case ikPng: bitmap = ReadPng(bytes, own, ownMask); break;
+    case ikPng: bitmap = ReadPng(bytes); break;
     default: return nullptr;
   }
   if (!bitmap) return nullptr;
-  if (ownMask) {
-    mask = std::move(ownMask);
-    transparency = own;
-  } else if (transparency == trLowerLeft) {
+  if (bitmap->HasAlpha())
+    transparency = trAlpha;
+  else if (transparency == trLowerLeft)
     mask = MakeTransparencyMask(*bitmap);
-  }
   ConvertToScreenBitmap(*bitmap);
   return bitmap;
 }
 
-TDecodedImage LoadImageFile(const std::string& fileName, TTransparency& transparency) {
+TDecodedImage LoadImageFile(const std::string& fileName, TTransparency& transparency,
+                            const TSvgRenderer* svg) {
   std::vector<std::uint8_t> bytes;
   if (!ReadImageFile(fileName, bytes)) return {};
-  return DecodeImage(bytes, transparency);
+  return DecodeImage(bytes, transparency, svg);
 }
 
-TDecodedImage LoadImageStream(const TMemoryStream* stream, TTransparency& transparency) {
+TDecodedImage LoadImageStream(const TMemoryStream* stream, TTransparency& transparency,
+                              const TSvgRenderer* svg) {
   if (!stream || stream->size() < MinStreamLength) return {};
   const TImageBytes bytes = BytesOf(*stream);
   if (ImageKindOf(bytes) == ikJpeg) transparency = trNone;
-  return DecodeImage(bytes, transparency);
+  return DecodeImage(bytes, transparency, svg);
 }
 
 std::unique_ptr<TBitmap> MakeTransparencyMask(const TBitmap& bitmap, bool useColor, TColor color) {
@@ -151,25 +162,26 @@ std::unique_ptr<TBitmap> MakeTransparencyMask(const TBitmap& bitmap, bool useCol
   return mask;
 }
 
-void DrawMasked(TCanvas& canvas, const TBitmap& image, const TBitmap& mask, int height, int width,
-                int y, int x, bool cut) {
-  if (image.IsEmpty() || width <= 0 || height <= 0) return;
-  // The image with its transparent pixels black, so that ORing it in leaves them alone.
-  std::unique_ptr<TBitmap> copy;
-  if (!cut) {
-    copy = std::make_unique<TBitmap>(image);
-    for (int row = 0; row < copy->Height(); ++row) {
-      std::uint32_t* pixels = copy->ScanLine(row);
-      for (int column = 0; column < copy->Width(); ++column)
-        if (mask.Pixel(column, row) == clWhite) pixels[column] = TBitmap::ToWord(clBlack);
-    }
+std::unique_ptr<TBitmap> CutOut(const TBitmap& picture, const TBitmap& mask) {
+  auto cut = std::make_unique<TBitmap>(picture);
+  for (int row = 0; row < cut->Height(); ++row) {
+    std::uint32_t* pixels = cut->ScanLine(row);
+    for (int column = 0; column < cut->Width(); ++column)
+      if (mask.Pixel(column, row) == clWhite) pixels[column] = TBitmap::ToWord(clBlack);
   }
+  return cut;
+}
+
+void DrawMasked(TCanvas& canvas, const TBitmap& image, const TBitmap& mask, int height, int width,
+                int y, int x) {
+  if (image.IsEmpty() || width <= 0 || height <= 0) return;
+  // The mask clears the opaque pixels; the image, black where transparent, is ORed in.
   const TRect dest{x, y, x + width, y + height};
   const TColor text = canvas.TextColor(), back = canvas.BackColor();
   canvas.SetTextColor(clBlack);
   canvas.SetBackColor(clWhite);
   canvas.StretchDraw(dest, mask, ropAnd);
-  canvas.StretchDraw(dest, copy ? *copy : image, ropOr);
+  canvas.StretchDraw(dest, image, ropOr);
   canvas.SetTextColor(text);
   canvas.SetBackColor(back);
 }
@@ -181,8 +193,45 @@ std::u32string FileKey(const std::string& fileName) {
   return key;
 }
 
+TLoadedImage TakeCachedImage(TBitmapItem& item, const std::u32string& key,
+                             TTransparency& transparency) {
+  TLoadedImage result;
+  result.Picture = ImageCache().TakeImage(item);
+  result.FromCache = true;
+  result.Key = key;
+  if (result.Picture.Bitmap) {
+    if (item.Transparency == trGif || item.Transparency == trAlpha) {
+      transparency = item.Transparency;
+    } else if (transparency == trLowerLeft) {
+      if (!item.Mask) item.Mask = MakeTransparencyMask(*item.Bitmap);
+      if (item.Mask) GiveCut(item);
+    }
+    result.Mask = item.Mask.get();
+    if (result.Mask) result.Cut = item.MaskedPicture();
+  }
+  return result;
+}
+
+TLoadedImage CacheImage(const std::u32string& key, TDecodedImage decoded,
+                        TTransparency transparency) {
+  auto item = std::make_unique<TBitmapItem>();
+  item->Bitmap = std::move(decoded.Bitmap);
+  item->Gif = std::move(decoded.Gif);
+  item->Mask = std::move(decoded.Mask);
+  const bool alpha = item->Bitmap && item->Bitmap->HasAlpha();
+  item->Transparency = item->Mask || alpha ? transparency : trNone;
+  if (item->Transparency == trLowerLeft) GiveCut(*item);
+  TBitmapItem& added = ImageCache().AddObject(key, std::move(item));
+  TLoadedImage result;
+  result.Picture = added.Image();
+  result.Mask = added.Mask.get();
+  if (result.Mask) result.Cut = added.MaskedPicture();
+  result.Key = key;
+  return result;
+}
+
 TLoadedImage LoadImage(TImageSource* source, const std::u32string& name,
-                       TTransparency& transparency) {
+                       TTransparency& transparency, const TSvgRenderer* svg) {
   TLoadedImage result;
   if (name.empty()) return result;
   const bool asksHost = source && source->AnswersImageRequests();
@@ -191,21 +240,7 @@ TLoadedImage LoadImage(TImageSource* source, const std::u32string& name,
   TStringBitmapList& cache = ImageCache();
   const std::u32string key = asksHost ? TStringBitmapList::KeyOf(name) : FileKey(fileName);
   if (key.empty()) return result;
-  if (TBitmapItem* item = cache.Find(key)) {
-    result.Picture = cache.TakeImage(*item);
-    result.FromCache = true;
-    result.Key = key;
-    if (result.Picture.Bitmap) {
-      if (item->Transparency == trGif || item->Transparency == trPng) {
-        transparency = item->Transparency;
-      } else if (transparency == trLowerLeft) {
-        if (!item->Mask) item->Mask = MakeTransparencyMask(*item->Bitmap);
-        if (item->Mask) item->Transparency = trLowerLeft;
-      }
-      result.Mask = item->Mask.get();
-    }
-    return result;
-  }
+  if (TBitmapItem* item = cache.Find(key)) return TakeCachedImage(*item, key, transparency);
 
   TDecodedImage decoded;
   if (asksHost) {
@@ -214,19 +249,10 @@ TLoadedImage LoadImage(TImageSource* source, const std::u32string& name,
       result.Delayed = true;
       return result;
     }
-    decoded = LoadImageStream(stream, transparency);
+    decoded = LoadImageStream(stream, transparency, svg);
   } else {
-    decoded = LoadImageFile(fileName, transparency);
+    decoded = LoadImageFile(fileName, transparency, svg);
   }
   if (decoded.Empty()) return result;
-  auto item = std::make_unique<TBitmapItem>();
-  item->Bitmap = std::move(decoded.Bitmap);
-  item->Gif = std::move(decoded.Gif);
-  item->Mask = std::move(decoded.Mask);
-  item->Transparency = item->Mask ? transparency : trNone;
-  TBitmapItem& added = cache.AddObject(key, std::move(item));
-  result.Picture = added.Image();
-  result.Mask = added.Mask.get();
-  result.Key = key;
-  return result;
+  return CacheImage(key, std::move(decoded), transparency);
 }

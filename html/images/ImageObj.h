@@ -4,12 +4,14 @@
 // its size, draws the picture (or a placeholder with its ALT text) with a border inside links,
 // and answers clicks on it, through a client-side map when it names one.
 //
-// Coordinates follow TInlineImage (InlineObjects.h): DrawImage takes x as the line is drawn
-// and document y values; DrawX and DrawY keep the top-left of the picture area (the box less
-// its border) as last drawn, x as drawn and y in document coordinates, and the point queries
-// answer for that place.
+// Coordinates follow TInlineImage (InlineObjects.h) and the drawing convention of Canvas.h:
+// DrawImage takes document coordinates and subtracts the document's ScrollTop where it meets
+// the canvas; DrawX and DrawY keep the top-left of the picture area (the box less its border)
+// as last drawn, in document coordinates, and the point queries answer for that place.
 //
-// A form's image input is one of these (TFormImage) that answers clicks itself.
+// A form's image input is one of these (TFormImage) that answers clicks itself. An svg element
+// written inline in a page is one too, holding the element's source instead of a SRC
+// (MakeInlineSvgImage in SvgImage.h).
 
 #include <memory>
 #include <optional>
@@ -18,6 +20,7 @@
 #include "html/document/InlineObjects.h"
 #include "html/images/ImageTypes.h"
 #include "html/parser/Attributes.h"
+#include "platform/Color.h"
 
 class TBitmap;
 class TGIFImage;
@@ -43,6 +46,8 @@ class TImageObj : public TInlineImage {
   int ObjWidth = 0;    // the picture area, border excluded
   int ObjHeight = 0;
   std::u32string Source;  // SRC as written
+  std::string SvgSource;  // an inline svg element as XML (UTF-8); the picture when not empty
+  TColor SvgColor = clBlack;  // what currentColor stands for in SvgSource
   std::u32string Alt;
   bool NoBorder = false;
   TTransparency Transparent = trNone;
@@ -85,7 +90,7 @@ class TImageObj : public TInlineImage {
   const TPicture& Picture() const { return Image; }
 
  private:
-  // Fetches the picture through the document's image source.
+  // Fetches the picture through the document's image source, or draws the inline SVG.
   void Fetch(TSectionList& document);
   bool IsPlaceholder() const;
   // The picture drawn and measured now: Image, or the default picture while images are off.
@@ -93,15 +98,16 @@ class TImageObj : public TInlineImage {
 
   TPicture Image;                    // borrowed from the cache, the copy below, or a placeholder
   const TBitmap* Mask = nullptr;     // borrowed
+  const TBitmap* Cut = nullptr;      // borrowed: the picture to draw through Mask
   std::unique_ptr<TGIFImage> GifCopy;  // an animated GIF of the cache's, for this image alone
   std::unique_ptr<TBitmap> HostCopy;
   std::u32string CacheKey;           // the cache entry this image holds; empty for none
   bool Drawn = false;                // DrawX and DrawY are known
 };
 
-// Draws text word by word into the rectangle from (left, top) to (right, bottom): lines of
-// the height of "A", each holding the words that fit (a word wider than the rectangle stands
-// alone), every line cut to the rectangle; drawing stops at the first line that would pass
-// bottom.
+// Draws text word by word into the rectangle from (left, top) to (right, bottom), canvas
+// coordinates: lines of the height of "A", each holding the words that fit (a word wider than
+// the rectangle stands alone), every line cut to the rectangle; drawing stops at the first
+// line that would pass bottom.
 void DrawAltText(TCanvas& canvas, int left, int top, std::u32string_view text, int bottom,
                  int right);

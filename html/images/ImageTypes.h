@@ -16,11 +16,12 @@ enum TTransparency : std::uint8_t {
   trNone,       // opaque
   trLowerLeft,  // the colour of the lower-left pixel is transparent (the TRANSP attribute)
   trGif,        // the GIF's own transparent colour index
-  trPng,        // a PNG's transparent palette entry, transparent colour or alpha channel
+  trAlpha,      // an alpha channel of its own: a PNG's (also from a transparent palette
+                // entry or colour) or an SVG's
 };
 
 // What the first bytes of image data say it is (order fixed).
-enum TImageKind { ikUnknown, ikBmp, ikGif87, ikGif89, ikPng, ikJpeg };
+enum TImageKind { ikUnknown, ikBmp, ikGif87, ikGif89, ikPng, ikJpeg, ikSvg };
 
 // Image data a host hands over in answer to an image request: the bytes of an image file.
 using TMemoryStream = std::string;

@@ -41,7 +41,7 @@ class TCellObj {
  public:
   // A filler slot: colSpan 0, rowSpan as given (that of a multi-column cell, or 0).
   TCellObj(TSectionList& document, int rowSpan);
-  // A cell from the TD or TH attributes (BGCOLOR, COLSPAN, ROWSPAN, WIDTH, HEIGHT).
+  // A cell from the TD or TH attributes (BGCOLOR, COLSPAN, ROWSPAN, WIDTH, HEIGHT, NOWRAP).
   TCellObj(TSectionList& document, const TAttributeList& attributes, int vAlign);
 
   int ColSpan = 1;   // 0: a filler slot
@@ -54,6 +54,7 @@ class TCellObj {
   int VAlign = vaMiddle;
   int SpecWd = 0;    // WIDTH: pixels, or per mille with PercentWd
   bool PercentWd = false;
+  bool NoWrap = false;  // NOWRAP: the content is as wide as it is unbroken
   TCell Cell;        // the content; its background is the cell's BGCOLOR
 
   bool IsFiller() const { return ColSpan == 0; }
@@ -164,7 +165,7 @@ class ThtmlTable : public TSectionBase {
   bool CharAt(int position, char32_t& ch, TSectionBase*& section) override;
   void CopySelection() override;
   void RefreshFonts() override;
-  bool Encloses(const TSectionBase& section) const override;
+  void ForEachSection(const std::function<void(const TSectionBase&)>& visit) const override;
 
  private:
   // The content cells in search order: a top caption, the cells row by row and left to right,
@@ -180,14 +181,16 @@ class ThtmlTable : public TSectionBase {
 
   // What the last full layout found, so that a second layout at the same available width
   // within one document layout (a nested table placed by its container's second pass) only
-  // places the cells again.
+  // places the cells again. The generation is the document's LayoutGeneration, whose header
+  // says when a new one must begin.
   int ArrangedGeneration = -1;
   int ArrangedAvail = 0;
   std::vector<int> Heights;
 };
 
-// Draws the 3-D frame through (left, top) and (right, bottom), both corners included: raised
-// frames are light on the top and left and dark on the right and bottom, sunken ones the other
-// way round. On a white page the light edge is silver, so it shows.
+// Draws the 3-D frame through (left, top) and (right, bottom), canvas coordinates, both
+// corners included: raised frames are light on the top and left and dark on the right and
+// bottom, sunken ones the other way round. On a white page the light edge is silver, so it
+// shows.
 void Draw3DFrame(TCanvas& canvas, const TSectionList& document, int left, int top, int right,
                  int bottom, bool raised);

@@ -1,6 +1,7 @@
 #include "html/viewer/LinkPath.h"
 
 #include <filesystem>
+#include <initializer_list>
 
 #include "html/parser/SourceText.h"
 #include "html/support/Hex.h"
@@ -51,15 +52,17 @@ std::string PercentDecoded(std::string_view text) {
 }  // namespace
 
 std::string UrlToPath(std::string_view url) {
-  std::string path = PercentDecoded(url);
+  // Separators first: a backslash that was escaped is part of a name.
+  std::string path(url);
+  for (char& ch : path)
+    if (ch == '\\') ch = '/';
+  path = PercentDecoded(path);
   if (StartsWithNoCase(path, "file:///"))
     path.erase(0, 7);
   else if (StartsWithNoCase(path, "file://localhost/"))
     path.erase(0, 16);
   else if (StartsWithNoCase(path, "file://"))
     path.erase(0, 7);
-  for (char& ch : path)
-    if (ch == '\\') ch = '/';
   return path;
 }
 
@@ -102,6 +105,34 @@ std::string UpperExtension(std::string_view name) {
   const std::size_t slash = name.rfind('/');
   if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) return {};
   return UpperAscii(name.substr(dot, 5));
+}
+
+TNameKind NameKindOf(std::string_view name) {
+  const auto endsWith = [](std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() &&
+           EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
+  };
+  const bool compressed = endsWith(name, ".gz");
+  if (compressed) name.remove_suffix(3);
+  const auto any = [&](std::initializer_list<std::string_view> suffixes) {
+    for (const std::string_view suffix : suffixes)
+      if (endsWith(name, suffix)) return true;
+    return false;
+  };
+  if (any({".htm", ".html", ".xhtml"})) return nkPage;
+  if (any({".txt"})) return nkText;
+  if (compressed) return nkOther;
+  if (any({".bmp", ".gif", ".jpg", ".jpeg", ".png"})) return nkPicture;
+  if (any({".svg"})) return nkDrawing;
+  return nkOther;
+}
+
+std::string FolderName(std::string_view name) {
+  std::string folder(name);
+  if (folder.empty()) return folder;
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  if (folder != "/") folder += '/';
+  return folder;
 }
 
 std::u32string DecodeName(std::string_view bytes) {

@@ -9,7 +9,8 @@
 //    characters after it or a pair that is not hexadecimal ends the decoding; decoded bytes
 //    are never decoded again.
 // 3. A leading "file:///" or "file://localhost/" becomes "/", another "file://" is dropped,
-//    and every backslash becomes "/".
+//    and every backslash written as such becomes "/" (an escaped one, %5C, is a character of
+//    the name).
 // 4. A name beginning with "/" is taken below the server root when one is set, else as an
 //    absolute path.
 // 5. A relative name is taken in the folder of the document's BASE when it has one (used as
@@ -38,6 +39,20 @@ std::string FullPath(std::string_view name);
 // The extension of a file name with its dot, upper-cased (ASCII letters), cut to 5
 // characters; empty when the last part of the name has no dot.
 std::string UpperExtension(std::string_view name);
+
+// What a file's name says it holds, by its extension in any letter case:
+//   .htm .html .xhtml                     a page
+//   .txt                                  plain text
+//   .bmp .gif .jpg .jpeg .png             a picture the engine decodes
+//   .svg                                  a drawing, shown only where the platform draws SVG
+// A page or text compressed with gzip (".html.gz", ".txt.gz", ...) is the same kind: the
+// document reader inflates it. Anything else is another program's.
+enum TNameKind { nkPage, nkText, nkPicture, nkDrawing, nkOther };
+TNameKind NameKindOf(std::string_view name);
+
+// A folder's name as documents are opened by: ending in one "/", so that the links of its
+// listing are taken inside it.
+std::string FolderName(std::string_view name);
 
 // Text given as bytes (a file name's anchor part) read as characters by the rules for plain
 // text (SourceText.h): UTF-8 when it is mostly UTF-8, else Windows-1252.

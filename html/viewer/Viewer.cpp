@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "html/document/MyFont.h"
 #include "html/document/SectionList.h"
 #include "html/images/ImageCache.h"
 #include "html/images/ImageSource.h"
@@ -140,7 +141,7 @@ TriruRedu::TriruRedu(TWindowing& windowing, TWindow& host)
   FSections->ImagesEnabled = FViewImages;
   FSections->ImageSource = FImageRequests.get();
   FSections->CharSet = FCharSet;
-  FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,
+  FSections->SetDefaults(FDefFontName, FDefPreFontName, DocumentFontSize(), FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
 
   FPanel->SetEvents(FPanelEvents.get());
@@ -166,6 +167,8 @@ void TriruRedu::SetProcessing(bool value) {
   FProcessing = value;
   if (OnProcessing) OnProcessing(this, value);
 }
+
+std::uint64_t TriruRedu::CurrentDocument() const { return FSections->DocumentNumber; }
 
 void TriruRedu::LayoutKeepingPosition() {
   const std::int64_t position = DocPosition();
@@ -251,8 +254,43 @@ void TriruRedu::SetDefPreFontName(const std::string& value) {
 void TriruRedu::SetDefFontSize(int value) {
   // Sizes past the upper bound would overflow the pixel arithmetic of the fonts.
   FDefFontSize = std::clamp(value, MinFontSize, MaxFontSize);
-  FSections->FontSize = FDefFontSize;
+  FSections->FontSize = DocumentFontSize();
   RefreshDefaults(true);
+}
+
+int TriruRedu::DocumentFontSize() const {
+  return std::clamp(MulDiv(FDefFontSize, FZoom, 100), 1, MaxFontSize);
+}
+
+void TriruRedu::SetZoom(int percent) {
+  percent = std::clamp(percent, MinZoom, MaxZoom);
+  if (percent == FZoom || FProcessing) return;
+  TBusyCursor busy(FWindowing);
+  TProcessingScope processing(*this);
+  ChangeKeepingProportion([&] {
+    FZoom = percent;
+    FSections->FontSize = DocumentFontSize();
+    FSections->RefreshFonts();
+  });
+  InvalidatePanel();
+}
+
+void TriruRedu::ChangeKeepingProportion(const std::function<void()>& change) {
+  // Measured before the change, which alters the heights of spacing sections at once.
+  const int y = VScrollPos();
+  int top = 0, index = 0;
+  const TSectionBase* section = FSections->SectionAtY(y, top, index);
+  const int oldHeight = section ? section->FlowHeight : 0;
+  change();
+  if (FSections->Count() == 0) return;
+  LayoutDocument();
+  if (!section || std::size_t(index) >= FSections->Count()) {
+    ApplyVPos(y);
+    return;
+  }
+  const int newHeight = (*FSections)[std::size_t(index)].FlowHeight;
+  const int offset = oldHeight > 0 ? MulDiv(y - top, newHeight, oldHeight) : 0;
+  ApplyVPos(FSections->HeightAbove(index) + offset);
 }
 
 void TriruRedu::SetDefFontColor(TColor value) {

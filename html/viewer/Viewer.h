@@ -16,11 +16,30 @@
 // Everything runs on the GUI thread. Handlers receive the viewer as sender. While a load or
 // relayout is under way (Processing()), most setters and operations do nothing, so a handler
 // called during a load cannot start another one.
+//
+// Host events: one rule for every event. A handler may call any of the viewer's operations,
+// opening another page or clearing this one included, and the viewer stays sound:
+// - What an event hands over is the viewer's own copy (strings, numbers,
+//   TRightClickParameters), except the page's objects (an image, a form control), which stay
+//   valid until the handler returns or changes the page, whichever comes first. A handler that
+//   opened another page uses the old page's objects no more.
+// - After a handler returns, the viewer checks that the page is still the one the event came
+//   from (the document's DocumentNumber); when it is not, it does nothing more with that input
+//   or operation: no later event of it fires and nothing of the old page is read again. The
+//   bookkeeping of the mouse buttons alone goes on.
+// - Form submissions are posted: OnFormSubmit fires once the input under way has been handled.
+//   OnMetaRefresh fires last of all, after the history has been recorded.
+// - Handlers called while Processing() is on (OnProcessing as it turns on, OnInclude, OnMeta,
+//   OnScript, OnSoundRequest, OnImageRequest, and OnHistoryChange as a load records the page
+//   it left) cannot change the page: the operations that would do nothing then. OnProcessing
+//   as it turns off comes after the load and its history entry are complete.
+// - A handler never destroys the viewer; a host that wants it gone posts that.
 
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -169,8 +188,18 @@ class TriruRedu {
   const std::string& ServerRoot() const { return FServerRoot; }
   void SetServerRoot(const std::string& value);
 
+  // [100] percent, cut to MinZoom .. MaxZoom. The document is drawn as if the default font
+  // size were DefFontSize * Zoom / 100 points: every font of the page and the spacing that
+  // follows the default size scale with it, also the sizes a page sets itself. It lasts
+  // across loads. A change lays the document out again with the same content at the top of
+  // the view.
+  int Zoom() const { return FZoom; }
+  void SetZoom(int percent);
+
   static constexpr int MinFontSize = 6;
   static constexpr int MaxFontSize = 1000;
+  static constexpr int MinZoom = 25;
+  static constexpr int MaxZoom = 500;
   static constexpr int MaxMargin = 50;
   static constexpr int MaxImageCacheCount = 20;
 
@@ -186,13 +215,17 @@ class TriruRedu {
   const TAnchorList& AnchorList() const { return FAnchorList; }
   TSectionList& Sections() const { return *FSections; }
   int CaretPos() const { return FMouse.CaretPos(); }
+  // Moves the caret, where the next search starts (0: the top of the document).
+  void SetCaretPos(int position) { FMouse.SetCaretPos(position < 0 ? 0 : position); }
   // Widest line and total height of the last layout, margins included in the height.
   int DocumentWidth() const { return FScroll.DocumentWidth(); }
   int DocumentHeight() const { return FScroll.DocumentHeight(); }
 
   // --- Loading. A missing file raises EInOutError "Can't locate file: NAME" and changes
   // nothing. Opening another file or kind records the page left in the history.
-  // name may end in "#anchor": the view then starts at that anchor.
+  // name may end in "#anchor": the view then starts at that anchor. Pages and text are read
+  // as DocumentSource.h says: a ".gz" file inflated, a folder as the page listing it (give
+  // its name ending in "/").
   void OpenHtmlFile(const std::string& name);
   void OpenTextFile(const std::string& name);
   // Shows the picture (BMP, GIF, JPEG or PNG, known by its content) as a page holding just
@@ -217,7 +250,8 @@ class TriruRedu {
   // The full file name a link stands for (see LinkPath.h for the rules).
   virtual std::string ExpandLink(std::u32string_view link) const;
   // The default action for a clicked link (HotSpotUrl): fires OnHotSpotClick and, when the
-  // host leaves it, scrolls to an anchor or opens an HTML or image file.
+  // host leaves it, scrolls to an anchor or opens a page, a text file, a picture or a folder
+  // by the kind its name says (LinkPath.h); other links are left to the host.
   virtual void FollowHotSpot();
   // Scrolls to a named anchor (with or without "#", any letter case); false when unknown.
   bool ScrollToAnchor(std::u32string_view name);
@@ -241,6 +275,17 @@ class TriruRedu {
   // Scrolls so that document y is at the top, within the document's range.
   void ScrollTo(int y);
   int HScrollPos() const { return FScroll.HScrollPos(); }
+
+  // --- Printing (ViewerPrinting.cpp).
+  // Gives the canvas page index (from 0, of count) is drawn on; it must be as large as the
+  // page.
+  using TPageCanvas = std::function<TCanvas&(int index, int count)>;
+  // Lays the document out pageWidth pixels wide, cuts it into pages at most pageHeight pixels
+  // high between its lines and pictures (PageBreaks.h), and draws each page, background
+  // included, with its top at the canvas's top. The selection is printed plain. Afterwards
+  // the document is laid out for the window again at the same place. Answers the number of
+  // pages; 0 while Processing.
+  int PrintDocument(int pageWidth, int pageHeight, const TPageCanvas& pageCanvas);
 
   // --- Callbacks for the document.
   // Reports a META element and notes a usable refresh (only while OnMetaRefresh is set).
@@ -280,11 +325,19 @@ class TriruRedu {
 
   // Loading (ViewerLoading.cpp).
   void OpenFile(const std::string& name, TDocKind kind);
-  void LoadDocument(const std::string& name, TDocKind kind);
+  // OpenFile without its refresh: answers the page it opened, none when it opened nothing
+  // or a handler went on to another page.
+  std::optional<std::uint64_t> OpenAndRecord(const std::string& name, TDocKind kind);
+  // Loads the file and answers the page it made. The caller holds Processing on.
+  std::uint64_t LoadDocument(const std::string& name, TDocKind kind);
   void PrepareDocument();
   void FinishLoad(const TDocumentHead& head);
-  void FireMetaRefresh();
+  // Reports the refresh the load of document found, while that page is still shown.
+  void FireMetaRefresh(std::uint64_t document);
   void SetProcessing(bool value);
+  // The page shown now, to tell after a host's handler whether it still is.
+  std::uint64_t CurrentDocument() const;
+  bool StillShows(std::uint64_t document) const { return CurrentDocument() == document; }
   // Keeps Processing on while it lives, and turns it off however the work under it ends.
   class TProcessingScope {
    public:
@@ -318,6 +371,12 @@ class TriruRedu {
   // keeping the reading position.
   void ChangeLayout(const std::function<void()>& change);
   void RefreshDefaults(bool relayout);
+  // The default size the document is laid out with: DefFontSize at the zoom.
+  int DocumentFontSize() const;
+  // Runs change, then lays the document out again with the section that was at the top of
+  // the view kept there, as far into it in proportion to its height as before (the zoom
+  // changes every height).
+  void ChangeKeepingProportion(const std::function<void()>& change);
   void StopSound();
   TMetaType MetaCallback();
 
@@ -336,6 +395,10 @@ class TriruRedu {
   void VScroll(TScrollCode code, int& position);
   void HScroll(TScrollCode code, int& position);
   void PaintBackground(TCanvas& canvas, const TRect& area);
+  // The same with the background's tiles placed for these scroll offsets.
+  void PaintBackground(TCanvas& canvas, const TRect& area, int vScroll, int hScroll);
+  // Lays the document out for the page and draws its pages (PrintDocument); their number.
+  int PrintPages(int pageWidth, int pageHeight, const TPageCanvas& pageCanvas);
   void PaintHost(TCanvas& canvas, const TRect& area);
   void DrawBorder();
   void BackgroundChanged();
@@ -391,6 +454,7 @@ class TriruRedu {
   std::string FDefFontName;
   std::string FDefPreFontName;
   int FDefFontSize;
+  int FZoom = 100;
   TColor FDefFontColor;
   TColor FDefHotSpotColor;
   int FImageCacheCount = 5;

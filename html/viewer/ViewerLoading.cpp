@@ -1,12 +1,12 @@
 // The load pipeline (files, image pages, memory buffers), clearing, META handling, form
 // submissions, and the selection, find and copy operations.
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 
 #include "html/builder/Builder.h"
 #include "html/document/SectionList.h"
 #include "html/images/ImageCache.h"
+#include "html/parser/DocumentSource.h"
 #include "html/support/Errors.h"
 #include "html/support/LetterCase.h"
 #include "html/support/Trim.h"
@@ -54,18 +54,6 @@ std::string ImagePage(const std::string& fileName) {
   return page;
 }
 
-// Where the anchor of "FILE#anchor" begins: none when the whole name is a file, else at the
-// last "#" whose left part is a file (a file name may hold "#", written %23 in a link), else
-// at the first one, so that a missing file is reported by the name before it.
-std::size_t AnchorMark(const std::string& name) {
-  std::error_code error;
-  if (std::filesystem::is_regular_file(name, error)) return std::string::npos;
-  for (std::size_t hash = name.rfind('#'); hash != std::string::npos && hash > 0;
-       hash = name.rfind('#', hash - 1))
-    if (std::filesystem::is_regular_file(name.substr(0, hash), error)) return hash;
-  return name.find('#');
-}
-
 // The integer a refresh delay spells (blanks around it allowed), or -1.
 int ReadDelay(std::u32string_view text) {
   const std::u32string trimmed = TrimControls(text);
@@ -92,18 +80,32 @@ void TriruRedu::OpenTextFile(const std::string& name) { OpenFile(name, dkText); 
 void TriruRedu::OpenImageFile(const std::string& name) { OpenFile(name, dkImage); }
 
 void TriruRedu::OpenFile(const std::string& name, TDocKind kind) {
-  if (FProcessing || name.empty()) return;
+  if (const std::optional<std::uint64_t> document = OpenAndRecord(name, kind))
+    FireMetaRefresh(*document);
+}
+
+std::optional<std::uint64_t> TriruRedu::OpenAndRecord(const std::string& name, TDocKind kind) {
+  if (FProcessing || name.empty()) return std::nullopt;
   const std::string oldName = FDocFileName;
   const std::u32string oldTitle = FDocTitle;
   const TDocKind oldKind = FDocKind;
   const std::int64_t oldPosition = DocPosition();
-  LoadDocument(name, kind);
-  if (FDocFileName != oldName || FDocKind != oldKind)
-    AddHistoryEntry(oldName, oldTitle, oldKind, oldPosition);
+  std::uint64_t document = 0;
+  {
+    // The busy cursor shows before OnProcessing announces the load.
+    TBusyCursor busy(FWindowing);
+    // The page left is in the history before OnProcessing announces the end of the load, so a
+    // handler that goes on from there to another page finds it recorded.
+    TProcessingScope processing(*this);
+    document = LoadDocument(name, kind);
+    if (FDocFileName != oldName || FDocKind != oldKind)
+      AddHistoryEntry(oldName, oldTitle, oldKind, oldPosition);
+  }
+  if (!StillShows(document)) return std::nullopt;
+  return document;
 }
 
-void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
-  TBusyCursor busy(FWindowing);
+std::uint64_t TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
   std::string name = nameWithAnchor;
   std::u32string anchor;
   bool hasAnchor = false;
@@ -113,57 +115,53 @@ void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
     name.erase(hash);
   }
   FRefreshDelay = 0;
-  {
-    TProcessingScope processing(*this);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(name, error))
-      throw EInOutError("Can't locate file: " + name);
+  if (!DocumentExists(name)) throw EInOutError("Can't locate file: " + name);
 
-    PrepareDocument();
-    const std::string previousName = FDocFileName;
-    const std::string fullName = FullPath(name);
-    TDocumentHead head;
-    // Whether the parse ends normally or not, the document shows what was built.
-    const auto finish = [&] {
-      FDocFileName = fullName;
-      FDocKind = kind;
-      FinishLoad(head);
-      if (hasAnchor) {
-        ScrollToAnchor(anchor);
-      } else if (FDocFileName != previousName) {
-        ApplyVPos(0);
-        SetHScrollPos(0);
-      } else {
-        ApplyVPos(VScrollPos());  // the same file again: the caller places it
-      }
-      InvalidatePanel();
-    };
-    ParseThenFinish(
-        [&] {
-          switch (kind) {
-            case dkHtml:
-              StopSound();
-              ParseHtmlFile(*FSections, FAnchorList, name, MetaCallback(), this, OnSoundRequest,
-                            OnInclude, OnScript, head);
-              break;
-            case dkText:
-              ParseTextFile(*FSections, FAnchorList, name, head);
-              break;
-            case dkImage:
-              ParseHtmlBuffer(*FSections, FAnchorList, ImagePage(fullName), {}, this, {},
-                              OnInclude, {}, head);
-              break;
-          }
-        },
-        finish);
-  }
-  FireMetaRefresh();
+  PrepareDocument();
+  const std::uint64_t document = CurrentDocument();
+  const std::string previousName = FDocFileName;
+  const std::string fullName = FullPath(name);
+  TDocumentHead head;
+  // Whether the parse ends normally or not, the document shows what was built.
+  const auto finish = [&] {
+    FDocFileName = fullName;
+    FDocKind = kind;
+    FinishLoad(head);
+    if (hasAnchor) {
+      ScrollToAnchor(anchor);
+    } else if (FDocFileName != previousName) {
+      ApplyVPos(0);
+      SetHScrollPos(0);
+    } else {
+      ApplyVPos(VScrollPos());  // the same file again: the caller places it
+    }
+    InvalidatePanel();
+  };
+  ParseThenFinish(
+      [&] {
+        switch (kind) {
+          case dkHtml:
+            StopSound();
+            ParseHtmlFile(*FSections, FAnchorList, name, MetaCallback(), this, OnSoundRequest,
+                          OnInclude, OnScript, head);
+            break;
+          case dkText:
+            ParseTextFile(*FSections, FAnchorList, name, head);
+            break;
+          case dkImage:
+            ParseHtmlBuffer(*FSections, FAnchorList, ImagePage(fullName), {}, this, {},
+                            OnInclude, {}, head);
+            break;
+        }
+      },
+      finish);
+  return document;
 }
 
 void TriruRedu::PrepareDocument() {
   FSections->Clear();
   ImageCache().AgeAndPurge();
-  FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,
+  FSections->SetDefaults(FDefFontName, FDefPreFontName, DocumentFontSize(), FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
   FAnchorList.Clear();
   FMouse.Reset();
@@ -180,9 +178,11 @@ void TriruRedu::FinishLoad(const TDocumentHead& head) {
 void TriruRedu::OpenHtmlBuffer(std::string_view html) {
   if (FProcessing) return;
   FRefreshDelay = 0;
+  std::uint64_t document = 0;
   {
     TProcessingScope processing(*this);
     PrepareDocument();
+    document = CurrentDocument();
     StopSound();
     TDocumentHead head;
     // A parse error still shows the part read before it, laid out as any document.
@@ -201,14 +201,14 @@ void TriruRedu::OpenHtmlBuffer(std::string_view html) {
         },
         finish);
   }
-  FireMetaRefresh();
+  FireMetaRefresh(document);
 }
 
 void TriruRedu::ClearDocument() {
   if (FProcessing) return;
   FSections->Clear();
   FollowAnimationTimer();
-  FSections->SetDefaults(FDefFontName, FDefPreFontName, FDefFontSize, FDefFontColor,
+  FSections->SetDefaults(FDefFontName, FDefPreFontName, DocumentFontSize(), FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
   FAnchorList.Clear();
   FDocBase.clear();
@@ -233,8 +233,11 @@ TMetaType TriruRedu::MetaCallback() {
                 const std::u32string& content) { HandleMeta(httpEq, name, content); };
 }
 
-void TriruRedu::FireMetaRefresh() {
-  if (FRefreshDelay > 0 && OnMetaRefresh) OnMetaRefresh(this, FRefreshDelay, FRefreshUrl);
+void TriruRedu::FireMetaRefresh(std::uint64_t document) {
+  // A copy: the handler may well load the page it names, which finds a refresh of its own.
+  const std::u32string url = FRefreshUrl;
+  if (FRefreshDelay > 0 && OnMetaRefresh && StillShows(document))
+    OnMetaRefresh(this, FRefreshDelay, url);
 }
 
 void TriruRedu::HandleMeta(const std::u32string& httpEq, const std::u32string& name,

@@ -1,6 +1,7 @@
 // Links, anchors, the reading position and the history.
 #include <algorithm>
 #include <climits>
+#include <filesystem>
 #include <optional>
 
 #include "html/document/InlineObjects.h"
@@ -8,6 +9,7 @@
 #include "html/support/Utf8.h"
 #include "html/viewer/LinkPath.h"
 #include "html/viewer/Viewer.h"
+#include "platform/Windowing.h"
 
 std::string TriruRedu::ExpandLink(std::u32string_view link) const {
   return ExpandLinkPath(link, FServerRoot, FDocBase, FDocFileName);
@@ -15,12 +17,14 @@ std::string TriruRedu::ExpandLink(std::u32string_view link) const {
 
 bool TriruRedu::HotSpotClickHandled() {
   bool handled = false;
-  if (OnHotSpotClick) OnHotSpotClick(this, FMouse.HotSpotUrl(), handled);
+  if (OnHotSpotClick) OnHotSpotClick(this, std::u32string(FMouse.HotSpotUrl()), handled);
   return handled;
 }
 
 void TriruRedu::FollowHotSpot() {
-  if (HotSpotClickHandled()) return;
+  // A handler that opened another page has taken the click, whatever it answered.
+  const std::uint64_t document = CurrentDocument();
+  if (HotSpotClickHandled() || !StillShows(document)) return;
   const std::int64_t position = DocPosition();
   std::u32string url = FMouse.HotSpotUrl();
   if (!url.empty() && url[0] == U'#') {
@@ -33,17 +37,33 @@ void TriruRedu::FollowHotSpot() {
     url.erase(hash);
   }
   const std::string file = ExpandLink(url);
-  const std::string extension = UpperExtension(file);
-  if (extension == ".HTM" || extension == ".HTML") {
-    if (file != FDocFileName)
-      OpenHtmlFile(file + EncodeUtf8(anchor));
+  // A page, and a folder (shown as the page that lists it): another one opens at the anchor;
+  // the same one only scrolls.
+  const auto openPage = [&](const std::string& name) {
+    if (name != FDocFileName || FDocKind != dkHtml)
+      OpenHtmlFile(name + EncodeUtf8(anchor));
     else if (ScrollToAnchor(anchor))
       AddHistoryEntry(FDocFileName, FDocTitle, dkHtml, position);
-  } else if (extension == ".BMP" || extension == ".GIF" || extension == ".JPG" ||
-             extension == ".JPEG" || extension == ".PNG") {
-    OpenImageFile(file);
+  };
+  std::error_code error;
+  if (std::filesystem::is_directory(file, error)) {
+    openPage(FolderName(file));
+    return;
   }
-  // Any other link is the host's to handle in OnHotSpotClick.
+  switch (NameKindOf(file)) {
+    case nkPage:
+      openPage(file);
+      break;
+    case nkText:
+      OpenTextFile(file);
+      break;
+    case nkPicture:
+      OpenImageFile(file);
+      break;
+    case nkDrawing:
+    case nkOther:
+      break;  // the host's to handle in OnHotSpotClick
+  }
 }
 
 bool TriruRedu::ScrollToAnchor(std::u32string_view name) {
@@ -96,10 +116,25 @@ void TriruRedu::SetHistoryIndex(int index) {
     FHistory.Set(std::size_t(FHistoryIndex), FDocFileName, FDocTitle, {DocPosition(), FDocKind});
   const std::string file = FHistory.Files()[std::size_t(index)];
   const TPositionObj entry = FHistory.Positions()[std::size_t(index)];
-  if (file != FDocFileName || entry.FileKind != FDocKind) LoadDocument(file, entry.FileKind);
-  SetDocPosition(entry.ScrollPos);
-  FHistoryIndex = index;
-  if (OnHistoryChange) OnHistoryChange(this);
+  const auto move = [&] {
+    SetDocPosition(entry.ScrollPos);
+    FHistoryIndex = index;
+    if (OnHistoryChange) OnHistoryChange(this);
+  };
+  if (file == FDocFileName && entry.FileKind == FDocKind) {
+    move();
+    return;
+  }
+  std::uint64_t loaded = 0;
+  {
+    // The move is complete, the history with it, before OnProcessing announces the end of
+    // the load.
+    TBusyCursor busy(FWindowing);
+    TProcessingScope processing(*this);
+    loaded = LoadDocument(file, entry.FileKind);
+    move();
+  }
+  FireMetaRefresh(loaded);
 }
 
 void TriruRedu::ClearHistory() {
@@ -112,8 +147,10 @@ void TriruRedu::ClearHistory() {
 void TriruRedu::ReloadDocument() {
   if (FDocFileName.empty()) return;
   const std::int64_t position = DocPosition();
-  OpenFile(FDocFileName, FDocKind);
+  const std::optional<std::uint64_t> document = OpenAndRecord(FDocFileName, FDocKind);
+  if (!document) return;
   SetDocPosition(position);
+  FireMetaRefresh(*document);
 }
 
 void TriruRedu::ScrollControlIntoView(const TInlineControl& control) {

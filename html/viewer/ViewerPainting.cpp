@@ -132,10 +132,18 @@ void TriruRedu::StepAnimations() {
 }
 
 void TriruRedu::PaintBackground(TCanvas& canvas, const TRect& area) {
+  PaintBackground(canvas, area, VScrollPos(), FScroll.HScrollPos());
+}
+
+void TriruRedu::PaintBackground(TCanvas& canvas, const TRect& area, int vScroll, int hScroll) {
   const TBitmap* picture = FSections->ImagesEnabled ? FSections->BackgroundImage : nullptr;
   if (picture && !picture->IsEmpty()) {
     try {
-      TileBackground(canvas, area, *picture, VScrollPos(), FScroll.HScrollPos());
+      if (picture->HasAlpha()) {  // the page colour shows through
+        canvas.SetBrush(FPanelColor);
+        canvas.FillRect(area);
+      }
+      TileBackground(canvas, area, *picture, vScroll, hScroll);
       return;
     } catch (...) {
       // A picture that cannot be drawn leaves the plain colour.

@@ -43,12 +43,16 @@ void TQtCanvas::InvertDevice(const TRect& rect) {
 void TQtCanvas::DrawText(int x, int y, std::u32string_view text, const TRect& clip,
                          TColor color) {
   if (MonochromeSurface() && color != clWhite) color = clBlack;
-  TFontFace& face = Face();
-  FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-  FPainter->setClipRect(QRect(clip.Left, clip.Top, clip.Width(), clip.Height()));
+  PaintText(*FPainter, Face(), x, y, text, clip, color);
+}
+
+void TQtCanvas::PaintText(QPainter& painter, TFontFace& face, int x, int y,
+                          std::u32string_view text, const TRect& clip, TColor color) {
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter.setClipRect(QRect(clip.Left, clip.Top, clip.Width(), clip.Height()));
   auto& qtFace = static_cast<TQtFontFace&>(face);
-  FPainter->setFont(qtFace.QtFont());
-  FPainter->setPen(QtColor(color));
+  painter.setFont(qtFace.QtFont());
+  painter.setPen(QtColor(color));
   // Each character stands at the sum of the advances before it. The characters the font has
   // go out as one run of glyphs placed there; one it lacks is drawn alone, so that the text
   // system finds it in another font. Characters wholly outside the clip are stepped over (a
@@ -69,7 +73,7 @@ void TQtCanvas::DrawText(int x, int y, std::u32string_view text, const TRect& cl
         glyphs.push_back(glyph);
         positions.push_back(QPointF(double(pen), y) - origin);
       } else {
-        FPainter->drawText(QPoint(int(pen), y), QString::fromUcs4(&ch, 1));
+        painter.drawText(QPoint(int(pen), y), QString::fromUcs4(&ch, 1));
       }
     }
     pen += advance;
@@ -81,20 +85,24 @@ void TQtCanvas::DrawText(int x, int y, std::u32string_view text, const TRect& cl
     run.setPositions(positions);
     run.setUnderline(qtFace.QtFont().underline());
     run.setStrikeOut(qtFace.QtFont().strikeOut());
-    FPainter->drawGlyphRun(origin, run);
+    painter.drawGlyphRun(origin, run);
   }
-  FPainter->setClipping(false);
+  painter.setClipping(false);
 }
 
 void TQtCanvas::BlitDevice(const TRect& area, const std::vector<int>& columns,
                            const std::vector<int>& rows, const TBitmap& bitmap, TRasterOp op) {
   // The source (which may be the surface itself) is read completely before anything is drawn.
-  QImage piece(area.Width(), area.Height(), QImage::Format_RGB32);
+  // A picture with alpha goes as its premultiplied words, which Qt lays over the surface.
+  const bool blends = Blends(bitmap, op);
+  QImage piece(area.Width(), area.Height(),
+               blends ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
   for (std::size_t j = 0; j < rows.size(); ++j) {
     auto* line = reinterpret_cast<std::uint32_t*>(piece.scanLine(int(j)));
+    const std::uint32_t* source = bitmap.ScanLine(rows[j]);
     for (std::size_t i = 0; i < columns.size(); ++i)
-      line[i] = TBitmap::ToWord(SourceColor(bitmap, columns[i], rows[j]));
+      line[i] = blends ? source[columns[i]] : TBitmap::ToWord(SourceColor(bitmap, columns[i], rows[j]));
   }
-  FPainter->setCompositionMode(ModeOf(op));
+  FPainter->setCompositionMode(blends ? QPainter::CompositionMode_SourceOver : ModeOf(op));
   FPainter->drawImage(QPoint(area.Left, area.Top), piece);
 }

@@ -16,6 +16,11 @@ public:
   TQtCanvas(TGraphicsFactory& factory, TBitmap& surface);
   ~TQtCanvas() override;
 
+  // Draws text as DrawText does, with face, onto any painter: the glyphs stand at the
+  // advances the face measures, cut to clip (in the painter's coordinates).
+  static void PaintText(QPainter& painter, TFontFace& face, int x, int y,
+                        std::u32string_view text, const TRect& clip, TColor color);
+
 protected:
   void FillDevice(const TRect& rect, TColor color) override;
   void InvertDevice(const TRect& rect) override;

@@ -1,19 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "app/CommandLine.h"
 
-TEST(CommandLine, PathsAnchorsAndKinds) {
+TEST(CommandLine, PathsAndAnchors) {
   TCommandLineTarget plain = ParseCommandLineTarget("/docs/page.htm");
   EXPECT_EQ(plain.Path, "/docs/page.htm");
   EXPECT_EQ(plain.Anchor, "");
-  EXPECT_FALSE(plain.AsText);
 
   TCommandLineTarget anchored = ParseCommandLineTarget("page.htm#Part2");
   EXPECT_EQ(anchored.Path, "page.htm");
   EXPECT_EQ(anchored.Anchor, "#Part2");
+}
 
-  EXPECT_TRUE(ParseCommandLineTarget("notes.TXT").AsText);
-  EXPECT_FALSE(ParseCommandLineTarget("notes.txt.htm").AsText);
+TEST(CommandLine, PlainPathsAreTheBytesTheyAre) {
+  // As a file manager passes them: escapes, Latin-1 bytes and a "#" in an existing name stay.
+  const std::string folder = testing::TempDir() + "tamblin-command-line";
+  std::filesystem::create_directories(folder);
+  for (const std::string name : {"/a%20b.html", "/caf\xe9.htm", "/one#two.htm"})
+    std::ofstream(folder + name) << "x";
+  EXPECT_EQ(ParseCommandLineTarget(folder + "/a%20b.html").Path, folder + "/a%20b.html");
+  EXPECT_EQ(ParseCommandLineTarget(folder + "/caf\xe9.htm").Path, folder + "/caf\xe9.htm");
+  TCommandLineTarget hash = ParseCommandLineTarget(folder + "/one#two.htm#end");
+  EXPECT_EQ(hash.Path, folder + "/one#two.htm");
+  EXPECT_EQ(hash.Anchor, "#end");
+  EXPECT_EQ(ParseCommandLineTarget(folder + "/one#two.htm").Anchor, "");
+  std::filesystem::remove_all(folder);
 }
 
 TEST(CommandLine, FileUrlsBecomePaths) {
@@ -48,6 +62,13 @@ TEST(CommandLine, FolderOptionsOnlyAsWholeWords) {
   EXPECT_EQ(ParseCommandLine({"/d/page.htm"}).Action, caOpen);
 
   EXPECT_EQ(ParseCommandLine({"--help"}).Action, caHelp);
+  EXPECT_EQ(ParseCommandLine({"-h"}).Action, caHelp);
+  TCommandLine unknown = ParseCommandLine({"-x", "page.htm"});
+  EXPECT_EQ(unknown.Action, caError);
+  EXPECT_EQ(unknown.Error, "unknown option -x");
+  TCommandLine dashed = ParseCommandLine({"--", "-page.htm"});
+  EXPECT_EQ(dashed.Action, caOpen);
+  EXPECT_EQ(dashed.Target.Path, "-page.htm");
   EXPECT_EQ(ParseCommandLine({"--version", "x.htm"}).Action, caVersion);
   EXPECT_NE(CommandLineUsage().find("/DO FOLDER"), std::string::npos);
 }

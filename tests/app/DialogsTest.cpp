@@ -55,7 +55,7 @@ TEST_F(TDialogs, FontFormWritesReadsAndResets) {
   EXPECT_EQ(form.FaceName(), "Times New Roman");
   EXPECT_EQ(form.FontViewer().DefFontSize(), 14);
   EXPECT_EQ(form.FontSizeEdit->Value(), 14);
-  EXPECT_EQ(form.BackListBox->currentItem()->text(), "clWhite");
+  EXPECT_EQ(form.BackListBox->currentItem()->text(), "White");
   EXPECT_EQ(form.BackColor(), clWhite);
 
   // A face that is not installed selects "System"; the preview still asks for it.
@@ -90,10 +90,80 @@ TEST_F(TDialogs, FontFormWritesReadsAndResets) {
   const int count = form.BackListBox->count();
   form.SetBackColor(clBtnFace);
   EXPECT_EQ(form.BackListBox->count(), count + 1);
-  EXPECT_EQ(form.BackListBox->item(count)->text(), "clBtnFace");
+  EXPECT_EQ(form.BackListBox->item(count)->text(), "Button face (system)");
   EXPECT_EQ(form.BackColor(), clBtnFace);
   EXPECT_EQ(ColorToName(Rgb(1, 2, 3)), "$00030201");
   EXPECT_EQ(NameToColor("$00030201"), Rgb(1, 2, 3));
+}
+
+TEST_F(TDialogs, BackgroundListShowsNamesPeopleRead) {
+  TFontForm form(Windowing, nullptr);
+  ASSERT_EQ(form.BackListBox->count(), 17);
+  EXPECT_EQ(form.BackListBox->item(0)->text(), "Black");
+  EXPECT_EQ(form.BackListBox->item(10)->text(), "Lime");
+  // The same colours stand behind the names, both ways.
+  form.BackListBox->setCurrentRow(10);
+  EXPECT_EQ(form.BackColor(), clLime);
+  EXPECT_EQ(form.FontViewer().DefBackground(), clLime);
+  form.SetBackColor(clWindowText);
+  EXPECT_EQ(form.BackListBox->currentItem()->text(), "Window text (system)");
+  EXPECT_EQ(form.BackColor(), clWindowText);
+  EXPECT_EQ(NameToColor("Button face (system)"), clBtnFace);
+  EXPECT_EQ(NameToColor("clBtnFace"), std::nullopt);
+}
+
+TEST_F(TDialogs, FontSizeIsClampedWhenReadAndAnEmptyBoxIsLeftAlone) {
+  TFontForm form(Windowing, nullptr);
+  form.show();
+  form.activateWindow();
+  form.SetTextSize(12);
+  TSpinEdit& box = *form.FontSizeEdit;
+  box.setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(box.hasFocus());
+  // Clearing the box and typing 18 gives 18, not 618.
+  Type(box, Qt::Key_A, QString(), Qt::ControlModifier);
+  Type(box, Qt::Key_Backspace);
+  EXPECT_EQ(box.text(), "");
+  EXPECT_EQ(form.TextSize(), 6);  // an empty box reads as the least size
+  Type(box, Qt::Key_1, "1");
+  Type(box, Qt::Key_8, "8");
+  EXPECT_EQ(box.text(), "18");
+  EXPECT_EQ(form.TextSize(), 18);
+  EXPECT_EQ(form.FontViewer().DefFontSize(), 18);
+  // Out of range while typing: the box keeps what was typed, every reader gets 6 .. 24.
+  box.setText("99");
+  EXPECT_EQ(box.Value(), 24);
+  EXPECT_EQ(form.TextSize(), 24);
+  EXPECT_EQ(form.FontViewer().DefFontSize(), 24);
+  EXPECT_EQ(box.text(), "99");
+  box.setText("-5");
+  EXPECT_EQ(form.TextSize(), 6);
+  // Leaving the box puts the number in range.
+  form.OKButton->setFocus();
+  EXPECT_EQ(box.text(), "6");
+  // A size handed in beyond the range is cut to it too.
+  form.SetTextSize(40);
+  EXPECT_EQ(form.TextSize(), 24);
+  EXPECT_EQ(box.text(), "24");
+}
+
+TEST_F(TDialogs, AfterResetTheColourChosenBeforeCanBeChosenAgain) {
+  TFontForm form(Windowing, nullptr);
+  form.SetTextColor(clBlack);
+  form.SetLinkColor(clBlue);
+  form.FormShow();
+  form.FontColorGrid->Model().Press(true, 9);  // red
+  form.HotSpotColorGrid->Model().Press(true, 10);  // lime
+  ASSERT_EQ(form.TextColor(), clRed);
+  form.ResetButtonClick();
+  EXPECT_EQ(form.TextColor(), clBlack);
+  EXPECT_EQ(form.LinkColor(), clBlue);
+  form.FontColorGrid->Model().Press(true, 9);
+  form.HotSpotColorGrid->Model().Press(true, 10);
+  EXPECT_EQ(form.TextColor(), clRed);
+  EXPECT_EQ(form.FontViewer().DefFontColor(), clRed);
+  EXPECT_EQ(form.LinkColor(), clLime);
 }
 
 TEST_F(TDialogs, MainWindowTakesTheValuesOnlyAfterOk) {

@@ -13,6 +13,7 @@ struct TFakeShell : TShell {
   void OpenUrl(const std::string& url) override { Calls.push_back("url " + url); }
   void OpenWithDesktop(const std::string& file) override { Calls.push_back("desktop " + file); }
   void PlaySound(const std::string& file) override { Calls.push_back("sound " + file); }
+  void EndSounds() override { Calls.push_back("end sounds"); }
   bool ConfirmRun(QWidget*, const std::string& command) override {
     Calls.push_back("confirm " + command);
     return Confirm;

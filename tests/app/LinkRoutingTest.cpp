@@ -3,11 +3,14 @@
 #include <set>
 
 #include "app/LinkRouting.h"
+#include "html/support/Utf8.h"
 
 namespace {
 
-// Links expand into /site; the files listed as executable carry the permission to run.
+// Links expand into /site; the files listed exist, and those listed as executable carry the
+// permission to run.
 struct TRouting {
+  std::set<std::string> Existing;
   std::set<std::string> Executables;
   TLinkRoute operator()(std::u32string_view src) const {
     return RouteLink(
@@ -16,7 +19,10 @@ struct TRouting {
           std::string name(link.begin(), link.end());
           return name[0] == '/' ? name : "/site/" + name;
         },
-        [this](const std::string& path) { return Executables.count(path) > 0; });
+        [this](const std::string& path) {
+          return TLinkFile{Existing.count(path) + Executables.count(path) > 0,
+                           Executables.count(path) > 0};
+        });
   }
 };
 
@@ -58,12 +64,35 @@ TEST(LinkRouting, SoundsMediaAndPrograms) {
   // A file the system may run, but not a page, text or picture that happens to carry the bit.
   EXPECT_EQ(route(U"tool --verbose").Action, laRunProgram);
   EXPECT_EQ(route(U"page.htm").Action, laViewer);
-  EXPECT_EQ(route(U"other").Action, laViewer);
 
-  // Pages, pictures and anchors stay with the viewer; the anchor does not change the kind.
+  // The anchor does not change the kind.
   EXPECT_EQ(route(U"tune.wav#x").Action, laPlaySound);
-  EXPECT_EQ(route(U"#top").Action, laViewer);
-  EXPECT_EQ(route(U"picture.gif").Action, laViewer);
+  // A whole name that exists is not split at its blank.
+  route.Existing = {"/site/my tune.wav"};
+  TLinkRoute named = route(U"my tune.wav");
+  EXPECT_EQ(named.Action, laPlaySound);
+  EXPECT_EQ(named.Target, "/site/my tune.wav");
+}
+
+TEST(LinkRouting, DocumentsGoToTheViewerOrOpenByKind) {
+  TRouting route;
+  // Pages (also compressed), text and pictures are followed by the viewer, which also says
+  // when one is missing; blanks in their names do not split them.
+  for (const char32_t* link : {U"#top", U"a.htm", U"My Page.html#x", U"b.xhtml", U"c.html.gz",
+                               U"notes.txt", U"notes.txt.gz", U"picture.gif"})
+    EXPECT_EQ(route(link).Action, laViewer) << EncodeUtf8(link);
+  // The rest opens by kind, as a file named in any other way: folders, drawings, other files
+  // (existing or not), and a page whose link carries a query.
+  TLinkRoute folder = route(U"sub/");
+  EXPECT_EQ(folder.Action, laOpenByKind);
+  EXPECT_EQ(folder.Target, "/site/sub/");
+  EXPECT_EQ(route(U"drawing.svg").Action, laOpenByKind);
+  EXPECT_EQ(route(U"manual.pdf").Action, laOpenByKind);
+  TLinkRoute query = route(U"page.htm?x=1#part");
+  EXPECT_EQ(query.Action, laOpenByKind);
+  EXPECT_EQ(query.Target, "/site/page.htm");
+  EXPECT_EQ(query.Anchor, "#part");
+  EXPECT_EQ(query.Arguments, "");
   // Only the first 255 characters count.
-  EXPECT_EQ(route(std::u32string(300, U'a') + U".wav").Action, laViewer);
+  EXPECT_EQ(route(std::u32string(300, U'a') + U".wav").Action, laOpenByKind);
 }

@@ -13,61 +13,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "FakeShell.h"
+#include "MainWindowFixture.h"
 #include "app/ImageForm.h"
-#include "app/MainWindow.h"
 #include "html/viewer/Viewer.h"
-#include "platform/qt/QtGraphics.h"
-#include "platform/qt/QtWindowing.h"
 
-namespace {
-
-class MainWindow : public testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(Folder.isValid());
-    Window = std::make_unique<TTamblinF>(Windowing, Shell, Folder.path());
-    Window->ShowMessage = [this](const QString& text, const QString& kind) {
-      Messages << kind + ": " + text;
-    };
-    Window->AskOpenFileName = [this] { return OpenAnswer; };
-    Window->AskSaveFileName = [this] { return SaveAnswer; };
-    Window->resize(600, 400);
-    Window->show();
-  }
-  void TearDown() override { Window.reset(); }
-
-  std::string Write(const QString& name, const std::string& text, bool executable = false) {
-    const std::string path = QDir(Folder.path()).filePath(name).toStdString();
-    std::ofstream(path, std::ios::binary) << text;
-    if (executable)
-      std::filesystem::permissions(path, std::filesystem::perms::owner_exec,
-                                   std::filesystem::perm_options::add);
-    return path;
-  }
-  std::string Page(const QString& name, const std::string& title, const std::string& body = "") {
-    return Write(name, "<title>" + title + "</title>" + body);
-  }
-  bool Enabled(const char* action) const { return Window->Action(action)->isEnabled(); }
-  std::vector<std::string> Click(const std::u32string& link) {
-    Shell.Calls.clear();
-    bool handled = false;
-    Window->viewerHotSpotClick(link, handled);
-    if (!handled) Shell.Calls.push_back("viewer");
-    return Shell.Calls;
-  }
-
-  QTemporaryDir Folder;
-  TQtGraphics Graphics;
-  TQtWindowing Windowing{Graphics};
-  TFakeShell Shell;
-  std::unique_ptr<TTamblinF> Window;
-  QStringList Messages;
-  QString OpenAnswer;
-  QString SaveAnswer;
-};
-
-}  // namespace
 
 TEST_F(MainWindow, CommandLineForms) {
   // Without an index.htm beside the program the window starts empty.
@@ -75,34 +24,48 @@ TEST_F(MainWindow, CommandLineForms) {
   EXPECT_EQ(Window->windowTitle(), "Tamblin");
   EXPECT_TRUE(Messages.isEmpty());
 
-  const std::string index = Page("index.htm", "Start");
+  Page("index.htm", "Start");
   Window->FormShow(ParseCommandLine({}));
   EXPECT_EQ(Window->windowTitle(), "Tamblin - Start");
   EXPECT_TRUE(Enabled("goMark") && Enabled("goRefresh"));
-  EXPECT_EQ(Window->DialogFolder(), Folder.path());
+  // The dialogs do not start among the program's own pages.
+  EXPECT_EQ(Window->DialogFolder(), QDir::homePath());
 
-  // /d sets the dialog's folder and opens nothing; /DO asks at once and opens the choice as HTML.
+  // /d sets the dialog's folder and opens nothing; /DO asks at once and opens the choice by
+  // its kind.
   Window->FormShow(ParseCommandLine({"/d", "/srv/pages"}));
   EXPECT_EQ(Window->DialogFolder(), "/srv/pages");
-  EXPECT_EQ(Window->Viewer().DocFileName(), index);
+  EXPECT_EQ(Window->Viewer().DocTitle(), U"Start");
   OpenAnswer = QString::fromStdString(Page("chosen.txt", "Chosen"));
   Window->FormShow(ParseCommandLine({"/DO", "/srv/other"}));
-  EXPECT_EQ(Window->Viewer().DocTitle(), U"Chosen");
-  EXPECT_EQ(Window->windowTitle(), "Tamblin - Chosen");
+  EXPECT_EQ(Window->Viewer().DocKind(), dkText);
+  EXPECT_EQ(Window->windowTitle(), "Tamblin - chosen.txt");
+  EXPECT_EQ(Window->DialogFolder(), Folder.path());
 
-  // An absolute path, a file URL with an anchor, a missing file.
+  // An absolute path, a file URL with an anchor, a missing file. Reload and Mark work for a
+  // file named on the command line.
   const std::string other = Page("other page.htm", "Other", "<a name=end>end</a>");
   Window->FormShow(ParseCommandLine({other}));
   EXPECT_EQ(Window->Viewer().DocFileName(), other);
+  EXPECT_EQ(Window->windowTitle(), "Tamblin - Other");
+  EXPECT_TRUE(Enabled("goMark") && Enabled("goRefresh"));
   Window->FormShow(ParseCommandLine(
       {"file://" + QDir(Folder.path()).filePath("other%20page.htm#end").toStdString()}));
   EXPECT_EQ(Window->Viewer().DocFileName(), other);
+  // As a file manager passes names: escapes and Latin-1 bytes are the name itself.
+  const std::string escaped = Page("a%20b.htm", "Escaped");
+  Window->FormShow(ParseCommandLine({escaped}));
+  EXPECT_EQ(Window->Viewer().DocFileName(), escaped);
+  const std::string latin1 = Folder.path().toStdString() + "/caf\xE9.htm";
+  std::ofstream(latin1) << "<title>Latin</title>";
+  Window->FormShow(ParseCommandLine({latin1}));
+  EXPECT_EQ(Window->Viewer().DocFileName(), latin1);
   Window->FormShow(ParseCommandLine({"/no/such/page.htm"}));
   ASSERT_EQ(Messages.size(), 1);
   EXPECT_TRUE(Messages[0].startsWith("error: Can't locate file: /no/such/page.htm"));
 }
 
-TEST_F(MainWindow, OpenByExtensionMarkHomeAndCaption) {
+TEST_F(MainWindow, OpenByKindMarkHomeAndCaption) {
   EXPECT_FALSE(Enabled("goMark") || Enabled("goHome") || Enabled("goRefresh"));
   const std::string first = Page("first.htm", "First", "<a href=second.htm>next</a>");
   const std::string second = Page("second.htm", "Second");
@@ -114,29 +77,36 @@ TEST_F(MainWindow, OpenByExtensionMarkHomeAndCaption) {
 
   Window->gomarkClick();
   EXPECT_TRUE(Enabled("goHome"));
-  EXPECT_EQ(Window->HomeFile().toStdString(), first);
+  EXPECT_EQ(Window->HomeFile(), first);
 
-  // Following a link leaves the caption alone; home comes back to the mark.
-  bool handled = false;
-  Window->viewerHotSpotClick(U"second.htm", handled);
-  EXPECT_FALSE(handled);
+  // The caption follows every way of opening; home comes back to the mark.
   Window->Viewer().OpenHtmlFile(second);
-  EXPECT_EQ(Window->windowTitle(), "Tamblin - First");
+  EXPECT_EQ(Window->windowTitle(), "Tamblin - Second");
   Window->goHomeClick();
   EXPECT_EQ(Window->Viewer().DocFileName(), first);
+  EXPECT_EQ(Window->windowTitle(), "Tamblin - First");
 
-  Window->OpenChosenFile(QString::fromStdString(Write("notes.TXT", "<b>plain</b>")));
+  const std::string notes = Write("notes.TXT", "<b>plain</b>\nsecond line");
+  Window->OpenChosenFile(QString::fromStdString(notes));
   EXPECT_EQ(Window->Viewer().DocKind(), dkText);
-  // Other extensions open nothing, from the dialog or dropped.
-  Window->OpenChosenFile(QString::fromStdString(Write("data.pdf", "x")));
+  EXPECT_EQ(Window->windowTitle(), "Tamblin - notes.TXT");
+  // A marked text file comes home as text.
+  Window->gomarkClick();
+  Window->HandleDroppedFile(second);
+  EXPECT_EQ(Window->windowTitle(), "Tamblin - Second");
+  Window->goHomeClick();
+  EXPECT_EQ(Window->Viewer().DocFileName(), notes);
   EXPECT_EQ(Window->Viewer().DocKind(), dkText);
-  const QString title = Window->windowTitle();
-  Window->HandleDroppedFile(QString::fromStdString(second));
-  EXPECT_EQ(Window->Viewer().DocFileName(), second);
-  EXPECT_EQ(Window->windowTitle(), title);  // a drop does not set the caption
+
+  // A kind Tamblin does not show goes to the desktop; the page stays, and so do the buttons.
+  const std::string pdf = Write("data.pdf", "x");
+  Window->OpenChosenFile(QString::fromStdString(pdf));
+  EXPECT_EQ(Shell.Calls, std::vector<std::string>{"desktop " + pdf});
+  EXPECT_EQ(Window->Viewer().DocFileName(), notes);
+  EXPECT_TRUE(Enabled("goMark") && Enabled("goRefresh"));
   Window->OpenChosenFile(QStringLiteral("/no/such.htm"));
-  EXPECT_EQ(Messages.size(), 1);
-  EXPECT_EQ(Window->Viewer().DocFileName(), second);
+  EXPECT_EQ(Messages, QStringList{"error: Can't locate file: /no/such.htm"});
+  EXPECT_EQ(Window->Viewer().DocFileName(), notes);
 }
 
 TEST_F(MainWindow, HistoryListAndButtons) {
@@ -164,6 +134,18 @@ TEST_F(MainWindow, HistoryListAndButtons) {
   EXPECT_EQ(Window->Viewer().HistoryIndex(), 0);
   EXPECT_EQ(list->count(), 3);
   EXPECT_EQ(list->item(0)->text(), "Page C");
+
+  // An entry opens as the kind it was shown as: a picture is no page of "\x89PNG" text.
+  QImage picture(4, 4, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  const std::string png = QDir(Folder.path()).filePath("red.png").toStdString();
+  ASSERT_TRUE(picture.save(QString::fromStdString(png)));
+  Window->Viewer().OpenImageFile(png);
+  Window->Viewer().OpenHtmlFile(a);
+  ASSERT_EQ(list->item(1)->text(), "red.png");
+  Window->cboHistoryClick(1);
+  EXPECT_EQ(Window->Viewer().DocFileName(), png);
+  EXPECT_EQ(Window->Viewer().DocKind(), dkImage);
 
   // View > History shows and hides the list.
   EXPECT_FALSE(list->isVisible());
@@ -203,6 +185,16 @@ TEST_F(MainWindow, LinksGoWhereTheirKindBelongs) {
   EXPECT_EQ(Click(U"gone.exe"), std::vector<std::string>{});
   ASSERT_EQ(Messages.size(), 1);
   EXPECT_TRUE(Messages[0].contains("gone.exe"));
+
+  // Other kinds go to the desktop's handler, drawings too where the platform does not draw
+  // them; one that is not there is reported.
+  Write("manual.pdf", "%PDF");
+  Write("drawing.svg", "<svg/>");
+  EXPECT_EQ(Click(U"manual.pdf"), std::vector<std::string>{"desktop " + folder + "manual.pdf"});
+  EXPECT_EQ(Click(U"drawing.svg"), std::vector<std::string>{"desktop " + folder + "drawing.svg"});
+  EXPECT_EQ(Click(U"gone.pdf"), std::vector<std::string>{});
+  EXPECT_EQ(Messages.back(), "error: Can't locate file: " + QString::fromStdString(folder) +
+                                 "gone.pdf");
 
   Window->viewerHotSpotCovered(U"tune.wav");
   EXPECT_EQ(Window->StatusLine()->currentMessage(), "tune.wav");
@@ -254,8 +246,9 @@ TEST_F(MainWindow, ImageMenuAndImageWindow) {
   EXPECT_TRUE(Enabled("Viewimage") && Enabled("CopyImageToClipboard") &&
               Enabled("OpenInNewWindow"));
   Window->Action("OpenInNewWindow")->trigger();
-  EXPECT_EQ(Shell.Calls,
-            std::vector<std::string>{"instance " + Folder.path().toStdString() + "/next.htm#top"});
+  // The new window is given a file URL, which carries any name unchanged.
+  EXPECT_EQ(Shell.Calls, std::vector<std::string>{"instance file://" +
+                                                  Folder.path().toStdString() + "/next.htm#top"});
   Window->PrepareImageMenu(picture, U"missing.htm");
   EXPECT_FALSE(Enabled("OpenInNewWindow"));
 
@@ -266,22 +259,15 @@ TEST_F(MainWindow, ImageMenuAndImageWindow) {
   auto* form = dynamic_cast<TImageForm*>(Window->findChild<QWidget*>("ImageForm"));
   ASSERT_NE(form, nullptr);
   EXPECT_TRUE(form->isWindow());
-  EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
+  // Above the main window, which owns it, not above every window of the desktop.
+  EXPECT_EQ(form->parentWidget(), Window.get());
+  EXPECT_FALSE(form->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(form->size(), QSize(300, 200));
   EXPECT_EQ(form->windowTitle(), "");
   EXPECT_EQ(form->ImageBitmap().pixelColor(150, 100), QColor(10, 120, 200));
 }
 
-TEST_F(MainWindow, FindAndAbout) {
-  Window->Viewer().OpenHtmlFile(Page("page.htm", "Page", "<p>Alpha beta ALPHA"));
-  Window->FindDialog1Find(QStringLiteral("alpha"), false);
-  Window->FindDialog1Find(QStringLiteral("alpha"), false);
-  EXPECT_TRUE(Messages.isEmpty());
-  Window->FindDialog1Find(QStringLiteral("alpha"), false);
-  Window->FindDialog1Find(QStringLiteral("Gamma"), true);
-  EXPECT_EQ(Messages, (QStringList{"information: No more alpha found!",
-                                   "information: No more Gamma found!"}));
-  Messages.clear();
+TEST_F(MainWindow, AboutAndHelp) {
   Window->About1Click();
   ASSERT_EQ(Messages.size(), 1);
   EXPECT_TRUE(Messages[0].contains("Tamblin"));

@@ -1,9 +1,11 @@
 # Sourced by the end-to-end scripts: a scratch folder and a virtual X server of their own,
-# both gone when the script exits, and start_app to run the program under test in it.
+# both gone when the script exits, and start_app to run the program under test in it. The
+# programs keep their settings in the scratch folder, never in the user's.
 #   $work      the scratch folder (app.log: what the program printed)
 #   start_app PROGRAM ARGS...   runs it in the background on the virtual screen
 #   start_peer LOG PROGRAM ARGS...   runs another program beside it, printing to $work/LOG
 work="$(mktemp -d)"
+export XDG_CONFIG_HOME="$work/config"
 server_pid=""
 app_pid=""
 peer_pids=()

@@ -30,7 +30,10 @@ constexpr std::string_view NestingTags[] = {
     "tt", "code", "kbd", "samp", "ol", "ul", "dir", "menu", "dl", "a href=x", "address",
     "blockquote", "pre", "center", "table", "td", "th", "caption", "form", "textarea",
     "select", "option", "font size=7", "sub", "sup", "big", "small", "p", "map", "frameset",
-    "noframes", "script", "div align=right", "s", "strike", "tr", "li", "dd", "dt"};
+    "noframes", "script", "div align=right", "s", "strike", "tr", "li", "dd", "dt",
+    "section", "article", "aside", "nav", "header", "footer", "main", "figure", "figcaption",
+    "hgroup", "details", "summary", "listing", "xmp", "style", "template", "math", "svg",
+    "span id=x"};
 
 class TWriter {
  public:
@@ -109,6 +112,18 @@ void WriteAttributes(const std::string& dir, const TSizes& sizes) {
   }
 }
 
+// Every element its own link target, and inline SVG longer than the markup kept of it.
+void WriteTargetsAndSvg(const std::string& dir, const TSizes& sizes) {
+  {
+    TWriter page(dir, "ids.html");
+    for (int i = 0; i < sizes.Attributes; ++i) page << "<a id=" << std::to_string(i) << "></a>";
+  }
+  TWriter page(dir, "svg-long.html");
+  page << "<svg><text>";
+  page.Repeat("x", sizes.LineBytes);
+  page << "</text></svg>after";
+}
+
 void WriteLongLines(const std::string& dir, const TSizes& sizes) {
   {
     TWriter page(dir, "long-line.html");
@@ -172,6 +187,7 @@ void WriteBadBytes(const std::string& dir, const TSizes& sizes) {
       "<", "b>", "</", "a href=\"", "\"", "&#", "&amp", ";", "<!--", "-->", "<pre>", "</pre>",
       "<ul><li>", "<font size=", "<h", "<table><tr><td>", "<img src=", "<p align=", "<!",
       "<script>", "</script>", "<textarea>", "</textarea>", "<title>", "\r", "\n", " ", "x",
+      "<svg>", "</svg>", "<style>", "<xmp>", "</xmp>", "/>", "<?", " id=",
       std::string_view("\0", 1), "\xFF", "\xC3", "\xE2\x82", "\xF0\x9F\x98", "\xC0\x80",
       "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80\x80", "\x1A"};
   for (std::string_view name : {"bad-bytes.html", "bad-bytes-bom.html", "bad-bytes.txt"}) {
@@ -196,6 +212,42 @@ void WriteBadBytes(const std::string& dir, const TSizes& sizes) {
   }
 }
 
+// Long paragraphs of scripts without spaces and of right-to-left text, and a storm of
+// directional controls: line breaking by the Unicode rules, reordering and letter joining run
+// over the whole of each.
+void WriteScripts(const std::string& dir, const TSizes& sizes) {
+  const auto repeatTo = [&](TWriter& page, std::string_view piece, std::size_t bytes) {
+    page.Repeat(piece, bytes / piece.size());
+  };
+  {
+    TWriter page(dir, "cjk-long-line.html");  // 中文。「 without end
+    repeatTo(page, "\xE4\xB8\xAD\xE6\x96\x87\xE3\x80\x82\xE3\x80\x8C", sizes.LineBytes);
+  }
+  {
+    TWriter page(dir, "cjk-table.html");  // a cell of 字 without end
+    page << "<table><tr><td>";
+    repeatTo(page, "\xE5\xAD\x97", sizes.LineBytes);
+  }
+  {
+    TWriter page(dir, "rtl-long-line.html");
+    // Words and spaces: a paragraph of a great many lines, each reordered. A quarter of the
+    // long line, since the dump, which shows every line's drawing order too, holds about a
+    // kilobyte for each line.
+    page << "<p dir=rtl>";  // "שלום word 123 " without end
+    repeatTo(page, "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D word 123 ", sizes.LineBytes / 4);
+  }
+  {
+    TWriter page(dir, "arabic-long-line.html");  // لامس without a space
+    repeatTo(page, "\xD9\x84\xD8\xA7\xD9\x85\xD8\xB3", sizes.LineBytes);
+  }
+  {
+    // Embeddings, overrides, isolates and brackets opened far beyond any depth the algorithm
+    // keeps, on one line.
+    TWriter page(dir, "bidi-controls.html");
+    repeatTo(page, "\xE2\x80\xAE\xE2\x81\xA7" "a\xD7\x90\xE2\x80\xAB(", sizes.LineBytes);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -212,8 +264,10 @@ int main(int argc, char** argv) {
   const std::string& dir = args[0];
   WriteNesting(dir, sizes);
   WriteAttributes(dir, sizes);
+  WriteTargetsAndSvg(dir, sizes);
   WriteLongLines(dir, sizes);
   WriteTablesAndImages(dir, sizes);
   WriteBadBytes(dir, sizes);
+  WriteScripts(dir, sizes);
   return 0;
 }

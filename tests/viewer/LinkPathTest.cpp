@@ -52,6 +52,29 @@ TEST(LinkPathTest, BaseDecidesTheFolderOfRelativeLinks) {
   EXPECT_EQ(Expand(U"a.htm", "", U"http://example.org/x/"), "http://example.org/x/a.htm");
 }
 
+TEST(LinkPathTest, AnEscapedBackslashIsPartOfTheName) {
+  EXPECT_EQ(UrlToPath("a\\b%5Cc.htm"), "a/b\\c.htm");
+  EXPECT_EQ(Expand(U"./x%5Cy.htm"), "/site/docs/x\\y.htm");
+}
+
+TEST(LinkPathTest, NamesSayTheKindOfDocument) {
+  for (const char* page : {"a.htm", "a.HTML", "a.xhtml", "a.html.gz", "a.XHTML.GZ", "a.htm.gz"})
+    EXPECT_EQ(NameKindOf(page), nkPage) << page;
+  EXPECT_EQ(NameKindOf("/x/notes.txt"), nkText);
+  EXPECT_EQ(NameKindOf("/x/notes.Txt.Gz"), nkText);
+  for (const char* picture : {"a.bmp", "a.gif", "a.JPG", "a.jpeg", "a.png"})
+    EXPECT_EQ(NameKindOf(picture), nkPicture) << picture;
+  EXPECT_EQ(NameKindOf("a.svg"), nkDrawing);
+  // Only pages and text are read through gzip; other names are another program's.
+  for (const char* other : {"a.png.gz", "a.gz", "changelog.Debian.gz", "README", "a.htmlx",
+                            "/x.htm/readme", "a.pdf"})
+    EXPECT_EQ(NameKindOf(other), nkOther) << other;
+
+  EXPECT_EQ(FolderName("/usr/share/doc"), "/usr/share/doc/");
+  EXPECT_EQ(FolderName("/usr/share/doc//"), "/usr/share/doc/");
+  EXPECT_EQ(FolderName("/"), "/");
+}
+
 TEST(LinkPathTest, UpperExtensionLooksAtTheLastNameOnly) {
   EXPECT_EQ(UpperExtension("/a/b.Html"), ".HTML");
   EXPECT_EQ(UpperExtension("/a/b.jpeg2"), ".JPEG");

@@ -2,6 +2,7 @@
 #include "ViewerFixture.h"
 
 #include "html/support/Errors.h"
+#include "html/viewer/LinkPath.h"
 
 namespace {
 
@@ -125,4 +126,40 @@ TEST_F(NavigationTest, LinksOpenPagesAndPicturesUnlessTheHostHandlesThem) {
   EXPECT_THROW(Click(), EInOutError);
   EXPECT_EQ(Viewer->DocFileName(), Folder.Name("broken.htm"));
   EXPECT_EQ(Files(), files);
+}
+
+TEST_F(NavigationTest, LinksOpenTextXhtmlAndFoldersByKind) {
+  Viewer->SetHistoryMaxCount(10);
+  const std::string notes = Folder.Write("notes.txt", "<b>as it is</b>");
+  Viewer->OpenHtmlFile(Folder.Write("a.htm", LinkPage("notes.txt")));
+  Click();
+  EXPECT_EQ(Viewer->DocFileName(), notes);
+  EXPECT_EQ(Viewer->DocKind(), dkText);
+
+  const std::string xhtml = Folder.Write("b.xhtml", "<title>X</title>");
+  Viewer->OpenHtmlFile(Folder.Write("b.htm", LinkPage("b.xhtml#top")));
+  Click();
+  EXPECT_EQ(Viewer->DocFileName(), xhtml);
+  EXPECT_EQ(Viewer->DocKind(), dkHtml);
+
+  // A folder shows as its listing, named with a "/" at its end; the listing's links are
+  // taken inside it, and going back leaves it.
+  Folder.Write("sub/x.htm", "x");
+  const std::string page = Folder.Write("c.htm", LinkPage("sub"));
+  Viewer->OpenHtmlFile(page);
+  Click();
+  EXPECT_EQ(Viewer->DocFileName(), Folder.Name("sub") + "/");
+  EXPECT_EQ(Viewer->DocTitle(), U"Index of " + DecodeName(Folder.Name("sub")) + U"/");
+  EXPECT_EQ(Viewer->ExpandLink(U"./x.htm"), Folder.Name("sub/x.htm"));
+  EXPECT_EQ(Viewer->ExpandLink(U"../"), Folder.Path.string() + "/");
+  Viewer->SetHistoryIndex(1);
+  EXPECT_EQ(Viewer->DocFileName(), page);
+
+  // Drawings and other kinds are the host's.
+  for (const char* other : {"d.svg", "e.pdf"}) {
+    Folder.Write(other, "x");
+    Viewer->OpenHtmlFile(Folder.Write("f.htm", LinkPage(other)));
+    Click();
+    EXPECT_EQ(Viewer->DocFileName(), Folder.Name("f.htm"));
+  }
 }
