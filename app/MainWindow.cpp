@@ -240,6 +240,10 @@ void TTamblinF::CreateMenus() {
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   add(options, "FontColors1", QStringLiteral("&Font and Colors..."), QKeySequence(),
       [this] { FontColors1Click(); });
+  QAction* pageStyles = add(options, "UsePageStyles1", QStringLiteral("Use page styles"),
+                            QKeySequence(), [this] { UsePageStyles1Click(); });
+  pageStyles->setCheckable(true);
+  pageStyles->setChecked(true);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   add(help, "Contents1", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1),
@@ -518,6 +522,11 @@ void TTamblinF::History1Click() {
   const bool shown = Action("History1")->isChecked();
   cboHistory->setVisible(shown);
   if (shown) cboHistory->setFocus();
+}
+
+// The page shown is read again with its styles or without, where it stood.
+void TTamblinF::UsePageStyles1Click() {
+  viewer->SetUsePageStyles(Action("UsePageStyles1")->isChecked());
 }
 
 // --- Find.

@@ -83,6 +83,7 @@ class TTamblinF : public QMainWindow {
   void goFwdClick();
   void cboHistoryClick(int index);
   void History1Click();  // after the check mark of View > History changed
+  void UsePageStyles1Click();  // after the check mark of Options > Use page styles changed
   void SaveFormResults1Click();
   void Find1Click();
   // Finds the next match from the caret; at the end of the page offers to go on from the top.

@@ -38,6 +38,12 @@ void TTamblinF::RememberOptions(QSettings& settings) {
   FOptions.Add<TColor>(
       "Colors/Background", [this] { return viewer->DefBackground(); },
       [this](const TColor& color) { viewer->SetDefBackground(color); });
+  FOptions.Add<bool>(
+      "View/PageStyles", [this] { return viewer->UsePageStyles(); },
+      [this](const bool& use) {
+        Action("UsePageStyles1")->setChecked(use);
+        viewer->SetUsePageStyles(use);
+      });
   FOptions.Add<QByteArray>(
       "Window/Geometry", [this] { return saveGeometry(); },
       [this](const QByteArray& geometry) { restoreGeometry(geometry); });

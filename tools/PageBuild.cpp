@@ -23,6 +23,17 @@ class TPageImages : public TImageSource {
   std::u32string Base;
 };
 
+TPageStyleOptions PageStyleOptions(const std::string& fileName, bool use) {
+  TPageStyleOptions styles;
+  styles.UsePageStyles = use;
+  styles.ResolveLink = [page = FullPath(fileName)](std::u32string_view link,
+                                                  std::u32string_view base,
+                                                  const std::string& from) {
+    return ExpandLinkPath(link, "", base, from.empty() ? page : from);
+  };
+  return styles;
+}
+
 }  // namespace
 
 TDocumentSummary BuildPage(const std::string& fileName, const TPageOptions& options,
@@ -36,7 +47,8 @@ TDocumentSummary BuildPage(const std::string& fileName, const TPageOptions& opti
   if (options.AsText)
     ParseTextFile(document, anchors, fileName, head);
   else
-    ParseHtmlFile(document, anchors, fileName, {}, nullptr, {}, {}, {}, head);
+    ParseHtmlFile(document, anchors, fileName, {}, nullptr, {}, {}, {}, head,
+                  PageStyleOptions(fileName, options.UsePageStyles));
 
   TDocumentSummary summary{head.Title, head.BaseUrl, head.BaseTarget, 0, 0};
   int cursor = 0;

@@ -14,6 +14,7 @@ struct TPageOptions {
   int Width = 600;          // width the sections are laid out for
   int FontSize = 12;        // default font size in points
   bool AsText = false;      // a plain-text file
+  bool UsePageStyles = true;  // the page's style sheets and STYLE attributes apply
   int Top = 0;              // y of the first section
 };
 

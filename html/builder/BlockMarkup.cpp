@@ -104,7 +104,12 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
   NextSymbol();
 
   int itemLevel = level;
-  while (!ListEnds.Contains(Sym()) && Sym() != symEof) {
+  while (Sym() != symEof) {
+    if (StyleDropsTag()) {
+      NextSymbol();
+      continue;
+    }
+    if (ListEnds.Contains(Sym())) break;
     if (IsListStart(Sym()) || Sym() == symBlockquote) {
       ParseNestedList(level + 1, stopSet);
       continue;
@@ -116,16 +121,18 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
         if (const TAttribute* value = FindAttribute(Tokens.Attributes, symValue);
             value && (value->IntValue != 0 || value->StrValue == U"0"))
           number = value->IntValue;
-        if (listSymbol == symOl) {
+        const TItemMarker marker = StyledItemMarker({listSymbol == symOl, numberStyle, plain});
+        if (marker.Numbered) {
           StartSection(std::make_unique<TOListItem>(Document.RunFonts, level, &CurrentUrlTarget,
-                                                    TopFont(), numberStyle, number, CurrentStyle));
-          if (number < INT_MAX) ++number;
+                                                    StyledFont(), marker.NumberStyle, number,
+                                                    StyledStyle()));
         } else {
           auto item = std::make_unique<TUListItem>(Document.RunFonts, level, &CurrentUrlTarget,
-                                                   TopFont(), CurrentStyle);
-          item->NoBullet = plain;
+                                                   StyledFont(), StyledStyle());
+          item->NoBullet = marker.Hidden;
           StartSection(std::move(item));
         }
+        if ((marker.Numbered || listSymbol == symOl) && number < INT_MAX) ++number;
         // Items are read from the side their direction starts from.
         CurrentSection->RightToLeft = TagRightToLeft(symLi);
         if (CurrentSection->RightToLeft) CurrentSection->Justify = jRight;
@@ -142,7 +149,7 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
         itemLevel = Sym() == symDt ? level - 1 : level;
         StartSection(
             std::make_unique<TDListItem>(Document.RunFonts, itemLevel, &CurrentUrlTarget,
-                                         TopFont(), CurrentStyle));
+                                         StyledFont(), StyledStyle()));
         if (CurrentRightToLeft) CurrentSection->Justify = jRight;
         NextSymbol();
         break;
@@ -162,7 +169,7 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
 
 void THtmlBuilder::StartPreLine(int level) {
   StartSection(std::make_unique<TPreFormated>(Document.RunFonts, level, jLeft, &CurrentUrlTarget,
-                                              TopFont(), CurrentStyle));
+                                              StyledFont(), StyledStyle()));
 }
 
 void THtmlBuilder::AppendPreChar(char32_t ch, bool tab) {

@@ -10,8 +10,9 @@ namespace {
 void BuildHtml(TSourceText source, TSectionList& document, TAnchorList& anchorList,
                const TMetaType& metaHandler, TriruRedu* viewer, const TSoundType& soundHandler,
                const TIncludeHandler& includeHandler, const TScriptEvent& scriptHandler,
-               TDocumentHead& head) {
+               TDocumentHead& head, const TPageStyleOptions& styles) {
   THtmlBuilder builder(std::move(source), document, anchorList, head);
+  builder.SetStyleOptions(styles);
   builder.MetaHandler = metaHandler;
   builder.SoundHandler = soundHandler;
   builder.ScriptHandler = scriptHandler;
@@ -31,19 +32,21 @@ void BuildHtml(TSourceText source, TSectionList& document, TAnchorList& anchorLi
 void ParseHtmlBuffer(TSectionList& document, TAnchorList& anchorList, std::string_view buffer,
                      const TMetaType& metaHandler, TriruRedu* viewer,
                      const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
-                     const TScriptEvent& scriptHandler, TDocumentHead& head) {
+                     const TScriptEvent& scriptHandler, TDocumentHead& head,
+                     const TPageStyleOptions& styles) {
   BuildHtml(TSourceText(buffer), document, anchorList, metaHandler, viewer, soundHandler,
-            includeHandler, scriptHandler, head);
+            includeHandler, scriptHandler, head, styles);
 }
 
 void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
                    const TMetaType& metaHandler, TriruRedu* viewer,
                    const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
-                   const TScriptEvent& scriptHandler, TDocumentHead& head) {
+                   const TScriptEvent& scriptHandler, TDocumentHead& head,
+                   const TPageStyleOptions& styles) {
   const std::unique_ptr<TByteSource> file = OpenDocumentSource(fileName);
   try {
     BuildHtml(TSourceText(*file), document, anchorList, metaHandler, viewer, soundHandler,
-              includeHandler, scriptHandler, head);
+              includeHandler, scriptHandler, head, styles);
   } catch (const EParseRefused&) {
     throw;
   } catch (const EParseError&) {

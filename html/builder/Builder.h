@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "html/builder/AnchorList.h"
+#include "html/builder/PageStyleOptions.h"
 #include "html/builder/ParseHandlers.h"
 #include "html/parser/Tokenizer.h"
 
@@ -23,12 +24,14 @@ struct TDocumentHead {
   std::u32string BaseTarget;
 };
 
+// styles says whether the page's own styles apply, and how linked sheets are found.
 // Reads HTML from a memory buffer, which stays the caller's. An unclosed comment raises
 // EParseError after the document keeps what was built before it.
 void ParseHtmlBuffer(TSectionList& document, TAnchorList& anchorList, std::string_view buffer,
                      const TMetaType& metaHandler, TriruRedu* viewer,
                      const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
-                     const TScriptEvent& scriptHandler, TDocumentHead& head);
+                     const TScriptEvent& scriptHandler, TDocumentHead& head,
+                     const TPageStyleOptions& styles = {});
 
 // Reads HTML from a file. A file that cannot be read raises EInOutError "Can't locate file:
 // NAME" before anything changes; an unclosed comment ends the parse quietly, keeping what
@@ -36,7 +39,8 @@ void ParseHtmlBuffer(TSectionList& document, TAnchorList& anchorList, std::strin
 void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
                    const TMetaType& metaHandler, TriruRedu* viewer,
                    const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
-                   const TScriptEvent& scriptHandler, TDocumentHead& head);
+                   const TScriptEvent& scriptHandler, TDocumentHead& head,
+                   const TPageStyleOptions& styles = {});
 
 // Shows a plain-text file as preformatted text, one section per line. Missing files as above.
 void ParseTextFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,

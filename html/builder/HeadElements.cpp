@@ -56,9 +56,14 @@ void THtmlBuilder::ParseBodyTag(int level) {
         default: break;
       }
     }
+    if (const TOpenElement* body = StyledElement();
+        body && body->Owns(spBackgroundColor) && body->Style.HasBackground)
+      Document.SetBackground(body->Style.Background);
     StartSection(std::make_unique<TSection>(Document.RunFonts, level, CurrentAlign, nullptr,
                                             *FontStack.front(), CurrentStyle));
     if (dropped) AnchorList.Replace(dropped, CurrentSection.get());
+    // The page's font for the body's text.
+    if (StyledElement()) RefreshFont();
   }
   NextSymbol();
 }

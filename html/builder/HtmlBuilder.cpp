@@ -56,12 +56,13 @@ void THtmlBuilder::EnsureSection(int level) {
 
 void THtmlBuilder::StartSection(int level, TJustify justify) {
   StartSection(std::make_unique<TSection>(Document.RunFonts, level, justify, &CurrentUrlTarget,
-                                          TopFont(), CurrentStyle));
+                                          StyledFont(), StyledStyle()));
 }
 
 void THtmlBuilder::StartSection(std::unique_ptr<TSection> section) {
   // An open section is kept, never dropped: anchors may point at it.
   CloseSection();
+  StyleSection(*section);
   CurrentSection = std::move(section);
   CurrentSection->RightToLeft = CurrentRightToLeft;
   CurrentScript = skNormal;
@@ -104,7 +105,8 @@ void THtmlBuilder::PopFont() {
 }
 
 void THtmlBuilder::RefreshFont() {
-  if (CurrentSection) CurrentSection->ChangeFont(Document, TopFont(), CurrentStyle, CurrentScript);
+  if (CurrentSection)
+    CurrentSection->ChangeFont(Document, StyledFont(), StyledStyle(), StyledScript());
 }
 
 void THtmlBuilder::EndLink() {
@@ -114,14 +116,15 @@ void THtmlBuilder::EndLink() {
     PopFont();
   }
   if (CurrentSection)
-    CurrentSection->SetLink(symAnchorEnd, Document, TopFont(), nullptr, CurrentStyle,
-                            CurrentScript);
+    CurrentSection->SetLink(symAnchorEnd, Document, StyledFont(), nullptr, StyledStyle(),
+                            StyledScript());
 }
 
 // --- The body loop.
 
 void THtmlBuilder::NextSymbol() {
   Tokens.NextSymbol();
+  if (Styles) MeetStyledTag();
   if (!Tokens.StartTag) return;
   if (const TAttribute* id = FindAttribute(Tokens.Attributes, symId); id && !id->StrValue.empty())
     PendingAnchors.push_back(id->StrValue);
@@ -129,6 +132,10 @@ void THtmlBuilder::NextSymbol() {
 
 void THtmlBuilder::ParseBody(int level, const TSymbolSet& stopSet) {
   while (Sym() != symEof && Sym() != symBodyEnd) {
+    if (StyleDropsTag()) {
+      NextSymbol();
+      continue;
+    }
     switch (Sym()) {
       case symTitle: ParseTitle(); break;
       case symHtml: ParseHtmlTag(); break;
@@ -153,6 +160,10 @@ void THtmlBuilder::ParseBody(int level, const TSymbolSet& stopSet) {
 }
 
 bool THtmlBuilder::ParseCommonSymbol(int level, const TSymbolSet& stopSet) {
+  if (StyleDropsTag()) {
+    NextSymbol();
+    return true;
+  }
   const TElementAction& element = ElementAction(Sym());
   switch (element.Kind) {
     case ekInline:

@@ -17,6 +17,7 @@
 
 #include "html/builder/Builder.h"
 #include "html/builder/ElementKinds.h"
+#include "html/builder/PageStyles.h"
 #include "html/document/MyFont.h"
 #include "html/document/Section.h"
 #include "html/document/UrlTarget.h"
@@ -48,6 +49,8 @@ class THtmlBuilder {
   TScriptEvent ScriptHandler;
   void SetViewer(TriruRedu* viewer) { Tokens.Viewer = viewer; }
   void SetIncludeHandler(const TIncludeHandler& handler) { Tokens.IncludeHandler = handler; }
+  // Page styles, when options ask for them; before the parse starts.
+  void SetStyleOptions(const TPageStyleOptions& options);
 
   // The whole source as HTML, or as plain text.
   void BuildHtml();
@@ -93,6 +96,44 @@ class THtmlBuilder {
   void EndLink();
   // Anchors for the IDs of the elements met since the last section began, at the open section.
   void PlacePendingAnchors();
+
+  // --- Page styles (StyleMarkup.cpp). With page styles on, every tag passes the open
+  // elements (OpenElements.h) as NextSymbol reads it; what the page decides then changes
+  // what the builder's actions make, and nothing else.
+  // Meets the tag just read: takes a STYLE or LINK sheet, opens or closes its element, and
+  // passes over an element the page hides, with all it holds, so that the symbol current
+  // afterwards is the first one shown.
+  void MeetStyledTag();
+  // Passes over the hidden element on top of the open elements, to the symbol after it.
+  // True when that is the start tag of an element opened already (its start implied the
+  // hidden element's end).
+  bool SkipHiddenElement();
+  void TakeStyleSource();
+  // The current tag's name as selectors know it, in upper case.
+  std::string StyleTagName() const;
+  // The page shows the element of the current tag inline where the builder would end the
+  // line: the tag means nothing.
+  bool StyleDropsTag() const;
+  // The open element whose page styles apply to the text, or null.
+  const TOpenElement* StyledElement() const;
+  // The top font, the style bits and the script with what the page decides over them.
+  const TMyFont& StyledFont();
+  TFontStyles StyledStyle() const;
+  int StyledScript() const;
+  // After the open elements changed: the text goes on in the font the page gives it.
+  void FollowStyledFont();
+  // Ends the line for an inline element the page shows as a block.
+  void StyledLineBreak();
+  // The marker of a list item: numbered in a style of ListLabel's, else a bullet or none.
+  struct TItemMarker {
+    bool Numbered = false;
+    char32_t NumberStyle = U'1';
+    bool Hidden = false;
+  };
+  // builderMarker, or the marker the page gives the item.
+  TItemMarker StyledItemMarker(TItemMarker builderMarker) const;
+  // What the page decides for a section the builder opens: alignment and indent.
+  void StyleSection(TSection& section);
 
   // --- Inline markup (InlineMarkup.cpp).
   // Switches a style bit for B, I, U, S and their kin and their end tags; false for any
@@ -220,4 +261,20 @@ class THtmlBuilder {
   ThtmlForm* CurrentForm = nullptr;  // owned by the document
   std::vector<std::u32string> PendingAnchors;  // IDs waiting for their section
   std::u32string PreText;
+  std::unique_ptr<TPageStyles> Styles;  // null with page styles off
+  TMyFont StyleFont;                    // StyledFont's answer when the page styles the text
+  // What the page gives the font of the text: when it changes the text needs a new run.
+  struct TStyledFontKey {
+    TPropertySet Owned = 0;  // none of the rest counts without it
+    const TFontFamilyList* Family = nullptr;
+    double FontPx = 0;
+    int Weight = 0;
+    bool Italic = false;
+    TDecorationLines Lines = 0;
+    TColor Color = 0;
+    TVerticalAlign Script = vaBaseline;
+    bool operator==(const TStyledFontKey&) const = default;
+  };
+  TStyledFontKey StyledFontKey;
+  int SectionLevel = 0;                 // the open section's level before the page's indent
 };

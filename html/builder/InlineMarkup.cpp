@@ -130,8 +130,8 @@ void THtmlBuilder::ParseAnchor(int level) {
         TopFont().SetColor(Document.HotSpotColor);
       }
       if (CurrentSection)
-        CurrentSection->SetLink(symHref, Document, TopFont(), &CurrentUrlTarget, CurrentStyle,
-                                CurrentScript);
+        CurrentSection->SetLink(symHref, Document, StyledFont(), &CurrentUrlTarget,
+                                StyledStyle(), StyledScript());
     } else if (attribute->Symbol == symName && !attribute->StrValue.empty()) {
       EnsureSection(level);
       AnchorList.Add(attribute->StrValue, CurrentSection.get());

@@ -113,6 +113,14 @@ void THtmlBuilder::ParseTable(int level) {
           CurrentAlign = AlignFromText(Tokens.AttributeText(symAlign)).value_or(CurrentAlign);
           cell = std::make_unique<TCellObj>(Document, Tokens.Attributes,
                                             CellValign(Tokens, rowValign));
+          if (const TOpenElement* styled = StyledElement();
+              styled && styled->Owns(spBackgroundColor)) {
+            cell->Cell.HasBackground = styled->Style.HasBackground;
+            cell->Cell.BackgroundColor = styled->Style.Background;
+          }
+          if (const TOpenElement* styled = StyledElement();
+              styled && styled->Owns(spWhiteSpace))
+            cell->NoWrap = styled->Style.WhiteSpace == wsNoWrap || styled->Style.WhiteSpace == wsPre;
           CurrentCell = &cell->Cell;
           Tokens.SkipWhiteSpace();
           NextSymbol();

@@ -10,12 +10,14 @@
 
 class TAttribute {
  public:
-  TAttribute(TSymbol symbol, std::int32_t intValue, std::u32string_view strValue)
-      : Symbol(symbol), IntValue(intValue), StrValue(strValue) {}
+  TAttribute(TSymbol symbol, std::int32_t intValue, std::u32string_view strValue,
+             std::string_view name = {})
+      : Symbol(symbol), IntValue(intValue), StrValue(strValue), Name(name) {}
 
   TSymbol Symbol;          // symUnknownAttr for a name not in the table
   std::int32_t IntValue;   // numeric reading of the value; 1 for a bare BORDER
   std::u32string StrValue; // the value as scanned; empty when there is none
+  std::string Name;        // as written, in upper case (style selectors ask for any name)
 };
 
 // The attributes in the order they stand in the tag.

@@ -205,8 +205,9 @@ void TTokenizer::SkipWhiteSpace() {
 void TTokenizer::NextSymbol() {
   TokenText.clear();
   TokenValue = 0;
-  StartTag = SelfClosing = false;
+  StartTag = SelfClosing = EndTag = false;
   if (PendingEnd != symUnknownTag) {
+    EndTag = true;
     CurSym = PendingEnd;
     TokenValue = PendingEndValue;
     PendingEnd = symUnknownTag;
@@ -252,6 +253,8 @@ void TTokenizer::ScanTag() {
   }
   CurSym = LookupTag(name, isEndTag);
   StartTag = !isEndTag;
+  EndTag = isEndTag;
+  TagName = name;
   if (StartTag) Attributes.Clear();
   if (StartTag && TagContent(CurSym) == tcGathered) {
     GatherElement(name);
@@ -267,8 +270,9 @@ void TTokenizer::ScanTag() {
   TSymbol symbol;
   std::int32_t intValue;
   std::u32string value;
-  while (ScanAttribute(symbol, intValue, value))
-    if (StartTag) Attributes.Emplace(symbol, intValue, value);
+  std::string attributeName;
+  while (ScanAttribute(symbol, intValue, value, attributeName))
+    if (StartTag) Attributes.Emplace(symbol, intValue, value, attributeName);
 
   // A "/" that ends an unquoted value belongs to it; only one standing on its own closes.
   bool slash = false;
@@ -282,6 +286,8 @@ void TTokenizer::ScanTag() {
   if (SelfClosing) {
     PendingEnd = EndSymbolOf(CurSym);
     PendingEndValue = TokenValue;
+  } else if (CurSym == symStyle && KeepStyleSheets) {
+    GatherStyleSheet();
   } else if (TagContent(CurSym) == tcSkipped) {
     TMarkupSink nothing;
     ReadElementContent(name, nothing);
@@ -289,10 +295,10 @@ void TTokenizer::ScanTag() {
 }
 
 bool TTokenizer::ScanAttribute(TSymbol& symbol, std::int32_t& intValue,
-                               std::u32string& value) {
+                               std::u32string& value, std::string& name) {
   SkipWhiteSpace();
   if (!IsUpperLetter(CurChUpper)) return false;
-  std::string name;
+  name.clear();
   while (IsUpperLetter(CurChUpper) || CurCh == U'-') {
     if (name.size() < MaxTagName) name += static_cast<char>(CurChUpper);
     NextChar();

@@ -75,11 +75,16 @@ class TTokenizer {
   std::u32string TokenText;
   int TokenValue = 0;           // the level of an H tag, else 0
   TAttributeList Attributes;    // of the last start tag
+  std::string TagName;          // of the last tag, in upper case (unknown tags included)
   bool StartTag = false;        // the current symbol is a start tag
   bool SelfClosing = false;     // ... written self-closed: the element holds nothing
+  bool EndTag = false;          // the current symbol is an end tag
   bool InPreformatted = false;  // white space is kept
   bool InScript = false;        // comment skipping is off
   bool AfterParagraph = false;  // the builder's flag against stacking paragraph spaces
+  // A STYLE element's content comes as the TokenText of its start tag (comment openers in
+  // it are text, as in any style sheet) rather than being passed over.
+  bool KeepStyleSheets = false;
 
   TIncludeHandler IncludeHandler;
   TriruRedu* Viewer = nullptr;  // passed as sender to the handlers
@@ -117,7 +122,10 @@ class TTokenizer {
   // The rest of a tag, up to and with its ">" (a quoted value may hold one); true when the
   // tag ends with "/>".
   bool ReadRestOfTag(TMarkupSink& sink);
-  bool ScanAttribute(TSymbol& symbol, std::int32_t& intValue, std::u32string& value);
+  bool ScanAttribute(TSymbol& symbol, std::int32_t& intValue, std::u32string& value,
+                     std::string& name);
+  // Just past a STYLE start tag: its content, as written, into TokenText.
+  void GatherStyleSheet();
   void ScanAttributeValue(TSymbol symbol, std::int32_t& intValue, std::u32string& value);
   void ScanQuotedValue(std::u32string& value);
   // inAttribute: in a quoted attribute value, where a legacy name without ";" before "=",

@@ -212,6 +212,12 @@ void TriruRedu::SetViewImages(bool value) {
   });
 }
 
+void TriruRedu::SetUsePageStyles(bool value) {
+  if (value == FUsePageStyles || FProcessing) return;
+  FUsePageStyles = value;
+  ReloadDocument();
+}
+
 void TriruRedu::SetDefBackground(TColor value) {
   if (FProcessing) return;
   FDefBackground = value;

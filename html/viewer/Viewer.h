@@ -45,6 +45,7 @@
 #include <vector>
 
 #include "html/builder/AnchorList.h"
+#include "html/builder/PageStyleOptions.h"
 #include "html/builder/ParseHandlers.h"
 #include "html/images/ImageTypes.h"
 #include "html/parser/Tokenizer.h"
@@ -174,6 +175,10 @@ class TriruRedu {
   void SetImageCacheCount(int value);
   bool NoSelect() const { return FNoSelect; }  // [false]
   void SetNoSelect(bool value);
+  // [true] Pages are shown with their own style sheets and STYLE attributes. A change
+  // reads the page shown again, keeping its position.
+  bool UsePageStyles() const { return FUsePageStyles; }
+  void SetUsePageStyles(bool value);
   TScrollStyle ScrollBars() const { return FScroll.Bars; }  // [ssBoth]
   void SetScrollBars(TScrollStyle value);
   int CharSet() const { return FCharSet; }  // [DefaultCharSet]
@@ -331,6 +336,8 @@ class TriruRedu {
   // Loads the file and answers the page it made. The caller holds Processing on.
   std::uint64_t LoadDocument(const std::string& name, TDocKind kind);
   void PrepareDocument();
+  // Page styles as the properties say, linked sheets found from fileName (empty: none).
+  TPageStyleOptions StyleOptions(const std::string& fileName) const;
   void FinishLoad(const TDocumentHead& head);
   // Reports the refresh the load of document found, while that page is still shown.
   void FireMetaRefresh(std::uint64_t document);
@@ -459,6 +466,7 @@ class TriruRedu {
   TColor FDefHotSpotColor;
   int FImageCacheCount = 5;
   bool FNoSelect = false;
+  bool FUsePageStyles = true;
   int FCharSet;
   std::string FServerRoot;
 

@@ -143,7 +143,7 @@ std::uint64_t TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKin
           case dkHtml:
             StopSound();
             ParseHtmlFile(*FSections, FAnchorList, name, MetaCallback(), this, OnSoundRequest,
-                          OnInclude, OnScript, head);
+                          OnInclude, OnScript, head, StyleOptions(fullName));
             break;
           case dkText:
             ParseTextFile(*FSections, FAnchorList, name, head);
@@ -156,6 +156,17 @@ std::uint64_t TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKin
       },
       finish);
   return document;
+}
+
+TPageStyleOptions TriruRedu::StyleOptions(const std::string& fileName) const {
+  TPageStyleOptions options;
+  options.UsePageStyles = FUsePageStyles;
+  // Linked sheets are found as links are followed from the page.
+  options.ResolveLink = [this, fileName](std::u32string_view link, std::u32string_view base,
+                                         const std::string& from) {
+    return ExpandLinkPath(link, FServerRoot, base, from.empty() ? fileName : from);
+  };
+  return options;
 }
 
 void TriruRedu::PrepareDocument() {
@@ -197,7 +208,7 @@ void TriruRedu::OpenHtmlBuffer(std::string_view html) {
     ParseThenFinish(
         [&] {
           ParseHtmlBuffer(*FSections, FAnchorList, html, MetaCallback(), this, OnSoundRequest,
-                          OnInclude, OnScript, head);
+                          OnInclude, OnScript, head, StyleOptions(std::string()));
         },
         finish);
   }

@@ -1,9 +1,9 @@
 // tamblin-dump: prints what the engine makes of a document, as JSON.
 //   tamblin-dump tokens FILE
 //       the symbol stream, one object per line
-//   tamblin-dump doc [--width N] [--font-size N] [--text] [--qt] FILE
+//   tamblin-dump doc [--width N] [--font-size N] [--text] [--no-styles] [--qt] FILE
 //       the document laid out for width N (600) at font size N (12), on the headless
-//       platform or, with --qt, with real fonts
+//       platform or, with --qt, with real fonts; --no-styles leaves the page's styles out
 //   tamblin-dump forms FILE
 //       the page's forms and what each submits with no button pressed
 //   tamblin-dump link [--width N] FILE X Y      what a click there follows (LinkDump.h)
@@ -35,7 +35,8 @@ namespace {
 
 int Usage() {
   std::cerr << "usage: tamblin-dump tokens FILE\n"
-               "       tamblin-dump doc [--width N] [--font-size N] [--text] [--qt] FILE\n"
+               "       tamblin-dump doc [--width N] [--font-size N] [--text] [--no-styles] [--qt] "
+               "FILE\n"
                "       tamblin-dump forms FILE\n"
 
                "       tamblin-dump link [--width N] FILE X Y\n"
@@ -63,6 +64,8 @@ bool ParseDocArguments(int argc, char** argv, TDocOptions& options) {
       if (!number(options.Page.FontSize, 1, 1000)) return false;
     } else if (arg == "--text") {
       options.Page.AsText = true;
+    } else if (arg == "--no-styles") {
+      options.Page.UsePageStyles = false;
     } else if (arg == "--qt") {
       options.Qt = true;
     } else if (options.File.empty()) {

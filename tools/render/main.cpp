@@ -1,7 +1,7 @@
 // tamblin-render: draws a page into a PNG picture through the viewer control, as the window
 // shows it: panel, margins, border and scroll bars.
 //   tamblin-render [--width W] [--height H] [--full] [--scroll Y] [--headless] [--text]
-//                  FILE[#anchor] OUT.png
+//                  [--no-styles] FILE[#anchor] OUT.png
 
 #include <QApplication>
 #include <QImage>
@@ -36,6 +36,7 @@ struct TRenderOptions {
   int Scroll = 0;
   bool Headless = false;
   bool AsText = false;
+  bool UsePageStyles = true;
   std::string File;
   std::string Out;
 };
@@ -68,7 +69,7 @@ TBitmap PictureOf(QWidget& window) {
 
 int Usage() {
   std::cerr << "usage: tamblin-render [--width W] [--height H] [--full] [--scroll Y] "
-               "[--headless] [--text] FILE[#anchor] OUT.png\n";
+               "[--headless] [--text] [--no-styles] FILE[#anchor] OUT.png\n";
   return 2;
 }
 
@@ -92,6 +93,8 @@ bool ParseArguments(int argc, char** argv, TRenderOptions& options) {
       options.Headless = true;
     } else if (arg == "--text") {
       options.AsText = true;
+    } else if (arg == "--no-styles") {
+      options.UsePageStyles = false;
     } else if (options.File.empty()) {
       options.File = arg;
     } else if (options.Out.empty()) {
@@ -105,6 +108,7 @@ bool ParseArguments(int argc, char** argv, TRenderOptions& options) {
 
 void Open(TriruRedu& viewer, const TRenderOptions& options) {
   viewer.SetViewImages(true);  // as the browser shows pages
+  viewer.SetUsePageStyles(options.UsePageStyles);
   if (options.AsText)
     viewer.OpenTextFile(options.File);
   else
