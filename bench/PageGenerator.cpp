@@ -119,3 +119,85 @@ std::string GenerateTextLog(std::size_t bytes) {
   }
   return log;
 }
+
+namespace {
+
+// Class names the styled page and its sheet share; the sheet names half of those the page
+// uses, as real sheets leave many classes unstyled.
+std::string StyleClass(std::size_t n) { return "c" + std::to_string(n); }
+constexpr std::size_t StyleClasses = 400;
+
+// A sheet of `rules` rules in the proportions documentation sheets show: classes alone,
+// in chains and on types, descendant and child selectors, a few ids, links and first
+// children, and declarations of supported and unsupported properties.
+std::string DocumentationSheet(TRandom& random, int rules) {
+  constexpr std::array<std::string_view, 12> Declarations{
+      "color: #336699",     "margin-left: 2em",     "font-weight: bold",
+      "font-family: Georgia, serif", "background-color: #f0f0f0", "text-decoration: none",
+      "font-size: 90%",     "padding: 0 1em",       "border: 1px solid #ccc",
+      "line-height: 1.5",   "text-align: center",   "font-style: italic"};
+  constexpr std::array<std::string_view, 8> Tags{"div", "p", "ul", "li", "td", "pre", "span", "a"};
+  std::string sheet;
+  for (int i = 0; i < rules; ++i) {
+    const auto cls = [&] { return "." + StyleClass(random.Below(StyleClasses)); };
+    const auto tag = [&] { return std::string(Tags[random.Below(Tags.size())]); };
+    std::string selector;
+    switch (i % 10) {
+      case 0: case 1: case 2: selector = cls(); break;
+      case 3: case 4: selector = cls() + " " + cls(); break;
+      case 5: selector = tag() + cls(); break;
+      case 6: selector = cls() + " > " + tag(); break;
+      case 7: selector = cls() + " " + tag(); break;
+      case 8: selector = "#s" + std::to_string(random.Below(2000)) + " " + cls(); break;
+      default: selector = cls() + " a:link, " + cls() + " li:first-child"; break;
+    }
+    sheet += selector + " {";
+    for (std::size_t d = 0, count = 1 + random.Below(3); d < count; ++d)
+      sheet.append(" ").append(Declarations[random.Below(Declarations.size())]).append(";");
+    sheet += " }\n";
+  }
+  return sheet;
+}
+
+}  // namespace
+
+std::string GenerateStyledPage(std::size_t elements, bool withSheet) {
+  TRandom random;
+  std::string page = "<!DOCTYPE html>\n<html><head><title>Styled benchmark page</title>\n";
+  if (withSheet) page += "<style>\n" + DocumentationSheet(random, 2000) + "</style>\n";
+  page += "</head><body>\n";
+  std::size_t count = 2;
+  const auto cls = [&] { return StyleClass(random.Below(2 * StyleClasses)); };
+  const auto words = [&](std::size_t n) {
+    std::string text;
+    for (std::size_t i = 0; i < n; ++i) {
+      const std::string_view word = Words[random.Below(Words.size() - 3)];
+      text += word;
+      text += ' ';
+    }
+    return text;
+  };
+  for (int section = 0; count < elements; ++section) {
+    page += "<div class=\"section " + cls() + "\" id=\"s" + std::to_string(section) + "\">\n<h2>" +
+            words(4) + "</h2>\n";
+    count += 2;
+    for (int p = 0; p < 3; ++p) {
+      page += "<p class=\"" + cls() + "\">" + words(6) + "<span class=\"" + cls() + "\">" +
+              words(2) + "</span> " + words(5) + "<a class=\"" + cls() + "\" href=\"#s" +
+              std::to_string(random.Below(1000)) + "\">" + words(2) + "</a> <code>" + words(1) +
+              "</code> " + words(4) + "</p>\n";
+      count += 4;
+    }
+    page += "<ul class=\"" + cls() + "\">";
+    for (int item = 0; item < 4; ++item) {
+      page += "<li><a href=\"#s" + std::to_string(item) + "\">" + words(3) + "</a>";
+      count += 2;
+    }
+    page += "</ul>\n<pre class=\"" + cls() + "\">" + words(8) + "\n" + words(5) +
+            "</pre>\n<table class=\"" + cls() + "\"><tr><td class=\"" + cls() + "\">" + words(2) +
+            "<td>" + words(3) + "</table>\n</div>\n";
+    count += 6;
+  }
+  page += "</body></html>\n";
+  return page;
+}

@@ -12,5 +12,10 @@ std::string GenerateMarkupPage(std::size_t bytes);
 // deep), each item a line of words.
 std::string GenerateListPage(std::size_t bytes);
 
+// A documentation page of about `elements` elements (sections of headings, paragraphs with
+// classed spans, links and code, lists, preformatted text and small tables), with a STYLE
+// sheet of 2,000 rules as documentation sites write them, or without it.
+std::string GenerateStyledPage(std::size_t elements, bool withSheet);
+
 // A plain-text log of about `bytes` bytes: time-stamped lines of varying length.
 std::string GenerateTextLog(std::size_t bytes);

@@ -30,7 +30,9 @@ int main(int argc, char** argv) {
             Write(folder + "/lists-2mb.html", GenerateListPage(2 * MB)) &&
             Write(folder + "/lists-4mb.html", GenerateListPage(4 * MB)) &&
             Write(folder + "/log-5mb.txt", GenerateTextLog(5 * MB)) &&
-            Write(folder + "/log-10mb.txt", GenerateTextLog(10 * MB));
+            Write(folder + "/log-10mb.txt", GenerateTextLog(10 * MB)) &&
+            Write(folder + "/styled-50k.html", GenerateStyledPage(50000, true)) &&
+            Write(folder + "/unstyled-50k.html", GenerateStyledPage(50000, false));
   if (!ok) std::fprintf(stderr, "bench_pages: can't write into %s\n", folder.c_str());
   return ok ? 0 : 1;
 }

@@ -37,6 +37,13 @@ if ! $table_only; then
     done
   done
 
+  echo "== Page styles (headless, median of 5): 50,000 elements with a sheet of 2,000 rules"
+  echo "   and without it; the 5 MB page, which has no CSS, with page styles on"
+  "${pin[@]}" "$build/bench/bench_layout" --styles "$pages/styled-50k.html"
+  "${pin[@]}" "$build/bench/bench_layout" --styles "$pages/unstyled-50k.html"
+  "${pin[@]}" "$build/bench/bench_layout" "$pages/styled-50k.html"
+  "${pin[@]}" "$build/bench/bench_layout" --styles "$pages/page-5mb.html"
+
   echo "== Viewer on the 5 MB page: relayout, line scroll, page down, each with its repaint"
   for platform in headless qt; do
     flag=(); [[ $platform == qt ]] && flag=(--qt)

@@ -4,7 +4,8 @@
 //   bit 1      answer include directives with the first 64 bytes of the input
 //   bit 2      set the meta, sound and script handlers
 //   bit 3      lay the document out and draw it
-//   bits 4-7   layout width: 40 + 60 * value pixels
+//   bit 4      read the page's styles (its STYLE elements and attributes; LINK names no file)
+//   bits 5-7   layout width: 40 + 120 * value pixels
 // Form controls are built with the headless controls; every form is reset and submitted.
 
 #include <algorithm>
@@ -75,7 +76,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       builder.BuildPlainText();
       builder.Finish();
     } else {
-      ParseHtmlBuffer(document, anchors, source, meta, nullptr, sound, include, script, head);
+      TPageStyleOptions styles;
+      styles.UsePageStyles = flags & 16;
+      ParseHtmlBuffer(document, anchors, source, meta, nullptr, sound, include, script, head,
+                      styles);
     }
   } catch (const EParseError&) {
   }
@@ -83,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Every anchor must point at a live section.
   for (const auto& [name, section] : anchors)
     if (!section || !section->KindName()) __builtin_trap();
-  if (flags & 8) LayOutAndDraw(graphics, document, 40 + 60 * (flags >> 4));
+  if (flags & 8) LayOutAndDraw(graphics, document, 40 + 120 * (flags >> 5));
   for (const auto& form : document.Forms) {
     form->SubmitTheForm(U"button=pressed");
     form->ResetControls();

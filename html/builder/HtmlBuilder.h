@@ -26,6 +26,7 @@
 #include "html/parser/Tokenizer.h"
 
 class TCell;
+class TCellObj;
 class TListBoxFormControlObj;
 class TSectionList;
 class TTextAreaFormControlObj;
@@ -109,6 +110,8 @@ class THtmlBuilder {
   // hidden element's end).
   bool SkipHiddenElement();
   void TakeStyleSource();
+  // The current start tag may bring the page's first styles: a sheet or a STYLE attribute.
+  bool MayStartPageStyles() const;
   // The current tag's name as selectors know it, in upper case.
   std::string StyleTagName() const;
   // The page shows the element of the current tag inline where the builder would end the
@@ -132,6 +135,8 @@ class THtmlBuilder {
   };
   // builderMarker, or the marker the page gives the item.
   TItemMarker StyledItemMarker(TItemMarker builderMarker) const;
+  // What the page decides for a table cell: its background, and whether its lines break.
+  void StyleCell(TCellObj& cell) const;
   // What the page decides for a section the builder opens: alignment and indent.
   void StyleSection(TSection& section);
 

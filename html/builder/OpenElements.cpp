@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "html/builder/ElementKinds.h"
 #include "html/document/IndentManager.h"
@@ -95,6 +96,28 @@ TPropertySet AttributeHints(const TOpenElement& element, const TAttributeList& a
   return hints;
 }
 
+// The relative luminance of a colour, 0 (black) to 1 (white); a system colour counts as
+// the light page it usually is.
+double Luminance(TColor color) {
+  if (IsSystemColor(color)) return 1;
+  const auto channel = [](std::uint8_t value) {
+    const double c = value / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(RedOf(color)) + 0.7152 * channel(GreenOf(color)) +
+         0.0722 * channel(BlueOf(color));
+}
+
+// Text colours a page chose against a background the document does not draw (a banner's,
+// a menu bar's) would be unreadable on the one it does: white on white. A colour this
+// close to the background drawn is left to the builder.
+constexpr double MinContrast = 1.5;
+
+bool Readable(TColor text, TColor background) {
+  const double a = Luminance(text), b = Luminance(background);
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05) >= MinContrast;
+}
+
 bool RelativeSize(const TDeclaration& declaration) {
   if (declaration.State != vsValue) return true;
   const TLengthUnit unit = declaration.Value.Unit;
@@ -113,15 +136,24 @@ TOpenElement& TOpenElements::Open(TSymbol symbol, std::string_view upperTag,
                                   const TAttributeList& attributes) {
   if (VoidOnTop) {
     VoidOnTop = false;
-    Stack.pop_back();
+    --Count;
   }
   CloseImplied(symbol);
-  TOpenElement* parent = Stack.empty() ? nullptr : &Stack.back();
-  if (parent && Stack.size() >= MaxDepth) return *parent;  // styled as its parent
-  TOpenElement& element = Stack.emplace_back();
+  TOpenElement* parent = Count ? &Slots[Count - 1] : nullptr;
+  if (parent && Count >= MaxDepth) return *parent;  // styled as its parent
+  TOpenElement& element = Slots[Count++];
   element.Symbol = symbol;
-  element.Tag = upperTag;
+  element.Tag.assign(upperTag);
+  element.IdValue.clear();
+  element.ClassValue.clear();
+  element.Attributes.clear();
+  element.InlineStyle.reset();
   element.ParentElement = parent;
+  element.FirstChild = true;
+  element.HasChildren = element.Link = element.Inlined = element.Blocked = false;
+  element.Owned = 0;
+  element.OwnedScript = vaBaseline;
+  element.ReadableColor = true;
   if (parent) {
     element.FirstChild = !parent->HasChildren;
     parent->HasChildren = true;
@@ -131,9 +163,12 @@ TOpenElement& TOpenElements::Open(TSymbol symbol, std::string_view upperTag,
     for (const auto& attribute : attributes)
       if (attribute->Name == "STYLE") PageStyled = true;
   if (!PageStyled) {
-    // Nothing to match yet: the element need only be known by its tag.
-    element.Style = parent ? parent->Style : Initial;
-    element.DrawnBackground = parent ? parent->DrawnBackground : Initial.Background;
+    // Nothing to match yet: the element need only be known by its tag. Should a sheet come
+    // while it is open, what opens inside it starts from the document's defaults.
+    element.Style = Initial;
+    element.DrawnBackground = Initial.Background;
+    element.ExtraLevels = 0;
+    element.Filter = TAncestorFilter();
     return element;
   }
   for (const auto& attribute : attributes) {
@@ -150,6 +185,8 @@ TOpenElement& TOpenElements::Open(TSymbol symbol, std::string_view upperTag,
   if (parent) {
     element.Filter = parent->Filter;
     element.Filter.AddNamesOf(*parent);
+  } else {
+    element.Filter = TAncestorFilter();
   }
   Compute(element, parent, AttributeHints(element, attributes));
   return element;
@@ -194,6 +231,8 @@ void TOpenElements::Compute(TOpenElement& element, const TOpenElement* parent,
   if ((element.Symbol == symBody || element.Symbol == symTd || element.Symbol == symTh) &&
       element.Owns(spBackgroundColor) && element.Style.HasBackground)
     element.DrawnBackground = element.Style.Background;
+  element.ReadableColor =
+      !element.Owns(spColor) || Readable(element.Style.Color, element.DrawnBackground);
   element.ExtraLevels = parent ? parent->ExtraLevels : 0;
   if ((element.Owns(spMarginLeft) || element.Owns(spPaddingLeft)) && !element.Inlined &&
       (BuilderBlock(element.Symbol) || element.Blocked)) {
@@ -207,16 +246,16 @@ void TOpenElements::Compute(TOpenElement& element, const TOpenElement* parent,
 bool TOpenElements::Close(std::string_view upperTag) {
   if (VoidOnTop) {
     VoidOnTop = false;
-    Stack.pop_back();
+    --Count;
   }
   ClosedInlined = ClosedBlocked = false;
   // A stray end tag deep below the open elements closes nothing: only so far is looked.
   constexpr std::size_t MaxSearch = 64;
-  const std::size_t stop = Stack.size() > MaxSearch ? Stack.size() - MaxSearch : 0;
-  for (std::size_t index = Stack.size(); index > stop; --index) {
-    if (Stack[index - 1].Tag != upperTag) continue;
-    ClosedInlined = Stack[index - 1].Inlined;
-    ClosedBlocked = Stack[index - 1].Blocked;
+  const std::size_t stop = Count > MaxSearch ? Count - MaxSearch : 0;
+  for (std::size_t index = Count; index > stop; --index) {
+    if (Slots[index - 1].Tag != upperTag) continue;
+    ClosedInlined = Slots[index - 1].Inlined;
+    ClosedBlocked = Slots[index - 1].Blocked;
     PopTo(index - 1);
     return true;
   }
@@ -224,13 +263,13 @@ bool TOpenElements::Close(std::string_view upperTag) {
 }
 
 void TOpenElements::PopTo(std::size_t size) {
-  while (Stack.size() > size) Stack.pop_back();
+  Count = std::min(Count, size);
 }
 
 void TOpenElements::CloseNearest(std::initializer_list<std::string_view> tags,
                                  std::initializer_list<std::string_view> stops) {
-  for (std::size_t index = Stack.size(); index > 0; --index) {
-    const std::string& tag = Stack[index - 1].Tag;
+  for (std::size_t index = Count; index > 0; --index) {
+    const std::string& tag = Slots[index - 1].Tag;
     if (std::find(tags.begin(), tags.end(), tag) != tags.end()) {
       PopTo(index - 1);
       return;
@@ -240,7 +279,7 @@ void TOpenElements::CloseNearest(std::initializer_list<std::string_view> tags,
 }
 
 void TOpenElements::CloseImplied(TSymbol symbol) {
-  if (Stack.empty()) return;
+  if (!Count) return;
   switch (symbol) {
     case symLi: CloseNearest({"LI"}, {"UL", "OL", "MENU", "DIR", "TD", "TH", "TABLE"}); break;
     case symDt:

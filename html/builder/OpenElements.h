@@ -16,7 +16,6 @@
 // is built as it always was.
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -56,6 +55,9 @@ class TOpenElement : public TStyleElement {
   // The background the document draws behind the element's text: the page's, or that of
   // BODY or of a table cell. Backgrounds of other elements are not drawn.
   TColor DrawnBackground = clWhite;
+  // Its text colour stands out from the drawn background (see StyledFont); a colour chosen
+  // against a background the document does not draw may not.
+  bool ReadableColor = true;
   // Indent levels the page adds to or takes from this element and its ancestors.
   int ExtraLevels = 0;
   // The page shows this element of the builder's blocks, lists or items as inline content
@@ -80,7 +82,7 @@ class TOpenElements {
   // own rules, already added to cascade.
   TOpenElements(TStyleCascade& cascade, const TStyleSheet& uaSheet,
                 const TComputedStyle& initial)
-      : Cascade(cascade), UaSheet(uaSheet), Initial(initial) {}
+      : Cascade(cascade), UaSheet(uaSheet), Initial(initial), Slots(MaxDepth) {}
 
   // A start tag: opens the element (after closing what it implies) and computes its style.
   // A void element stays open until the next call.
@@ -93,10 +95,12 @@ class TOpenElements {
   bool ClosedInlined = false;
   bool ClosedBlocked = false;
   // The innermost open element; null before the first.
-  const TOpenElement* Current() const { return Stack.empty() ? nullptr : &Stack.back(); }
-  std::size_t Depth() const { return Stack.size(); }
+  const TOpenElement* Current() const { return Count ? &Slots[Count - 1] : nullptr; }
+  std::size_t Depth() const { return Count; }
   bool VoidOpen() const { return VoidOnTop; }
-  // Whether some page sheet or STYLE attribute has been met; before, elements are cheap.
+  // Whether some page sheet or STYLE attribute has been met. Before, the builder opens no
+  // elements here but the one that brings the first styles: selectors do not see the
+  // elements opened before it.
   bool PageStyled = false;
 
   // Open elements beyond this depth are not recorded: their styles are their parent's.
@@ -118,7 +122,11 @@ class TOpenElements {
   TStyleCascade& Cascade;
   const TStyleSheet& UaSheet;
   TComputedStyle Initial;
-  std::deque<TOpenElement> Stack;
+  // The open elements are Slots[0, Count). Slots are made once and used again, so that
+  // opening an element allocates nothing a page without styles would pay for; they never
+  // move, so parents can be pointed at.
+  std::vector<TOpenElement> Slots;
+  std::size_t Count = 0;
   bool VoidOnTop = false;  // the top element is void: the next call closes it
   TDeclaredStyle Declared;     // reused
 };

@@ -6,6 +6,7 @@
 #include "html/builder/HtmlBuilder.h"
 #include "html/document/IndentManager.h"
 #include "html/document/SectionList.h"
+#include "html/tables/Table.h"
 #include "platform/Screen.h"
 
 namespace {
@@ -37,28 +38,6 @@ TFontStyles StyleBits(const TOpenElement& element, TFontStyles style) {
     style = Switch(style, fsStrikeOut, lines & tdLineThrough);
   }
   return style;
-}
-
-// The relative luminance of a colour, 0 (black) to 1 (white); a system colour counts as
-// the light page it usually is.
-double Luminance(TColor color) {
-  if (IsSystemColor(color)) return 1;
-  const auto channel = [](std::uint8_t value) {
-    const double c = value / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(RedOf(color)) + 0.7152 * channel(GreenOf(color)) +
-         0.0722 * channel(BlueOf(color));
-}
-
-// Text colours a page chose against a background the document does not draw (a banner's,
-// a menu bar's) would be unreadable on the one it does: white on white. A colour this
-// close to the background drawn is left to the builder.
-constexpr double MinContrast = 1.5;
-
-bool Readable(TColor text, TColor background) {
-  const double a = Luminance(text), b = Luminance(background);
-  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05) >= MinContrast;
 }
 
 TJustify JustifyOf(TTextAlign align, bool rightToLeft) {
@@ -108,8 +87,18 @@ void THtmlBuilder::TakeStyleSource() {
   }
 }
 
+bool THtmlBuilder::MayStartPageStyles() const {
+  if (Sym() == symStyle || Tokens.TagName == "LINK") return true;
+  for (const auto& attribute : Tokens.Attributes)
+    if (attribute->Name == "STYLE") return true;
+  return false;
+}
+
 void THtmlBuilder::MeetStyledTag() {
   TOpenElements& elements = Styles->Elements;
+  // Until the page has some style, its elements are not followed: a page without CSS pays
+  // for nothing but this test.
+  if (!elements.PageStyled && !(Tokens.StartTag && MayStartPageStyles())) return;
   bool opened = false;  // the current start tag's element is open already
   for (;;) {
     if (!opened && Tokens.EndTag) {
@@ -201,8 +190,7 @@ const TMyFont& THtmlBuilder::StyledFont() {
     StyleFont.SetScale(Document, int(std::clamp<double>(std::lround(scale), MinStyleScale,
                                                         MaxStyleScale)));
   }
-  if (element->Owns(spColor) && Readable(computed.Color, element->DrawnBackground))
-    StyleFont.SetColor(computed.Color);
+  if (element->Owns(spColor) && element->ReadableColor) StyleFont.SetColor(computed.Color);
   StyleFont.SetStyle(StyleBits(*element, StyleFont.Style()));
   return StyleFont;
 }
@@ -235,8 +223,7 @@ void THtmlBuilder::FollowStyledFont() {
     if (element->Owns(spFontStyle)) key.Italic = style.Italic;
     if (element->Owns(spTextDecorationLine))
       key.Lines = style.Decoration | style.InheritedDecoration;
-    if (element->Owns(spColor) && Readable(style.Color, element->DrawnBackground))
-      key.Color = style.Color;
+    if (element->Owns(spColor) && element->ReadableColor) key.Color = style.Color;
     if (element->Owns(spVerticalAlign)) key.Script = element->OwnedScript;
   }
   if (key == StyledFontKey) return;
@@ -262,6 +249,17 @@ void THtmlBuilder::StyleSection(TSection& section) {
   }
   if (element->Owns(spTextAlign))
     section.Justify = JustifyOf(element->Style.TextAlign, CurrentRightToLeft);
+}
+
+void THtmlBuilder::StyleCell(TCellObj& cell) const {
+  const TOpenElement* element = StyledElement();
+  if (!element) return;
+  if (element->Owns(spBackgroundColor)) {
+    cell.Cell.HasBackground = element->Style.HasBackground;
+    cell.Cell.BackgroundColor = element->Style.Background;
+  }
+  if (element->Owns(spWhiteSpace))
+    cell.NoWrap = element->Style.WhiteSpace == wsNoWrap || element->Style.WhiteSpace == wsPre;
 }
 
 THtmlBuilder::TItemMarker THtmlBuilder::StyledItemMarker(TItemMarker builderMarker) const {

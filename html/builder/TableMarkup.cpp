@@ -48,7 +48,8 @@ void THtmlBuilder::ParseTable(int level) {
                                             Tokens.Attributes);
   std::unique_ptr<TCellList> row;
   std::unique_ptr<TCellObj> cell;
-  std::optional<TJustify> rowJustify;
+  // The row's ALIGN; 0 when it has none.
+  int rowJustify = 0;
   int rowValign = vaMiddle;
   NextSymbol();
 
@@ -99,28 +100,21 @@ void THtmlBuilder::ParseTable(int level) {
             finishCell();
           } else {
             row = std::make_unique<TCellList>();
-            rowJustify.reset();
+            rowJustify = 0;
             rowValign = vaMiddle;
           }
           CurrentRightToLeft = TagDirection().value_or(tableRightToLeft);
           if (Sym() == symTh) {
-            CurrentAlign = rowJustify.value_or(jCentre);
+            CurrentAlign = rowJustify ? TJustify(rowJustify) : jCentre;
             CurrentStyle |= fsBold;
           } else {
-            CurrentAlign = rowJustify.value_or(CurrentRightToLeft ? jRight : jLeft);
+            CurrentAlign = rowJustify ? TJustify(rowJustify) : CurrentRightToLeft ? jRight : jLeft;
             CurrentStyle = TFontStyles(CurrentStyle & ~fsBold);
           }
           CurrentAlign = AlignFromText(Tokens.AttributeText(symAlign)).value_or(CurrentAlign);
           cell = std::make_unique<TCellObj>(Document, Tokens.Attributes,
                                             CellValign(Tokens, rowValign));
-          if (const TOpenElement* styled = StyledElement();
-              styled && styled->Owns(spBackgroundColor)) {
-            cell->Cell.HasBackground = styled->Style.HasBackground;
-            cell->Cell.BackgroundColor = styled->Style.Background;
-          }
-          if (const TOpenElement* styled = StyledElement();
-              styled && styled->Owns(spWhiteSpace))
-            cell->NoWrap = styled->Style.WhiteSpace == wsNoWrap || styled->Style.WhiteSpace == wsPre;
+          StyleCell(*cell);
           CurrentCell = &cell->Cell;
           Tokens.SkipWhiteSpace();
           NextSymbol();
@@ -137,7 +131,7 @@ void THtmlBuilder::ParseTable(int level) {
           if (InLink) EndLink();
           finishRow();
           row = std::make_unique<TCellList>(Tokens.Attributes);
-          rowJustify = AlignFromText(Tokens.AttributeText(symAlign));
+          rowJustify = AlignFromText(Tokens.AttributeText(symAlign)).value_or(TJustify(0));
           rowValign = CellValign(Tokens, vaMiddle);
           NextSymbol();
           break;
