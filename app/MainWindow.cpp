@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -164,6 +165,9 @@ void TTamblinF::CreateComponents() {
 
   viewer = std::make_unique<TriruRedu>(FWindowing, FHost->Window());
   viewer->SetViewImages(true);
+  viewer->OnFontFamilyKnown = [](const std::string& family) {
+    return QFontDatabase::hasFamily(QString::fromStdString(family));
+  };
   viewer->SetBorderStyle(htFocused);
   viewer->SetHistoryMaxCount(25);
   viewer->SetNoSelect(false);

@@ -105,10 +105,12 @@ class THtmlBuilder {
   // passes over an element the page hides, with all it holds, so that the symbol current
   // afterwards is the first one shown.
   void MeetStyledTag();
-  // Passes over the hidden element on top of the open elements, to the symbol after it.
-  // True when that is the start tag of an element opened already (its start implied the
-  // hidden element's end).
-  bool SkipHiddenElement();
+  // Passes over the hidden element on top of the open elements, to the symbol after it:
+  // one not met yet (heNext), the start tag of an element opened already, whose start
+  // implied the hidden element's end (heOpened), or the end tag of an element around it,
+  // closed already (heClosed).
+  enum THiddenEnd { heNext, heOpened, heClosed };
+  THiddenEnd SkipHiddenElement();
   void TakeStyleSource();
   // The current start tag may bring the page's first styles: a sheet or a STYLE attribute.
   bool MayStartPageStyles() const;

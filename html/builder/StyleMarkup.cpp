@@ -116,19 +116,25 @@ void THtmlBuilder::MeetStyledTag() {
       if (element.Blocked) StyledLineBreak();
       break;
     }
-    opened = SkipHiddenElement();
+    const THiddenEnd end = SkipHiddenElement();
+    if (end == heClosed) {
+      if (elements.ClosedBlocked) StyledLineBreak();
+      break;
+    }
+    opened = end == heOpened;
   }
   FollowStyledFont();
 }
 
-bool THtmlBuilder::SkipHiddenElement() {
+THtmlBuilder::THiddenEnd THtmlBuilder::SkipHiddenElement() {
   TOpenElements& elements = Styles->Elements;
   const std::size_t hidden = elements.Depth();  // its index, plus one
+  const std::string hiddenTag = elements.Current()->Tag;
   // A void element ends with its tag.
   bool ended = elements.VoidOpen();
   for (;;) {
     Tokens.NextSymbol();
-    if (ended || Sym() == symEof) return false;
+    if (ended || Sym() == symEof) return heNext;
     if (Tokens.StartTag) {
       if (Sym() == symScript && !Tokens.SelfClosing) {
         // A script is text up to its end tag, never markup.
@@ -139,10 +145,15 @@ bool THtmlBuilder::SkipHiddenElement() {
       TakeStyleSource();
       elements.Open(Sym(), StyleTagName(), Tokens.Attributes);
       // A tag that implies the hidden element's end opens where it stood.
-      if (elements.Depth() <= hidden) return true;
+      if (elements.Depth() <= hidden) return heOpened;
     } else if (Tokens.EndTag) {
-      elements.Close(StyleTagName());
-      ended = elements.Depth() < hidden;
+      const std::string tag = StyleTagName();
+      elements.Close(tag);
+      if (elements.Depth() < hidden) {
+        // The end tag of an element around the hidden one ends that element as well.
+        if (tag != hiddenTag) return heClosed;
+        ended = true;
+      }
     }
   }
 }

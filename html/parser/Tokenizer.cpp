@@ -281,13 +281,20 @@ void TTokenizer::ScanTag() {
     NextChar();
   }
   SelfClosing = StartTag && slash && CurCh == U'>';
+  // A kept sheet is read from its first character with comment openers as its own text.
+  const bool keepSheet = StartTag && !SelfClosing && CurSym == symStyle && KeepStyleSheets;
+  const bool savedInScript = InScript;
+  if (keepSheet) InScript = true;
   NextChar();
+  if (keepSheet) {
+    GatherStyleSheet();
+    InScript = savedInScript;
+    return;
+  }
   if (!StartTag) return;
   if (SelfClosing) {
     PendingEnd = EndSymbolOf(CurSym);
     PendingEndValue = TokenValue;
-  } else if (CurSym == symStyle && KeepStyleSheets) {
-    GatherStyleSheet();
   } else if (TagContent(CurSym) == tcSkipped) {
     TMarkupSink nothing;
     ReadElementContent(name, nothing);

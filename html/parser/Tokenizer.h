@@ -124,7 +124,8 @@ class TTokenizer {
   bool ReadRestOfTag(TMarkupSink& sink);
   bool ScanAttribute(TSymbol& symbol, std::int32_t& intValue, std::u32string& value,
                      std::string& name);
-  // Just past a STYLE start tag: its content, as written, into TokenText.
+  // Just past a STYLE start tag, with comment openers read as text: its content, as
+  // written, into TokenText.
   void GatherStyleSheet();
   void ScanAttributeValue(TSymbol symbol, std::int32_t& intValue, std::u32string& value);
   void ScanQuotedValue(std::u32string& value);

@@ -35,12 +35,7 @@ void TTokenizer::GatherElement(std::string_view upperName) {
 void TTokenizer::GatherStyleSheet() {
   std::u32string sheet;
   TMarkupSink sink{&sheet, MaxGatheredMarkup};
-  {
-    const bool savedInScript = InScript;
-    InScript = true;
-    ReadElementContent("STYLE", sink);
-    InScript = savedInScript;
-  }
+  ReadElementContent("STYLE", sink);
   // The end tag went into the content with the rest.
   if (const std::size_t end = sheet.rfind(U"</"); end != std::u32string::npos) sheet.resize(end);
   // A sheet cut short would still apply its first part, which is as good as any.

@@ -130,6 +130,9 @@ class TriruRedu {
   THotSpotClickEvent OnHotSpotClick;
   TNotifyEvent OnHistoryChange;    // the history lists or HistoryIndex changed
   TProcessingEvent OnProcessing;   // Processing changed
+  // Whether the system has a font family of this name, so that the families a page's
+  // styles name are tried in order; none: the first family named is taken as it is.
+  std::function<bool(const std::string& family)> OnFontFamilyKnown;
   TIncludeHandler OnInclude;       // an include directive; passed to the parser
   // A background sound; also called with an empty src, loop 0 and terminate set before each
   // HTML load and on ClearDocument, to stop what plays.

@@ -161,6 +161,7 @@ std::uint64_t TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKin
 TPageStyleOptions TriruRedu::StyleOptions(const std::string& fileName) const {
   TPageStyleOptions options;
   options.UsePageStyles = FUsePageStyles;
+  options.FamilyInstalled = OnFontFamilyKnown;
   // Linked sheets are found as links are followed from the page.
   options.ResolveLink = [this, fileName](std::u32string_view link, std::u32string_view base,
                                          const std::string& from) {

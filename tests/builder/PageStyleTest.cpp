@@ -63,8 +63,11 @@ TEST_F(PageStyleTest, HiddenElementsLeaveNoTextAnchorsControlsOrPictures) {
       "<style>.h { display: none }</style><form><p>a<span class=h id=gone>b"
       "<a name=lost href=x>c</a><input name=q><img src=x.gif><script>if (a<b) {}</script>"
       "</span>d<input name=kept></form>"
-      "<ul><li class=h id=item>e<li>f</ul><div class=h>never closed<p>g");
-  EXPECT_EQ(AllText(), U"|ad\x02|f|");
+      "<ul><li class=h id=item>e<li>f</ul><ol><li>h<li class=h>i</ol>j"
+      "<div class=h>never closed<p>g");
+  // The end of the list around the last item, hidden and left open, still ends the list.
+  EXPECT_EQ(AllText(), U"|ad\x02|f|h|j|");
+  EXPECT_EQ(At(Document.Count() - 1).Level, 0);
   EXPECT_EQ(Anchors.Count(), 0u);
   EXPECT_EQ(ControlCount(), 1u);
   // Void elements and a self-closed one hide alone.

@@ -96,3 +96,26 @@ TEST(TokenizerElements, TabsAreMarkedAndTextareaTextKeepsThem) {
   area.NextTextareaSymbol();
   EXPECT_EQ(area.TokenText, U"a\tb");
 }
+
+TEST(TokenizerElements, StyleSheetsAreKeptWhenTheBuilderAsks) {
+  // Comment openers are the sheet's own; the end tag and anything after it are not in it.
+  TTokenizer tokens("<style media=screen><!-- p > b { x: '</p>' } --></STYLE >a"
+                    "<span Data-Role=x Class=c>b</span>");
+  tokens.KeepStyleSheets = true;
+  tokens.Start();
+  EXPECT_EQ(tokens.CurSym, symStyle);
+  EXPECT_EQ(tokens.TokenText, U"<!-- p > b { x: '</p>' } -->");
+  tokens.NextSymbol();
+  EXPECT_EQ(tokens.TokenText, U"a");
+  // Every tag keeps its name as written and every attribute its name, known or not.
+  tokens.NextSymbol();
+  EXPECT_TRUE(tokens.StartTag);
+  EXPECT_EQ(tokens.TagName, "SPAN");
+  ASSERT_EQ(tokens.Attributes.Count(), 2u);
+  EXPECT_EQ(tokens.Attributes[0].Name, "DATA-ROLE");
+  EXPECT_EQ(tokens.Attributes[1].Name, "CLASS");
+  tokens.NextSymbol();
+  tokens.NextSymbol();
+  EXPECT_TRUE(tokens.EndTag);
+  EXPECT_EQ(tokens.TagName, "SPAN");
+}

@@ -4,6 +4,7 @@
 //                  [--no-styles] FILE[#anchor] OUT.png
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPixmap>
 
@@ -138,6 +139,10 @@ void RenderWithQt(const TRenderOptions& options) {
   host.resize(options.Width, options.Height);
   host.show();
   TriruRedu viewer(windowing, host.Window());
+  // As the browser does: the families a page names are tried in order.
+  viewer.OnFontFamilyKnown = [](const std::string& family) {
+    return QFontDatabase::hasFamily(QString::fromStdString(family));
+  };
   QApplication::processEvents();
   Open(viewer, options);
   if (options.Full) host.resize(options.Width, FullHeight(viewer));
