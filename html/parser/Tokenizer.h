@@ -5,8 +5,9 @@
 // white space outside preformatted text, decodes entities and scans tags with their
 // attributes into the attribute list.
 //
-// One tokenizer is one parse. Only one parse runs at a time: making a tokenizer while
-// another exists (for instance from an include handler) throws EParseError.
+// One tokenizer is one parse. Only one parse runs at a time on a stack: making a tokenizer
+// while another lives on the same stack (for instance from an include handler) throws
+// EParseError. A parse suspended on a stack of its own (Fiber.h) lets others run meanwhile.
 
 #include <cstddef>
 #include <cstdint>

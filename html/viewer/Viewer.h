@@ -16,6 +16,35 @@
 // Everything runs on the GUI thread. Handlers receive the viewer as sender. While a load or
 // relayout is under way (Processing()), most setters and operations do nothing, so a handler
 // called during a load cannot start another one.
+//
+// Loading in slices. With ProgressiveLoading set, OpenHtmlFile and OpenTextFile (also when
+// ReloadDocument, the history or a link call them) return once the load has begun. The page is
+// then built and laid out in slices that the event loop runs one at a time (ProgressiveLoad.h),
+// each within the budget of SetSlicePacing, and in between the window scrolls, repaints and
+// takes input. For the host:
+// - Processing() is on, and OnProcessing has said so, from the start of the load until no slice
+//   remains; then OnProcessing reports false, and OnMetaRefresh follows when the page asks.
+// - The panel keeps what it showed until the page is laid out far enough to fill it at the place
+//   it opens at (its top, the anchor named, or the position ReloadDocument and the history give
+//   back); from then on it shows the part laid out, and the vertical range grows with it while
+//   the position stays where it is. DocumentHeight, DocPosition, the selection and the hit
+//   tests concern the part laid out.
+// - These cancel the load and go on: the open operations (OpenHtmlBuffer and OpenImageFile too),
+//   ReloadDocument, ClearDocument, and SetHistoryIndex to an entry of another document.
+// - These finish the load first, at once and with the busy cursor: SelectAllText, FindNextText
+//   when the part laid out holds no further match, ScrollToAnchor with a name the page has not
+//   named yet, the End key, PrintDocument, and the setters that lay the page out again or give it
+//   other defaults (ViewImages, DefBackground, the default faces, size and colours, CharSet,
+//   Zoom, ScrollBars, MarginHeight, MarginWidth).
+// - SetDocPosition and ScrollToAnchor to a place that is not laid out yet move the view there
+//   once it is. A change of width lays the page out again from its top in the slices that
+//   follow, keeping the reading position.
+// - Everything else works on the part laid out; CopySelectedText never needs more, since a
+//   selection lies in that part.
+// - Inside a slice, that is in a handler the parse or the layout calls (OnMeta, OnInclude,
+//   OnScript, OnSoundRequest, OnImageRequest, a message box), the operations above do nothing,
+//   as during a load in one go, except that the default faces, size, colours and character set
+//   are taken when the load ends.
 
 #include <cstdint>
 #include <exception>
@@ -26,11 +55,14 @@
 #include <vector>
 
 #include "html/builder/AnchorList.h"
+#include "html/builder/Builder.h"
 #include "html/builder/ParseHandlers.h"
 #include "html/images/ImageTypes.h"
 #include "html/parser/Tokenizer.h"
 #include "html/viewer/History.h"
 #include "html/viewer/MouseState.h"
+#include "html/viewer/PendingPlace.h"
+#include "html/viewer/ProgressiveLoad.h"
 #include "html/viewer/ScrollGeometry.h"
 #include "platform/Color.h"
 #include "platform/Input.h"
@@ -38,7 +70,6 @@
 #include "platform/Window.h"
 
 class TCanvas;
-struct TDocumentHead;
 class TFormControlFactory;
 class TFormControlObj;
 class TInlineControl;
@@ -177,6 +208,13 @@ class TriruRedu {
   int Zoom() const { return FZoom; }
   void SetZoom(int percent);
 
+  // [false] Loads pages and text files in slices from the event loop (see "Loading in slices"
+  // above); buffers and pictures load in one go.
+  bool ProgressiveLoading() const { return FProgressive; }
+  void SetProgressiveLoading(bool value) { FProgressive = value; }
+  // How the slices of a load are timed; the next load takes it.
+  void SetSlicePacing(TSlicePacing pacing) { FPacing = std::move(pacing); }
+
   static constexpr int MinFontSize = 6;
   static constexpr int MaxFontSize = 1000;
   static constexpr int MinZoom = 25;
@@ -193,6 +231,11 @@ class TriruRedu {
   const std::u32string& HotSpotUrl() const { return FMouse.HotSpotUrl(); }
   const std::u32string& HotSpotTarget() const { return FMouse.HotSpotTarget(); }
   bool Processing() const { return FProcessing; }
+  // Whether a load in slices is under way.
+  bool Loading() const { return FLoad != nullptr; }
+  // Whether the panel shows the document: false from the start of a load in slices until the
+  // page fills the panel at the place it opens at.
+  bool PageShown() const { return FPageShown; }
   const TAnchorList& AnchorList() const { return FAnchorList; }
   TSectionList& Sections() const { return *FSections; }
   int CaretPos() const { return FMouse.CaretPos(); }
@@ -217,6 +260,17 @@ class TriruRedu {
   void OpenHtmlBuffer(std::string_view html);
   // Reads the current file afresh, keeping the reading position.
   void ReloadDocument();
+  // Runs what remains of a load in slices at once, with the busy cursor; nothing inside a
+  // slice. A failure of the parse passes on from here once the page is laid out.
+  void FinishLoading();
+  // How the last load in slices went (for benchmarks): the longest time one of its slices, or
+  // the open operation that began it, held the event loop, in microseconds, and the number of
+  // slices. Loads finished at once by FinishLoading count until then.
+  struct TLoadStatistics {
+    std::int64_t LongestSlice = 0;
+    int Slices = 0;
+  };
+  const TLoadStatistics& LoadStatistics() const { return FLoadStatistics; }
   // Empties the document; the file name, kind and history stay.
   virtual void ClearDocument();
 
@@ -337,6 +391,11 @@ class TriruRedu {
     TriruRedu& Viewer;
     int Unwinding;  // failures on their way out when the scope began
   };
+  // Whether an operation that cancels a load in slices, or finishes it first, may go on: no
+  // load or relayout runs now, though a load in slices may wait between its slices.
+  bool MayInterrupt() const { return !FProcessing || (FLoad && !FLoad->Running()); }
+  // Whether the builder holds part of the document (a parse runs, or a load in slices waits).
+  bool Building() const { return FParsing || FLoad; }
   void RelayoutKeepPosition();
   // Lays the document out again, bringing the same content back into view.
   void LayoutKeepingPosition();
@@ -352,6 +411,34 @@ class TriruRedu {
   void ChangeKeepingProportion(const std::function<void()>& change);
   void StopSound();
   TMetaType MetaCallback();
+  // The title and base the parse has read so far.
+  void TakeHead(const TDocumentHead& head);
+
+  // Loading in slices (ViewerSlices.cpp).
+  void LoadInSlices(const std::string& name, TDocKind kind, const std::u32string* anchor);
+  void PostSlice();
+  void RunLoadSlice();
+  // Brings the view up to what the slices have laid out: the ranges, the first screen once its
+  // place is laid out, a place asked for meanwhile, and what came into view.
+  void ShowLoadProgress(int heightBefore);
+  // Shows the page whole and ends the load; a failure of the parse passes on from here.
+  void EndLoad();
+  // Ends a load in slices where it stands (the document keeps what was built); Processing
+  // stays on when another load takes over.
+  void CancelLoad(bool keepProcessing);
+  void FinishLoadFirst();
+  // The page is laid out again from its top for a host this wide, the view going back to
+  // where it was once it can.
+  void RelayoutLoad(int hostWidth);
+  // Whether the pending place is laid out, and the panel's height below it too (or the load
+  // has nothing left to lay out).
+  bool PlaceReady();
+  void GoToPlace();
+  void CountSlice(std::int64_t startMicros);
+  std::int64_t NowMicros() const;
+  // Refreshes the fonts when the defaults changed while the builder held part of the document;
+  // answers whether the change also needs a relayout.
+  bool ApplyPendingDefaults();
 
   // Navigation (ViewerNavigation.cpp).
   void AddHistoryEntry(const std::string& name, const std::u32string& title, TDocKind kind,
@@ -445,6 +532,20 @@ class TriruRedu {
   std::u32string FRefreshUrl;
   bool FProcessing = false;
   bool FFormatting = false;
+  bool FParsing = false;  // a load in one go runs the builder
+
+  // Loading in slices.
+  bool FProgressive = false;
+  TSlicePacing FPacing;
+  TDocumentHead FLoadHead;  // filled by the parse of the load
+  std::unique_ptr<TProgressiveLoad> FLoad;  // made after the document, gone before it
+  TPendingPlace FPlace;
+  bool FPageShown = true;
+  int FLoadNumber = 0;  // tells the slices posted for a load that has ended from the current
+  TLoadStatistics FLoadStatistics;
+  // A refresh of the defaults is due once the builder lets go of the document; with a relayout.
+  bool FDefaultsDue = false;
+  bool FRelayoutDue = false;
   TColor FPanelColor;
   int FHistoryIndex = 0;
 };

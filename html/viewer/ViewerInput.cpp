@@ -38,6 +38,7 @@ int TriruRedu::PositionAtPanel(int x, int y, int& lineY, bool& inText) {
 void TriruRedu::PanelMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
   FPanel->SetFocus();
+  if (!FPageShown) return;  // nothing shown, nothing to select or click
   FMouse.ButtonPressed();
   if (button != mbLeft) return;
   int lineY = 0;
@@ -51,6 +52,7 @@ void TriruRedu::PanelMouseDown(TMouseButton button, TShiftState shift, int x, in
 
 void TriruRedu::PanelMouseMove(TShiftState shift, int x, int y) {
   if (OnMouseMove) OnMouseMove(this, shift, x, y);
+  if (!FPageShown) return;
   std::u32string url, target;
   const int documentX = PanelToDocumentX(x);
   const int documentY = PanelToDocumentY(y);
@@ -129,6 +131,7 @@ void TriruRedu::StopAutoScroll() {
 
 void TriruRedu::PanelMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+  if (!FPageShown) return;
   const int documentX = PanelToDocumentX(x);
   const int documentY = PanelToDocumentY(y);
   if (OnImageClick || OnRightClick) {
@@ -174,7 +177,7 @@ void TriruRedu::PanelDoubleClick(TMouseButton button, int x, int y) {
 }
 
 void TriruRedu::WordSelect(int x, int y) {
-  if (FNoSelect || FProcessing || FMouse.LinkClicked()) return;
+  if (FNoSelect || !MayInterrupt() || !FPageShown || FMouse.LinkClicked()) return;
   int lineY = 0;
   bool inText = false;
   const int position = PositionAtPanel(x, y, lineY, inText);
@@ -221,6 +224,8 @@ bool TriruRedu::PanelKeyDown(TKey key, TShiftState shift) {
     OnKeyDown(this, key, shift);
     if (key == 0) return true;
   }
+  // The end is the end of the whole page.
+  if (key == vkEnd) FinishLoadFirst();
   const int old = VScrollPos();
   if (const std::optional<int> position = FScroll.VerticalKeyTarget(key, old)) {
     ScrollBy(old, *position);

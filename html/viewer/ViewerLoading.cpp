@@ -2,6 +2,7 @@
 // submissions, and the selection, find and copy operations.
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "html/builder/Builder.h"
 #include "html/document/SectionList.h"
@@ -30,6 +31,18 @@ void ParseThenFinish(TParse parse, TFinish finish) {
   }
   finish();
 }
+
+// Keeps a flag set while the builder runs.
+class TParsing {
+ public:
+  explicit TParsing(bool& flag) : Flag(flag) { Flag = true; }
+  ~TParsing() { Flag = false; }
+  TParsing(const TParsing&) = delete;
+  TParsing& operator=(const TParsing&) = delete;
+
+ private:
+  bool& Flag;
+};
 
 // Longest anchor name taken from a file name, and longest search text.
 constexpr std::size_t MaxAnchorLength = 255;
@@ -80,7 +93,7 @@ void TriruRedu::OpenTextFile(const std::string& name) { OpenFile(name, dkText); 
 void TriruRedu::OpenImageFile(const std::string& name) { OpenFile(name, dkImage); }
 
 void TriruRedu::OpenFile(const std::string& name, TDocKind kind) {
-  if (FProcessing || name.empty()) return;
+  if (!MayInterrupt() || name.empty()) return;
   const std::string oldName = FDocFileName;
   const std::u32string oldTitle = FDocTitle;
   const TDocKind oldKind = FDocKind;
@@ -91,7 +104,6 @@ void TriruRedu::OpenFile(const std::string& name, TDocKind kind) {
 }
 
 void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
-  TBusyCursor busy(FWindowing);
   std::string name = nameWithAnchor;
   std::u32string anchor;
   bool hasAnchor = false;
@@ -100,6 +112,16 @@ void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
     hasAnchor = true;
     name.erase(hash);
   }
+  if (FLoad) {
+    // The load under way goes on unless there is a document to take its place.
+    if (!DocumentExists(name)) throw EInOutError("Can't locate file: " + name);
+    CancelLoad(true);
+  }
+  if (FProgressive && kind != dkImage) {
+    LoadInSlices(name, kind, hasAnchor ? &anchor : nullptr);
+    return;
+  }
+  TBusyCursor busy(FWindowing);
   FRefreshDelay = 0;
   {
     TProcessingScope processing(*this);
@@ -126,6 +148,7 @@ void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
     };
     ParseThenFinish(
         [&] {
+          TParsing parsing(FParsing);
           switch (kind) {
             case dkHtml:
               StopSound();
@@ -148,6 +171,8 @@ void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
 
 void TriruRedu::PrepareDocument() {
   FSections->Clear();
+  // The defaults go to the new document whole.
+  FDefaultsDue = FRelayoutDue = false;
   ImageCache().AgeAndPurge();
   FSections->SetDefaults(FDefFontName, FDefPreFontName, DocumentFontSize(), FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
@@ -156,15 +181,28 @@ void TriruRedu::PrepareDocument() {
 }
 
 void TriruRedu::FinishLoad(const TDocumentHead& head) {
-  FDocTitle = head.Title;
-  FDocBase = head.BaseUrl;
-  FDocBaseTarget = head.BaseTarget;
+  TakeHead(head);
+  ApplyPendingDefaults();  // the layout follows
   FSections->GetBackgroundImage();
   LayoutDocument();
 }
 
+void TriruRedu::TakeHead(const TDocumentHead& head) {
+  FDocTitle = head.Title;
+  FDocBase = head.BaseUrl;
+  FDocBaseTarget = head.BaseTarget;
+}
+
+bool TriruRedu::ApplyPendingDefaults() {
+  if (!FDefaultsDue) return false;
+  FDefaultsDue = false;
+  FSections->RefreshFonts();
+  return std::exchange(FRelayoutDue, false);
+}
+
 void TriruRedu::OpenHtmlBuffer(std::string_view html) {
-  if (FProcessing) return;
+  if (!MayInterrupt()) return;
+  CancelLoad(true);
   FRefreshDelay = 0;
   {
     TProcessingScope processing(*this);
@@ -182,6 +220,7 @@ void TriruRedu::OpenHtmlBuffer(std::string_view html) {
     };
     ParseThenFinish(
         [&] {
+          TParsing parsing(FParsing);
           ParseHtmlBuffer(*FSections, FAnchorList, html, MetaCallback(), this, OnSoundRequest,
                           OnInclude, OnScript, head);
         },
@@ -191,8 +230,10 @@ void TriruRedu::OpenHtmlBuffer(std::string_view html) {
 }
 
 void TriruRedu::ClearDocument() {
-  if (FProcessing) return;
+  if (!MayInterrupt()) return;
+  CancelLoad(false);
   FSections->Clear();
+  FDefaultsDue = FRelayoutDue = false;
   FollowAnimationTimer();
   FSections->SetDefaults(FDefFontName, FDefPreFontName, DocumentFontSize(), FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
@@ -251,17 +292,22 @@ void TriruRedu::QueueFormSubmit(const std::u32string& action, const std::u32stri
 }
 
 void TriruRedu::SelectAllText() {
+  FinishLoadFirst();
   if (FSections->Count() == 0 || FNoSelect) return;
-  const TSectionBase& last = (*FSections)[FSections->Count() - 1];
+  // Every position laid out: all of them unless a handler inside a slice asks.
   FSections->SelectionStart = 0;
-  FSections->SelectionEnd = last.FirstPos + last.PosCount;
+  FSections->SelectionEnd = FSections->FirstPos + FSections->PosCount;
   InvalidatePanel();
 }
 
 bool TriruRedu::FindNextText(std::u32string_view text, bool matchCase) {
   if (text.empty()) return false;
   text = text.substr(0, MaxSearchLength);
-  const int found = FSections->SearchText(FMouse.CaretPos(), text, matchCase);
+  int found = FSections->SearchText(FMouse.CaretPos(), text, matchCase);
+  if (found < 0 && FLoad && MayInterrupt()) {
+    FinishLoading();
+    found = FSections->SearchText(FMouse.CaretPos(), text, matchCase);
+  }
   if (found < 0) return false;
   FSections->SelectionStart = found;
   FSections->SelectionEnd = found + int(text.size());

@@ -11,7 +11,8 @@
 #include "html/viewer/Viewer.h"
 
 std::string TriruRedu::ExpandLink(std::u32string_view link) const {
-  return ExpandLinkPath(link, FServerRoot, FDocBase, FDocFileName);
+  // While a load runs in slices, pictures laid out right after a BASE go by it already.
+  return ExpandLinkPath(link, FServerRoot, FLoad ? FLoadHead.BaseUrl : FDocBase, FDocFileName);
 }
 
 bool TriruRedu::HotSpotClickHandled() {
@@ -67,7 +68,17 @@ bool TriruRedu::ScrollToAnchor(std::u32string_view name) {
   if (!name.empty() && name[0] == U'#') name.remove_prefix(1);
   if (name.empty()) return false;
   const TSectionBase* section = FAnchorList.Find(name);
+  if (!section && FLoad && MayInterrupt()) {
+    FinishLoading();
+    section = FAnchorList.Find(name);
+  }
   if (!section) return false;
+  if (FLoad) {
+    // The view goes there once the section is laid out.
+    FPlace.SetAnchor(std::u32string(name));
+    if (FPageShown && PlaceReady()) GoToPlace();
+    return true;
+  }
   ApplyVPos(section->Top);
   SetHScrollPos(0);
   return true;
@@ -82,6 +93,11 @@ std::int64_t TriruRedu::DocPosition() const {
 
 void TriruRedu::SetDocPosition(std::int64_t position) {
   if (position < 0) return;
+  if (FLoad) {
+    FPlace.SetPosition(position);
+    if (FPageShown && PlaceReady()) GoToPlace();
+    return;
+  }
   const std::int64_t index = position >> 32;
   const std::int64_t offset = position & 0xFFFFFFFF;
   if (index >= std::int64_t(FSections->Count())) return;
@@ -107,7 +123,7 @@ void TriruRedu::AddHistoryEntry(const std::string& name, const std::u32string& t
 }
 
 void TriruRedu::SetHistoryIndex(int index) {
-  if (index == FHistoryIndex || index < 0 || index >= int(FHistory.Count()) || FProcessing)
+  if (index == FHistoryIndex || index < 0 || index >= int(FHistory.Count()) || !MayInterrupt())
     return;
   if (!FDocFileName.empty())
     FHistory.Set(std::size_t(FHistoryIndex), FDocFileName, FDocTitle, {DocPosition(), FDocKind});
