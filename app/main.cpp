@@ -18,6 +18,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Shell.h"
+#include "html/support/HeapReserve.h"
 #include "html/viewer/Viewer.h"
 #include "platform/qt/QtGraphics.h"
 #include "platform/qt/QtWindow.h"
@@ -127,6 +128,10 @@ int main(int argc, char** argv) {
   QApplication application(qtArgc, argv);
   QApplication::setApplicationName(QStringLiteral("Tamblin"));
   QApplication::setDesktopFileName(QStringLiteral("tamblin"));
+
+  // The browser's choice for its own process: the first page's room in one step, and freed
+  // room kept for the pages after it.
+  PrepareHeapForDocuments(commandLine.Action == caOpen ? commandLine.Target.Path : std::string());
 
   TQtGraphics graphics;
   TQtWindowing windowing(graphics);

@@ -8,6 +8,7 @@
 
 #include "bench/BenchGraphics.h"
 #include "bench/PageStages.h"
+#include "html/support/HeapReserve.h"
 
 namespace {
 
@@ -39,6 +40,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: bench_layout [--qt] [--text] FILE\n");
     return 2;
   }
+  // As the browser does for the page it starts with.
+  PrepareHeapForDocuments(file);
   return RunOnGraphics(qt, argc, argv, "bench_layout",
                        [&](TGraphicsFactory& graphics) { Measure(graphics, file, asText); });
 }

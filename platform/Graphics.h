@@ -1,16 +1,18 @@
 #pragma once
 // The graphics factory: the one object a platform hands the engine for drawing. It makes
-// canvases over bitmaps, realises fonts, and answers the desktop colours and the screen.
+// canvases over bitmaps, realises fonts, draws SVG pictures, and answers the desktop colours
+// and the screen.
 // Engine code holds a TGraphicsFactory& and never names a platform.
 //
 // Ownership: the factory owns the font faces it realises (they live as long as the factory)
-// and its system colours and screen; canvases are owned by whoever asked for them.
+// and its system colours, screen and SVG renderer; canvases are owned by whoever asked for them.
 
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
 #include "platform/Color.h"
 #include "platform/Font.h"
 #include "platform/Screen.h"
+#include "platform/SvgRenderer.h"
 
 #include <map>
 #include <memory>
@@ -29,6 +31,8 @@ public:
   TFontFace& Face(const TFontDesc& font);
 
   virtual const TSystemColors& SystemColors() const = 0;
+  // The platform's SVG drawing, owned by the factory.
+  virtual const TSvgRenderer& SvgRenderer() const = 0;
   const TScreen& Screen() const { return FScreen; }
 
 protected:

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libjpeg-dev libpng-dev zlib1g-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libjpeg-dev libpng-dev zlib1g-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev
   clang libclang-rt-14-dev

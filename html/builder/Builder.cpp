@@ -4,21 +4,8 @@
 #include "html/builder/HtmlBuilder.h"
 #include "html/parser/DocumentSource.h"
 #include "html/support/Errors.h"
-#include "html/support/HeapReserve.h"
-
-#include <filesystem>
 
 namespace {
-
-// A built document takes about this many bytes of memory for every byte of its source.
-constexpr std::size_t DocumentBytesPerSourceByte = 16;
-
-// Makes room for a file's document before its bytes are read.
-void ReserveFor(const std::string& fileName) {
-  std::error_code error;
-  const auto size = std::filesystem::file_size(fileName, error);
-  if (!error) ReserveHeap(std::size_t(size) * DocumentBytesPerSourceByte);
-}
 
 void BuildHtml(TSourceText source, TSectionList& document, TAnchorList& anchorList,
                const TMetaType& metaHandler, TriruRedu* viewer, const TSoundType& soundHandler,
@@ -54,7 +41,6 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
                    const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
                    const TScriptEvent& scriptHandler, TDocumentHead& head,
                    const TReadPace& pace) {
-  ReserveFor(fileName);
   const std::unique_ptr<TByteSource> file = OpenDocumentSource(fileName);
   TPacedBytes paced(*file, pace);
   try {
@@ -69,7 +55,6 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
 
 void ParseTextFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
                    TDocumentHead& head, const TReadPace& pace) {
-  ReserveFor(fileName);
   const std::unique_ptr<TByteSource> file = OpenDocumentSource(fileName);
   TPacedBytes paced(*file, pace);
   THtmlBuilder builder(TSourceText(paced, TSourceKind::PlainText), document, anchorList, head);

@@ -3,6 +3,8 @@
 #include "html/builder/HtmlBuilder.h"
 #include "html/document/HorzLine.h"
 #include "html/document/SectionList.h"
+#include "html/forms/FormControlObj.h"
+#include "html/forms/HtmlForm.h"
 #include "html/parser/Colors.h"
 
 void THtmlBuilder::ParseTitle() {
@@ -20,6 +22,9 @@ void THtmlBuilder::ParseBodyTag(int level) {
     // Text that stood before BODY is dropped with its section; anchors entered for that
     // section move to the one that replaces it.
     const TSection* dropped = CurrentSection.get();
+    // Its form controls go with it (HtmlForm.h).
+    const TReleasedControls controls =
+        dropped ? TakeFormControls(Document, dropped) : TReleasedControls();
     CurrentSection.reset();  // before the new one opens, so that it is not kept
     for (const auto& attribute : Tokens.Attributes) {
       const std::u32string& text = attribute->StrValue;

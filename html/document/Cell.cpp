@@ -4,6 +4,8 @@
 
 #include "html/document/PreFormated.h"
 #include "html/document/SectionList.h"
+#include "html/forms/FormControlObj.h"
+#include "html/forms/HtmlForm.h"
 #include "html/support/Errors.h"
 
 void TCell::AddSection(std::unique_ptr<TSectionBase> section) {
@@ -52,9 +54,7 @@ bool TCell::ArrangeSection(TCanvas& canvas, int& height, int& maxWidth) {
   } catch (const EProcessError& error) {
     // The positions the section counted before it failed stay counted.
     PosCount = curs - FirstPos;
-    if (Document && Document->OnProcessError) Document->OnProcessError(error.what());
-    if (Document && Document->OnSectionDropped) Document->OnSectionDropped(*Sections[FArranged]);
-    Sections.erase(Sections.begin() + std::ptrdiff_t(FArranged));
+    DropSection(FArranged, error);
     return true;
   }
   PosCount = curs - FirstPos;
@@ -70,12 +70,28 @@ int TCell::ArrangedHeight(int flowHeight) const {
 void TCell::MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth) {
   minWidth = 0;
   maxWidth = 0;
-  for (const auto& section : Sections) {
+  for (std::size_t i = 0; i < Sections.size();) {
     int sectionMin = 0, sectionMax = 0;
-    section->MeasureWidths(canvas, sectionMin, sectionMax);
+    try {
+      Sections[i]->MeasureWidths(canvas, sectionMin, sectionMax);
+    } catch (const EProcessError& error) {
+      DropSection(i, error);
+      continue;
+    }
     minWidth = std::max(minWidth, sectionMin);
     maxWidth = std::max(maxWidth, sectionMax);
+    ++i;
   }
+}
+
+void TCell::DropSection(std::size_t index, const EProcessError& error) {
+  TSectionBase& section = *Sections[index];
+  if (Document && Document->OnProcessError) Document->OnProcessError(error.what());
+  if (Document && Document->OnSectionDropped) Document->OnSectionDropped(section);
+  // The controls leave every list before the section goes, and are freed after it.
+  const TReleasedControls controls =
+      Document ? TakeFormControls(*Document, &section) : TReleasedControls();
+  Sections.erase(Sections.begin() + std::ptrdiff_t(index));
 }
 
 int TCell::Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y) {

@@ -15,6 +15,7 @@
 #include "html/document/SectionBase.h"
 #include "platform/Color.h"
 
+class EProcessError;
 class TSectionList;
 
 class TCell {
@@ -52,10 +53,13 @@ class TCell {
   }
 
   // Lays the sections out from y for the width; returns the height (at least down to the
-  // floats still registered). A section that fails with EProcessError is reported to the
-  // document's OnProcessError, announced to its OnSectionDropped, removed and freed.
+  // floats still registered). A section that fails with EProcessError (a table with too many
+  // columns) is dropped (DropSection) and the others are laid out without it.
   // It is BeginArrange, ArrangeSection until none is left, and ArrangedHeight.
   virtual int Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs);
+  // The largest minimum and maximum widths of the sections. A section that fails with
+  // EProcessError while measured is dropped here too, so that a table nested in a cell goes
+  // alone and the table measuring that cell goes on.
   virtual void MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth);
   // Draws the sections from y with the cell's left edge at x; returns the y below the last.
   virtual int Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y);
@@ -104,4 +108,10 @@ class TCell {
 
  private:
   std::size_t FArranged = 0;
+  // The error is caught next to the section that raised it, in the cell that holds it: the
+  // message goes to the document's OnProcessError, the section is announced to its
+  // OnSectionDropped, then it is removed and freed with everything inside it, its form
+  // controls included (HtmlForm.h). It is never measured or laid out again: a table that
+  // failed has already changed its grid half-way.
+  void DropSection(std::size_t index, const EProcessError& error);
 };

@@ -35,3 +35,9 @@ void TSectionBase::MeasureWidths(TCanvas&, int& minWidth, int& maxWidth) {
   minWidth = 0;
   maxWidth = 0;
 }
+
+bool TSectionBase::Encloses(const TSectionBase& section) const {
+  bool found = false;
+  ForEachSection([&](const TSectionBase& each) { found = found || &each == &section; });
+  return found;
+}

@@ -11,6 +11,7 @@
 // Every point query takes its point, and answers caret points, in document coordinates, so a
 // container passes a point on to the sections and cells inside it unchanged.
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -68,7 +69,12 @@ class TSectionBase {
   // Recomputes a height that depends only on the document's default font size.
   virtual void UpdateSpacing() {}
   virtual void MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth);
-  // Whether section is this one or lies inside it (in a table's cells), so that whoever points
-  // at sections can let go of all that a freed section takes with it.
-  virtual bool Encloses(const TSectionBase& section) const { return &section == this; }
+  // Calls visit with this section and with every section inside it (in a table's cells, at any
+  // depth), so that whoever points at sections can let go of all that a freed section takes
+  // with it.
+  virtual void ForEachSection(const std::function<void(const TSectionBase&)>& visit) const {
+    visit(*this);
+  }
+  // Whether section is this one or lies inside it.
+  bool Encloses(const TSectionBase& section) const;
 };

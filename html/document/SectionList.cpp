@@ -11,6 +11,7 @@
 #include "html/images/ImageLoad.h"
 #include "html/images/MapItem.h"
 #include "platform/Canvas.h"
+#include "platform/Graphics.h"
 
 TSectionList::TSectionList(TGraphicsFactory& graphics, TriruRedu* viewer)
     : TCell(this), Graphics(graphics), RunFonts(graphics), Viewer(viewer) {}
@@ -22,18 +23,20 @@ void TSectionList::Clear() {
   ReleaseBackground();
   BackgroundImageName.clear();
   BackgroundTried = false;
-  FormControls.clear();
-  // A window going away may move the focus; no control may answer while the others go.
-  for (const auto& form : Forms)
-    for (const auto& control : form->ControlList) control->DropHandlers();
-  Forms.clear();
   AnimatedImages.clear();
   SelectionStart = SelectionEnd = 0;
   ImageMaps.clear();
   PendingImages.clear();
-  ClearSections();
+  {
+    // Out of every list first, freed after the sections that refer to them and before their
+    // forms (HtmlForm.h).
+    const TReleasedControls controls = TakeFormControls(*this, nullptr);
+    ClearSections();
+  }
+  Forms.clear();
   RunFonts.Clear();
   FControlsComplete = FControlsSized = FAnimationsStarted = 0;
+  ++DocumentNumber;
 }
 
 void TSectionList::ReleaseBackground() {
@@ -83,7 +86,7 @@ const TBitmap* TSectionList::GetBackgroundImage() {
     return BackgroundImage;
   BackgroundTried = true;
   TTransparency transparency = trNone;
-  TLoadedImage loaded = LoadImage(ImageSource, BackgroundImageName, transparency);
+  TLoadedImage loaded = LoadImage(ImageSource, BackgroundImageName, transparency, &Graphics.SvgRenderer());
   if (loaded.Picture.Bitmap) {
     BackgroundImage = loaded.Picture.Bitmap;
     BackgroundKey = loaded.Key;
@@ -183,8 +186,12 @@ bool TSectionList::ArrangeNext(TCanvas& canvas) {
   for (; FControlsSized < std::min(FControlsComplete, FormControls.size()); ++FControlsSized)
     if (auto* control = dynamic_cast<TFormControlObj*>(FormControls[FControlsSized]))
       control->SetSize(canvas);
+  const std::size_t controls = FormControls.size();
   ArrangeSection(canvas, FFlowHeight, FMaxWidth);
-  // A dropped section takes its animations with it.
+  // A dropped section takes its controls, all measured already, and its animations with it.
+  const std::size_t dropped = controls - FormControls.size();
+  FControlsSized -= dropped;
+  FControlsComplete -= dropped;
   FAnimationsStarted = std::min(FAnimationsStarted, AnimatedImages.size());
   RestartAnimations(FAnimationsStarted);
   FAnimationsStarted = AnimatedImages.size();

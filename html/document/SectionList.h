@@ -4,6 +4,7 @@
 // controls, animated images). One lives as long as its viewer and is cleared and refilled for
 // every document; the defaults persist.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -47,7 +48,19 @@ class TSectionList : public TCell {
   TFontTable RunFonts;             // the fonts of every text run of the page
   int FontSize = DefaultFontSize;  // default font size in points
   bool ImagesEnabled = true;
-  int LayoutGeneration = 0;        // counts the page's layouts; Arrange starts a new one
+  // Counts the page's layouts; Arrange starts a new one. A table keeps the generation and the
+  // available width of its last full layout (ThtmlTable::ArrangedGeneration, ArrangedAvail):
+  // laid out again in the same generation at the same width, as a nested table is when the
+  // table around it places its cells after measuring their heights, it only places its cells
+  // again, keeping its column widths and row heights. So whatever changes the size of a
+  // table's content (fonts, pictures, control sizes, the content itself) must start a new
+  // generation before the next layout, which TSectionList::Arrange does; code that lays a
+  // table out by itself, not through the document, must start one too.
+  int LayoutGeneration = 0;
+  // Counts the pages the list has held: Clear starts a new one. A host's event handler may
+  // open another page; whoever fires one and goes on afterwards compares this before and
+  // after it (Viewer.h).
+  std::uint64_t DocumentNumber = 0;
   int ScrollTop = 0;               // change it through SetScrollTop
   int ScrollLeft = 0;              // horizontal scroll, applied by Render
   bool ControlsMoved = false;      // ScrollTop changed since the last draw
@@ -105,7 +118,7 @@ class TSectionList : public TCell {
   SelTextBuf* Clipboard = nullptr;
 
   // Forgets the background image, the controls, the animated images and the selection, and
-  // frees all sections. The defaults stay.
+  // frees all sections; a new DocumentNumber begins. The defaults stay.
   void Clear();
   void SetScrollTop(int y);
   // Lets every section take the defaults again, each run with a font of the table anew.

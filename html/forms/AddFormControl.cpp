@@ -50,6 +50,7 @@ TFormControlObj& AddFormControl(TSection& section, TSymbol tag, TSectionList& do
   font.CharSet = document.CharSet;
   document.ControlFactory->SetFont(font);
   TFormControlObj& control = form.InsertControl(MakeControl(tag, document, form, attributes));
+  control.Section = &section;
   if (auto* image = dynamic_cast<TImageFormControlObj*>(&control)) {
     control.Pos = section.InsertImage(std::make_unique<TFormImage>(*image, attributes)).Pos;
   } else if (control.GetControl()) {

@@ -88,7 +88,7 @@ TButtonFormControlObj::TButtonFormControlObj(TSectionList& document, ThtmlForm& 
 }
 
 void TButtonFormControlObj::Click() {
-  ObjectClick();
+  if (!ObjectClick()) return;
   if (Which == 1)
     Form.ResetControls();
   else if (Which == 0)

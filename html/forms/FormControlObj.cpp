@@ -92,8 +92,12 @@ void TFormControlObj::MeasureA(TCanvas& canvas, const TFormControlFactory& facto
   height = canvas.TextMetrics().Height;
 }
 
-void TFormControlObj::ObjectClick() {
-  if (Document.OnObjectClick) Document.OnObjectClick(*this, OnClickText);
+bool TFormControlObj::ObjectClick() {
+  // The handler may open another page, freeing this object: only copies are used after it.
+  TSectionList& document = Document;
+  const std::uint64_t page = document.DocumentNumber;
+  if (document.OnObjectClick) document.OnObjectClick(*this, std::u32string(OnClickText));
+  return document.DocumentNumber == page;
 }
 
 // --- Hidden field.

@@ -5,7 +5,8 @@
 // for its font (SetSize, before every layout). A windowed control stands in its section's text
 // as marker character 2; an image input is drawn as an inline image (character 4).
 //
-// The form owns the objects; the document lists the windowed ones for placing and hiding.
+// The form owns the objects; the document lists the windowed ones for placing and hiding
+// (HtmlForm.h says who else refers to them and how they go).
 
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@
 class TAttributeList;
 class TCanvas;
 class TCell;
+class TSectionBase;
 class TSectionList;
 class ThtmlForm;
 
@@ -29,6 +31,9 @@ class TFormControlObj : public TInlineControl {
   ThtmlForm& Form;
   std::u32string Value;  // VALUE, empty when absent
   std::u32string Name;   // NAME, empty when absent
+  // The section the control stands in (a hidden field: the one its tag stood in). The control
+  // goes when that section goes.
+  const TSectionBase* Section = nullptr;
 
   // The design's class name, for dumps.
   virtual const char* ClassName() const = 0;
@@ -61,8 +66,9 @@ class TFormControlObj : public TInlineControl {
   static void MeasureA(TCanvas& canvas, const TFormControlFactory& factory, int& width,
                        int& height);
   // The handler of clicks on buttons, check boxes and radio buttons: the document's
-  // OnObjectClick with ONCLICK.
-  void ObjectClick();
+  // OnObjectClick with ONCLICK. Answers whether the page is still the same; when it is not,
+  // this object is gone and the caller must not touch it again.
+  bool ObjectClick();
 
   std::u32string OnClickText;  // ONCLICK
 
@@ -118,7 +124,8 @@ class TButtonFormControlObj : public TFormControlObj {
   const char* ClassName() const override { return "TButtonFormControlObj"; }
   void SetSize(TCanvas& canvas) override;
   TButtonControl& Button() const { return *FButton; }
-  // What a click does: OnObjectClick, then reset or submit.
+  // What a click does: OnObjectClick, then reset or submit, unless the handler opened another
+  // page.
   void Click();
 
   int Which = 0;  // 0 submit, 1 reset, 2 button
@@ -154,8 +161,8 @@ class TRadioButtonFormControlObj : public TFormControlObj {
   void Place(int x, int top, TColor background) override;
 
   bool IsChecked;
-  // The cell the button stands in (the document's root outside tables). Read only when the
-  // button is placed, which a dropped table's controls never are.
+  // The cell the button stands in (the document's root outside tables), which outlives the
+  // button since the button's section is in it.
   const TCell* Cell = nullptr;
 
  private:

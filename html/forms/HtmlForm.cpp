@@ -1,5 +1,7 @@
 #include "html/forms/HtmlForm.h"
 
+#include <unordered_set>
+
 #include "html/document/CaseFold.h"
 #include "html/document/SectionList.h"
 #include "html/forms/FormControlObj.h"
@@ -74,4 +76,33 @@ TStringList ThtmlForm::Submission(const std::u32string& buttonText) {
 void ThtmlForm::SubmitTheForm(const std::u32string& buttonText) {
   if (!Document.OnFormSubmit) return;
   Document.OnFormSubmit(Action, Target, EncType, Method, Submission(buttonText));
+}
+
+TReleasedControls TakeFormControls(TSectionList& document, const TSectionBase* within) {
+  // The sections inside within, found once: a page may hold many controls and drop many tables.
+  std::unordered_set<const TSectionBase*> inside;
+  if (within) within->ForEachSection([&](const TSectionBase& section) { inside.insert(&section); });
+  const auto goes = [&](const TFormControlObj& control) {
+    return !within || inside.contains(control.Section);
+  };
+  TReleasedControls taken;
+  std::unordered_set<const TInlineControl*> takenSet;
+  for (const auto& form : document.Forms) {
+    std::vector<std::unique_ptr<TFormControlObj>> kept;
+    for (auto& control : form->ControlList) {
+      if (!goes(*control)) {
+        kept.push_back(std::move(control));
+        continue;
+      }
+      // A window going away may move the focus; no control may answer while the others go.
+      control->DropHandlers();
+      if (!dynamic_cast<THiddenFormControlObj*>(control.get())) --form->NonHiddenCount;
+      takenSet.insert(control.get());
+      taken.push_back(std::move(control));
+    }
+    form->ControlList = std::move(kept);
+  }
+  std::erase_if(document.FormControls,
+                [&](const TInlineControl* control) { return !within || takenSet.contains(control); });
+  return taken;
 }

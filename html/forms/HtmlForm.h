@@ -5,6 +5,18 @@
 //
 // Controls outside any FORM share a form with no attributes (one per run of such controls).
 // The document owns its forms (TSectionList::Forms).
+//
+// Who owns a form control, and how it goes. A control object has one owner, its form
+// (ControlList). Everything else only refers to it: the section it stands in (the section's
+// control list, or the picture of an image input), the document's FormControls (the windowed
+// controls, for placing and hiding), and the other radio buttons of its form; the control in
+// turn refers to its Section and, for a radio button, to its Cell. A control lives as long as
+// the section it stands in, and no longer. Whoever lets go of sections (the document being
+// cleared, layout dropping a table, the builder dropping text that stood before BODY) lets go
+// of their controls in one way, TakeFormControls, and in one order: the windows stop
+// reporting and every list forgets the controls; then the sections go, and with them what
+// refers to the controls; the controls themselves go last. So no object ever points at a
+// freed one, whatever the order in which the lists are emptied.
 
 #include <memory>
 #include <string>
@@ -15,6 +27,7 @@
 class TAttributeList;
 class TFormControlObj;
 class TRadioButtonFormControlObj;
+class TSectionBase;
 class TSectionList;
 
 class ThtmlForm {
@@ -47,3 +60,11 @@ class ThtmlForm {
   // Hands Submission to the document's OnFormSubmit; nothing without a handler.
   void SubmitTheForm(const std::u32string& buttonText);
 };
+
+// Controls taken out of their forms: freed when this goes.
+using TReleasedControls = std::vector<std::unique_ptr<TFormControlObj>>;
+
+// Takes the document's controls that stand in within, or in a section inside it (all of them
+// when within is null), out of their forms and out of the document's FormControls, their
+// windows no longer reporting. The caller frees the sections and then the controls.
+TReleasedControls TakeFormControls(TSectionList& document, const TSectionBase* within);

@@ -11,6 +11,8 @@
 #include "html/images/JpegReader.h"
 #include "html/images/PngReader.h"
 #include "html/images/ScreenColors.h"
+#include "html/images/SvgImage.h"
+#include "html/images/SvgRoot.h"
 #include "html/support/Utf8.h"
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
@@ -61,10 +63,13 @@ TDecodedImage BuildGif(TImageBytes bytes, TTransparency& transparency) {
   return result;
 }
 
-// Any kind the loader knows; the GIF decoder first for what starts as a GIF.
-TDecodedImage DecodeImage(TImageBytes bytes, TTransparency& transparency) {
+// Any kind the loader knows; the GIF decoder first for what starts as a GIF. An SVG picture
+// from a file or a host is a document of its own: its currentColor is black.
+TDecodedImage DecodeImage(TImageBytes bytes, TTransparency& transparency,
+                          const TSvgRenderer* svg) {
   const TImageKind kind = ImageKindOf(bytes);
   if (kind == ikGif87 || kind == ikGif89) return BuildGif(bytes, transparency);
+  if (kind == ikSvg) return DecodeSvg(bytes, svg, clBlack, transparency);
   TDecodedImage result;
   result.Bitmap = DecodeBitmap(bytes, transparency, result.Mask);
   return result;
@@ -85,6 +90,7 @@ TImageKind ImageKindOf(TImageBytes bytes) {
   if (StartsWith(bytes, "BM")) return ikBmp;
   if (StartsWith(bytes, "\x89PNG")) return ikPng;
   if (StartsWith(bytes, "\xFF\xD8")) return ikJpeg;
+  if (IsSvg(bytes)) return ikSvg;
   return ikUnknown;
 }
 
@@ -124,17 +130,19 @@ std::unique_ptr<TBitmap> DecodeBitmap(TImageBytes bytes, TTransparency& transpar
   return bitmap;
 }
 
-TDecodedImage LoadImageFile(const std::string& fileName, TTransparency& transparency) {
+TDecodedImage LoadImageFile(const std::string& fileName, TTransparency& transparency,
+                            const TSvgRenderer* svg) {
   std::vector<std::uint8_t> bytes;
   if (!ReadImageFile(fileName, bytes)) return {};
-  return DecodeImage(bytes, transparency);
+  return DecodeImage(bytes, transparency, svg);
 }
 
-TDecodedImage LoadImageStream(const TMemoryStream* stream, TTransparency& transparency) {
+TDecodedImage LoadImageStream(const TMemoryStream* stream, TTransparency& transparency,
+                              const TSvgRenderer* svg) {
   if (!stream || stream->size() < MinStreamLength) return {};
   const TImageBytes bytes = BytesOf(*stream);
   if (ImageKindOf(bytes) == ikJpeg) transparency = trNone;
-  return DecodeImage(bytes, transparency);
+  return DecodeImage(bytes, transparency, svg);
 }
 
 std::unique_ptr<TBitmap> MakeTransparencyMask(const TBitmap& bitmap, bool useColor, TColor color) {
@@ -181,8 +189,41 @@ std::u32string FileKey(const std::string& fileName) {
   return key;
 }
 
+TLoadedImage TakeCachedImage(TBitmapItem& item, const std::u32string& key,
+                             TTransparency& transparency) {
+  TLoadedImage result;
+  result.Picture = ImageCache().TakeImage(item);
+  result.FromCache = true;
+  result.Key = key;
+  if (result.Picture.Bitmap) {
+    if (item.Transparency == trGif || item.Transparency == trPng || item.Transparency == trSvg) {
+      transparency = item.Transparency;
+    } else if (transparency == trLowerLeft) {
+      if (!item.Mask) item.Mask = MakeTransparencyMask(*item.Bitmap);
+      if (item.Mask) item.Transparency = trLowerLeft;
+    }
+    result.Mask = item.Mask.get();
+  }
+  return result;
+}
+
+TLoadedImage CacheImage(const std::u32string& key, TDecodedImage decoded,
+                        TTransparency transparency) {
+  auto item = std::make_unique<TBitmapItem>();
+  item->Bitmap = std::move(decoded.Bitmap);
+  item->Gif = std::move(decoded.Gif);
+  item->Mask = std::move(decoded.Mask);
+  item->Transparency = item->Mask ? transparency : trNone;
+  TBitmapItem& added = ImageCache().AddObject(key, std::move(item));
+  TLoadedImage result;
+  result.Picture = added.Image();
+  result.Mask = added.Mask.get();
+  result.Key = key;
+  return result;
+}
+
 TLoadedImage LoadImage(TImageSource* source, const std::u32string& name,
-                       TTransparency& transparency) {
+                       TTransparency& transparency, const TSvgRenderer* svg) {
   TLoadedImage result;
   if (name.empty()) return result;
   const bool asksHost = source && source->AnswersImageRequests();
@@ -191,21 +232,7 @@ TLoadedImage LoadImage(TImageSource* source, const std::u32string& name,
   TStringBitmapList& cache = ImageCache();
   const std::u32string key = asksHost ? TStringBitmapList::KeyOf(name) : FileKey(fileName);
   if (key.empty()) return result;
-  if (TBitmapItem* item = cache.Find(key)) {
-    result.Picture = cache.TakeImage(*item);
-    result.FromCache = true;
-    result.Key = key;
-    if (result.Picture.Bitmap) {
-      if (item->Transparency == trGif || item->Transparency == trPng) {
-        transparency = item->Transparency;
-      } else if (transparency == trLowerLeft) {
-        if (!item->Mask) item->Mask = MakeTransparencyMask(*item->Bitmap);
-        if (item->Mask) item->Transparency = trLowerLeft;
-      }
-      result.Mask = item->Mask.get();
-    }
-    return result;
-  }
+  if (TBitmapItem* item = cache.Find(key)) return TakeCachedImage(*item, key, transparency);
 
   TDecodedImage decoded;
   if (asksHost) {
@@ -214,19 +241,10 @@ TLoadedImage LoadImage(TImageSource* source, const std::u32string& name,
       result.Delayed = true;
       return result;
     }
-    decoded = LoadImageStream(stream, transparency);
+    decoded = LoadImageStream(stream, transparency, svg);
   } else {
-    decoded = LoadImageFile(fileName, transparency);
+    decoded = LoadImageFile(fileName, transparency, svg);
   }
   if (decoded.Empty()) return result;
-  auto item = std::make_unique<TBitmapItem>();
-  item->Bitmap = std::move(decoded.Bitmap);
-  item->Gif = std::move(decoded.Gif);
-  item->Mask = std::move(decoded.Mask);
-  item->Transparency = item->Mask ? transparency : trNone;
-  TBitmapItem& added = cache.AddObject(key, std::move(item));
-  result.Picture = added.Image();
-  result.Mask = added.Mask.get();
-  result.Key = key;
-  return result;
+  return CacheImage(key, std::move(decoded), transparency);
 }

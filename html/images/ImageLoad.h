@@ -1,7 +1,8 @@
 #pragma once
 // Turning an image source into something that can be painted: the cache lookup, the host's
 // image request or the file, the decoders (our GIF and BMP readers, JPEG through libjpeg, PNG
-// through libpng), transparency masks, and painting a bitmap through its mask.
+// through libpng, SVG through the platform's renderer), transparency masks, and painting a
+// bitmap through its mask.
 //
 // Failures never reach the user: every load that fails (file missing, kind unknown or
 // unsupported, data corrupt, picture too large) gives nothing, and the caller shows the error
@@ -16,11 +17,14 @@
 #include "platform/Color.h"
 
 class TBitmap;
+class TBitmapItem;
 class TCanvas;
 class TImageSource;
+class TSvgRenderer;
 
 // The kind the first bytes of image data say: GIF ("GIF8", then "9" for GIF89a), BMP ("BM"),
-// PNG (0x89 "PNG"), JPEG (0xFF 0xD8), tested in that order.
+// PNG (0x89 "PNG"), JPEG (0xFF 0xD8), tested in that order, then SVG (an XML document whose
+// first element is svg, SvgRoot.h).
 TImageKind ImageKindOf(TImageBytes bytes);
 
 // The bytes of a file: false when it is no regular file, cannot be read or is longer than
@@ -44,11 +48,14 @@ struct TDecodedImage {
   bool Empty() const { return !Bitmap && !Gif; }
 };
 // Decodes an image file of any kind the loader knows. transparency as for DecodeBitmap; a
-// transparent GIF answers trGif.
-TDecodedImage LoadImageFile(const std::string& fileName, TTransparency& transparency);
+// transparent GIF answers trGif, a transparent SVG trSvg. SVG is drawn by svg (SvgImage.h);
+// without one it gives nothing.
+TDecodedImage LoadImageFile(const std::string& fileName, TTransparency& transparency,
+                            const TSvgRenderer* svg = nullptr);
 // The same for a host's stream, with two rules of streams: one shorter than 20 bytes gives
 // nothing, and a JPEG from a stream never gets a mask (its transparency becomes trNone).
-TDecodedImage LoadImageStream(const TMemoryStream* stream, TTransparency& transparency);
+TDecodedImage LoadImageStream(const TMemoryStream* stream, TTransparency& transparency,
+                              const TSvgRenderer* svg = nullptr);
 
 // A monochrome mask of bitmap, white where a pixel has the colour (with useColor) or the
 // colour of the lower-left pixel (without); null for an empty bitmap.
@@ -77,9 +84,18 @@ struct TLoadedImage {
 // requests, the host is asked for name as the document wrote it; otherwise (also without a
 // source) name is a file: source's ImageFileName of it, or name itself as UTF-8 without one.
 // transparency: in, trLowerLeft for a TRANSP image, else trNone; out, how the picture's mask
-// came (trGif, trPng or trLowerLeft) when it has one of its own.
+// came (trGif, trPng, trSvg or trLowerLeft) when it has one of its own. svg draws SVG
+// pictures (the document's platform); without one they fail like any undecodable picture.
 TLoadedImage LoadImage(TImageSource* source, const std::u32string& name,
-                       TTransparency& transparency);
+                       TTransparency& transparency, const TSvgRenderer* svg = nullptr);
+
+// The two halves of LoadImage around the decoding, for the loaders of other sources
+// (SvgImage.h): a cache entry handed out under key, with the mask rules of a cache hit; and a
+// decoded picture entered under key, its mask kept when it has one.
+TLoadedImage TakeCachedImage(TBitmapItem& item, const std::u32string& key,
+                             TTransparency& transparency);
+TLoadedImage CacheImage(const std::u32string& key, TDecodedImage decoded,
+                        TTransparency transparency);
 
 // The cache key of a file name: its bytes, one character each, so that any name maps to one
 // key and back.

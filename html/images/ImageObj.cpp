@@ -11,10 +11,12 @@
 #include "html/images/ImageLoad.h"
 #include "html/images/MapItem.h"
 #include "html/images/Placeholders.h"
+#include "html/images/SvgImage.h"
 #include "html/support/LetterCase.h"
 #include "html/support/Trim.h"
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
+#include "platform/Graphics.h"
 
 namespace {
 
@@ -126,10 +128,16 @@ TPictureKind TImageObj::PictureKind() const {
 
 void TImageObj::Fetch(TSectionList& document) {
   const std::u32string pendingKey = TStringBitmapList::KeyOf(Source);
-  const bool pending = std::find(document.PendingImages.begin(), document.PendingImages.end(),
+  const bool pending = SvgSource.empty() &&
+                       std::find(document.PendingImages.begin(), document.PendingImages.end(),
                                  pendingKey) != document.PendingImages.end();
   TLoadedImage loaded;
-  if (!pending) loaded = LoadImage(document.ImageSource, Source, Transparent);
+  const TSvgRenderer& svg = document.Graphics.SvgRenderer();
+  if (!SvgSource.empty())
+    loaded = LoadInlineSvg(svg, SvgSource, document.Graphics.SystemColors().Resolve(SvgColor),
+                           Transparent);
+  else if (!pending)
+    loaded = LoadImage(document.ImageSource, Source, Transparent, &svg);
   if (!loaded.Picture.Empty()) {
     CacheKey = loaded.Key;
     Image = loaded.Picture;

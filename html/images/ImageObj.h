@@ -9,7 +9,9 @@
 // its border) as last drawn, x as drawn and y in document coordinates, and the point queries
 // answer for that place.
 //
-// A form's image input is one of these (TFormImage) that answers clicks itself.
+// A form's image input is one of these (TFormImage) that answers clicks itself. An svg element
+// written inline in a page is one too, holding the element's source instead of a SRC
+// (MakeInlineSvgImage in SvgImage.h).
 
 #include <memory>
 #include <optional>
@@ -18,6 +20,7 @@
 #include "html/document/InlineObjects.h"
 #include "html/images/ImageTypes.h"
 #include "html/parser/Attributes.h"
+#include "platform/Color.h"
 
 class TBitmap;
 class TGIFImage;
@@ -43,6 +46,8 @@ class TImageObj : public TInlineImage {
   int ObjWidth = 0;    // the picture area, border excluded
   int ObjHeight = 0;
   std::u32string Source;  // SRC as written
+  std::string SvgSource;  // an inline svg element as XML (UTF-8); the picture when not empty
+  TColor SvgColor = clBlack;  // what currentColor stands for in SvgSource
   std::u32string Alt;
   bool NoBorder = false;
   TTransparency Transparent = trNone;
@@ -85,7 +90,7 @@ class TImageObj : public TInlineImage {
   const TPicture& Picture() const { return Image; }
 
  private:
-  // Fetches the picture through the document's image source.
+  // Fetches the picture through the document's image source, or draws the inline SVG.
   void Fetch(TSectionList& document);
   bool IsPlaceholder() const;
   // The picture drawn and measured now: Image, or the default picture while images are off.

@@ -17,10 +17,11 @@ enum TTransparency : std::uint8_t {
   trLowerLeft,  // the colour of the lower-left pixel is transparent (the TRANSP attribute)
   trGif,        // the GIF's own transparent colour index
   trPng,        // a PNG's transparent palette entry, transparent colour or alpha channel
+  trSvg,        // an SVG's transparent parts
 };
 
 // What the first bytes of image data say it is (order fixed).
-enum TImageKind { ikUnknown, ikBmp, ikGif87, ikGif89, ikPng, ikJpeg };
+enum TImageKind { ikUnknown, ikBmp, ikGif87, ikGif89, ikPng, ikJpeg, ikSvg };
 
 // Image data a host hands over in answer to an image request: the bytes of an image file.
 using TMemoryStream = std::string;

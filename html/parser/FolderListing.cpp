@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "html/parser/SourceText.h"
-#include "html/parser/Windows1252.h"
 #include "html/support/LetterCase.h"
 #include "html/support/PercentEscapes.h"
 #include "html/support/Utf8.h"
@@ -35,32 +34,26 @@ std::string WithSlash(std::string folder) {
   return folder;
 }
 
-// A name's bytes as text to show: UTF-8 when they are, else Windows-1252; control characters
-// stand out as U+FFFD, and markup characters are entities.
+// A name's bytes as text to show, read by the rules for plain text (mostly UTF-8, else
+// Windows-1252); control characters stand out as U+FFFD, and markup characters are entities.
 std::string ShownName(std::string_view bytes) {
-  if (IsValidUtf8(bytes)) {
-    // Only ASCII bytes need a look: the others belong to valid sequences and stay.
-    std::string shown;
-    for (const char ch : bytes) {
-      const auto byte = static_cast<unsigned char>(ch);
-      if (byte < 0x20 || byte == 0x7F)
-        shown += "\xEF\xBF\xBD";
-      else if (ch == '&')
-        shown += "&amp;";
-      else if (ch == '<')
-        shown += "&lt;";
-      else if (ch == '>')
-        shown += "&gt;";
-      else if (ch == '"')
-        shown += "&quot;";
-      else
-        shown += ch;
-    }
-    return shown;
+  TSourceText source(bytes, TSourceKind::PlainText);
+  std::u32string shown;
+  for (char32_t ch = source.Next(); ch != EndOfInput; ch = source.Next()) {
+    if (ch < 0x20 || ch == 0x7F)
+      shown += U'\uFFFD';
+    else if (ch == U'&')
+      shown += U"&amp;";
+    else if (ch == U'<')
+      shown += U"&lt;";
+    else if (ch == U'>')
+      shown += U"&gt;";
+    else if (ch == U'"')
+      shown += U"&quot;";
+    else
+      shown += ch;
   }
-  std::u32string text;
-  for (const char ch : bytes) text += Windows1252Char(static_cast<unsigned char>(ch));
-  return ShownName(EncodeUtf8(text));
+  return EncodeUtf8(shown);
 }
 
 // "512 bytes", "1.5 KB", "12.0 MB": one decimal from the second unit on, in any locale.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -16,26 +17,18 @@
 #define TAMBLIN_HEAP_RESERVE 1
 #endif
 
+#ifdef TAMBLIN_HEAP_RESERVE
 namespace {
 
+// A built document takes about this many bytes of memory for every byte of its source.
+constexpr std::size_t DocumentBytesPerSourceByte = 16;
 constexpr std::size_t MinimumReserve = std::size_t(4) << 20;
 constexpr std::size_t MaximumReserve = std::size_t(1) << 30;
 constexpr std::uintptr_t HugePage = std::uintptr_t(2) << 20;
 
-}  // namespace
-
+// Makes sure the free room at the top of the heap is at least bytes, asking for huge pages for
+// what it adds.
 void ReserveHeap(std::size_t bytes) {
-#ifdef TAMBLIN_HEAP_RESERVE
-  bytes = std::min(bytes, MaximumReserve);
-  if (bytes < MinimumReserve) return;
-  static bool tuned = false;
-  if (!tuned) {
-    // Large blocks come from the heap too, so they share its huge pages; freed room stays for
-    // the next document.
-    mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    mallopt(M_TRIM_THRESHOLD, int(MaximumReserve));
-    tuned = true;
-  }
   // Room already free in the heap was touched before, so it faults no more.
   const std::size_t free = mallinfo2().fordblks;
   if (free >= bytes) return;
@@ -52,7 +45,26 @@ void ReserveHeap(std::size_t bytes) {
   const std::uintptr_t start = (before + HugePage - 1) & ~(HugePage - 1);
   if (after > start + HugePage)
     madvise(reinterpret_cast<void*>(start), (after - start) & ~(HugePage - 1), MADV_HUGEPAGE);
+}
+
+}  // namespace
+#endif
+
+void PrepareHeapForDocuments(const std::string& firstFile) {
+#ifdef TAMBLIN_HEAP_RESERVE
+  // Large blocks come from the heap too, so they share its huge pages; freed room stays for
+  // the next document.
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
+  mallopt(M_TRIM_THRESHOLD, int(MaximumReserve));
+  if (firstFile.empty()) return;
+  std::error_code error;
+  const auto size = std::filesystem::file_size(firstFile, error);
+  if (error) return;
+  const std::size_t bytes =
+      std::min(std::size_t(size), MaximumReserve / DocumentBytesPerSourceByte) *
+      DocumentBytesPerSourceByte;
+  if (bytes >= MinimumReserve) ReserveHeap(bytes);
 #else
-  (void)bytes;
+  (void)firstFile;
 #endif
 }

@@ -164,7 +164,7 @@ class ThtmlTable : public TSectionBase {
   bool CharAt(int position, char32_t& ch, TSectionBase*& section) override;
   void CopySelection() override;
   void RefreshFonts() override;
-  bool Encloses(const TSectionBase& section) const override;
+  void ForEachSection(const std::function<void(const TSectionBase&)>& visit) const override;
 
  private:
   // The content cells in search order: a top caption, the cells row by row and left to right,
@@ -180,7 +180,8 @@ class ThtmlTable : public TSectionBase {
 
   // What the last full layout found, so that a second layout at the same available width
   // within one document layout (a nested table placed by its container's second pass) only
-  // places the cells again.
+  // places the cells again. The generation is the document's LayoutGeneration, whose header
+  // says when a new one must begin.
   int ArrangedGeneration = -1;
   int ArrangedAvail = 0;
   std::vector<int> Heights;

@@ -204,10 +204,12 @@ std::vector<TCell*> ThtmlTable::CellsInOrder() const {
   return cells;
 }
 
-bool ThtmlTable::Encloses(const TSectionBase& section) const {
-  if (&section == this) return true;
-  for (TCell* cell : CellsInOrder())
-    for (const auto& each : *cell)
-      if (each->Encloses(section)) return true;
-  return false;
+void ThtmlTable::ForEachSection(const std::function<void(const TSectionBase&)>& visit) const {
+  visit(*this);
+  const auto cellSections = [&](const TCell& cell) {
+    for (const auto& section : cell) section->ForEachSection(visit);
+  };
+  cellSections(Caption->Cell);
+  for (const auto& row : Rows)
+    for (const auto& cell : row->Cells) cellSections(cell->Cell);
 }

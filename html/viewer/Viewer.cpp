@@ -171,6 +171,8 @@ void TriruRedu::SetProcessing(bool value) {
   if (OnProcessing) OnProcessing(this, value);
 }
 
+std::uint64_t TriruRedu::CurrentDocument() const { return FSections->DocumentNumber; }
+
 void TriruRedu::LayoutKeepingPosition() {
   const std::int64_t position = DocPosition();
   LayoutDocument();

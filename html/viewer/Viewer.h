@@ -17,6 +17,24 @@
 // relayout is under way (Processing()), most setters and operations do nothing, so a handler
 // called during a load cannot start another one.
 //
+// Host events: one rule for every event. A handler may call any of the viewer's operations,
+// opening another page or clearing this one included, and the viewer stays sound:
+// - What an event hands over is the viewer's own copy (strings, numbers,
+//   TRightClickParameters), except the page's objects (an image, a form control), which stay
+//   valid until the handler returns or changes the page, whichever comes first. A handler that
+//   opened another page uses the old page's objects no more.
+// - After a handler returns, the viewer checks that the page is still the one the event came
+//   from (the document's DocumentNumber); when it is not, it does nothing more with that input
+//   or operation: no later event of it fires and nothing of the old page is read again. The
+//   bookkeeping of the mouse buttons alone goes on.
+// - Form submissions are posted: OnFormSubmit fires once the input under way has been handled.
+//   OnMetaRefresh fires last of all, after the history has been recorded.
+// - Handlers called while Processing() is on (OnProcessing as it turns on, OnInclude, OnMeta,
+//   OnScript, OnSoundRequest, OnImageRequest, and OnHistoryChange as a load records the page
+//   it left) cannot change the page: the operations that would do nothing then. OnProcessing
+//   as it turns off comes after the load and its history entry are complete.
+// - A handler never destroys the viewer; a host that wants it gone posts that.
+//
 // Loading in slices. With ProgressiveLoading set, OpenHtmlFile and OpenTextFile (also when
 // ReloadDocument, the history or a link call them) return once the load has begun. The page is
 // then built and laid out in slices that the event loop runs one at a time (ProgressiveLoad.h),
@@ -41,15 +59,17 @@
 //   follow, keeping the reading position.
 // - Everything else works on the part laid out; CopySelectedText never needs more, since a
 //   selection lies in that part.
-// - Inside a slice, that is in a handler the parse or the layout calls (OnMeta, OnInclude,
-//   OnScript, OnSoundRequest, OnImageRequest, a message box), the operations above do nothing,
-//   as during a load in one go, except that the default faces, size, colours and character set
-//   are taken when the load ends.
+// - Between slices the load holds nothing: input, and the handlers it calls, act as above. Inside
+//   a slice, that is in a handler the parse or the layout calls (OnMeta, OnInclude, OnScript,
+//   OnSoundRequest, OnImageRequest, a message box), Processing() is on as the host-event rule
+//   says and the operations that would change the page do nothing, as during a load in one go;
+//   new default faces, sizes, colours and character sets are taken when the load ends.
 
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -360,11 +380,19 @@ class TriruRedu {
 
   // Loading (ViewerLoading.cpp).
   void OpenFile(const std::string& name, TDocKind kind);
-  void LoadDocument(const std::string& name, TDocKind kind);
+  // OpenFile without its refresh: answers the page it opened, none when it opened nothing
+  // or a handler went on to another page.
+  std::optional<std::uint64_t> OpenAndRecord(const std::string& name, TDocKind kind);
+  // Loads the file and answers the page it made. The caller holds Processing on.
+  std::uint64_t LoadDocument(const std::string& name, TDocKind kind);
   void PrepareDocument();
   void FinishLoad(const TDocumentHead& head);
-  void FireMetaRefresh();
+  // Reports the refresh the load of document found, while that page is still shown.
+  void FireMetaRefresh(std::uint64_t document);
   void SetProcessing(bool value);
+  // The page shown now, to tell after a host's handler whether it still is.
+  std::uint64_t CurrentDocument() const;
+  bool StillShows(std::uint64_t document) const { return CurrentDocument() == document; }
   // Keeps Processing on while it lives, and turns it off however the work under it ends.
   class TProcessingScope {
    public:
@@ -374,13 +402,14 @@ class TriruRedu {
     }
     // A failure of the host's handler goes on to the caller, except while another failure is
     // already on its way out: that one is kept, as two at once would end the program.
+    // A load in slices begun under it keeps Processing on until its last slice.
     ~TProcessingScope() noexcept(false) {
       if (std::uncaught_exceptions() == Unwinding) {
-        Viewer.SetProcessing(false);
+        Viewer.SetProcessing(Viewer.Loading());
         return;
       }
       try {
-        Viewer.SetProcessing(false);
+        Viewer.SetProcessing(Viewer.Loading());
       } catch (...) {
       }
     }
@@ -415,7 +444,10 @@ class TriruRedu {
   void TakeHead(const TDocumentHead& head);
 
   // Loading in slices (ViewerSlices.cpp).
-  void LoadInSlices(const std::string& name, TDocKind kind, const std::u32string* anchor);
+  // Begins the load of a file that exists and answers the page it makes. The caller holds
+  // Processing on; the load keeps it on until its last slice.
+  std::uint64_t LoadInSlices(const std::string& name, TDocKind kind,
+                             const std::u32string* anchor);
   void PostSlice();
   void RunLoadSlice();
   // Brings the view up to what the slices have laid out: the ranges, the first screen once its
@@ -426,7 +458,9 @@ class TriruRedu {
   // Ends a load in slices where it stands (the document keeps what was built); Processing
   // stays on when another load takes over.
   void CancelLoad(bool keepProcessing);
-  void FinishLoadFirst();
+  // FinishLoading unless inside a slice; answers whether the page is still the one shown (a
+  // handler as the load ends may open another).
+  bool FinishLoadFirst();
   // The page is laid out again from its top for a host this wide, the view going back to
   // where it was once it can.
   void RelayoutLoad(int hostWidth);

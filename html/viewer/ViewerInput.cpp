@@ -36,11 +36,13 @@ int TriruRedu::PositionAtPanel(int x, int y, int& lineY, bool& inText) {
 }
 
 void TriruRedu::PanelMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  const std::uint64_t document = CurrentDocument();
   if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
   FPanel->SetFocus();
-  if (!FPageShown) return;  // nothing shown, nothing to select or click
   FMouse.ButtonPressed();
-  if (button != mbLeft) return;
+  // A press whose handler opened another page starts nothing there: its release is no click.
+  // Nor does one on a page that shows nothing yet.
+  if (button != mbLeft || !StillShows(document) || !FPageShown) return;
   int lineY = 0;
   bool inText = false;
   const int position = PositionAtPanel(x, y, lineY, inText);
@@ -51,8 +53,9 @@ void TriruRedu::PanelMouseDown(TMouseButton button, TShiftState shift, int x, in
 }
 
 void TriruRedu::PanelMouseMove(TShiftState shift, int x, int y) {
+  const std::uint64_t document = CurrentDocument();
   if (OnMouseMove) OnMouseMove(this, shift, x, y);
-  if (!FPageShown) return;
+  if (!StillShows(document) || !FPageShown) return;
   std::u32string url, target;
   const int documentX = PanelToDocumentX(x);
   const int documentY = PanelToDocumentY(y);
@@ -70,13 +73,17 @@ void TriruRedu::PanelMouseMove(TShiftState shift, int x, int y) {
              FSections->ImageAt(documentX, documentY, image, imageX, imageY)) {
     FPanel->SetCursor(crArrow);
     if (OnImageOver) OnImageOver(this, image, shift, imageX, imageY);
+    if (!StillShows(document)) return;
   } else {
     int lineY = 0;
     bool inText = false;
     const int position = PositionAtPanel(x, y, lineY, inText);
     FPanel->SetCursor(position >= 0 && inText ? crIBeam : crArrow);
   }
-  if (FMouse.Cover(url, target) && OnHotSpotCovered) OnHotSpotCovered(this, url);
+  if (FMouse.Cover(url, target) && OnHotSpotCovered) {
+    OnHotSpotCovered(this, url);
+    if (!StillShows(document)) return;
+  }
   const bool leftHeld = (shift & ssLeft) != 0;
   if (leftHeld && FScroll.PastPanelEdge(y) && FMouse.StartAutoScroll())
     FPanel->Post([this] { AutoScroll(); });
@@ -130,15 +137,33 @@ void TriruRedu::StopAutoScroll() {
 }
 
 void TriruRedu::PanelMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  const std::uint64_t document = CurrentDocument();
+  // The button is up whatever the handlers do: a press on one page and a release on another
+  // make no click.
+  const auto release = [&] {
+    if (button != mbLeft) return false;
+    const bool clicked = FMouse.LeftReleased();
+    StopAutoScroll();
+    return clicked;
+  };
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
-  if (!FPageShown) return;
+  if (!StillShows(document) || !FPageShown) {
+    release();
+    return;
+  }
   const int documentX = PanelToDocumentX(x);
   const int documentY = PanelToDocumentY(y);
   if (OnImageClick || OnRightClick) {
     TInlineImage* image = nullptr;
     int imageX = 0, imageY = 0;
     const bool onImage = FSections->ImageAt(documentX, documentY, image, imageX, imageY);
-    if (onImage && OnImageClick) OnImageClick(this, image, button, shift, imageX, imageY);
+    if (onImage && OnImageClick) {
+      OnImageClick(this, image, button, shift, imageX, imageY);
+      if (!StillShows(document)) {
+        release();
+        return;
+      }
+    }
     if (button == mbRight && OnRightClick) {
       TRightClickParameters parameters;
       if (onImage) {
@@ -157,8 +182,7 @@ void TriruRedu::PanelMouseUp(TMouseButton button, TShiftState shift, int x, int 
   }
   if (button != mbLeft) return;
   ExtendSelection(x, y);
-  const bool clicked = FMouse.LeftReleased();
-  StopAutoScroll();
+  const bool clicked = release();
   TInlineControl* control = nullptr;
   std::optional<TUrlTarget> link;
   if (clicked && FSections->SelectionStart >= FSections->SelectionEnd &&
@@ -221,11 +245,13 @@ void TriruRedu::ScrollBy(int old, int position) {
 
 bool TriruRedu::PanelKeyDown(TKey key, TShiftState shift) {
   if (OnKeyDown) {
+    const std::uint64_t document = CurrentDocument();
     OnKeyDown(this, key, shift);
-    if (key == 0) return true;
+    // A key that opened another page does nothing more to it.
+    if (key == 0 || !StillShows(document)) return true;
   }
   // The end is the end of the whole page.
-  if (key == vkEnd) FinishLoadFirst();
+  if (key == vkEnd && !FinishLoadFirst()) return true;
   const int old = VScrollPos();
   if (const std::optional<int> position = FScroll.VerticalKeyTarget(key, old)) {
     ScrollBy(old, *position);

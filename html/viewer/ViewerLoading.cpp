@@ -93,17 +93,30 @@ void TriruRedu::OpenTextFile(const std::string& name) { OpenFile(name, dkText); 
 void TriruRedu::OpenImageFile(const std::string& name) { OpenFile(name, dkImage); }
 
 void TriruRedu::OpenFile(const std::string& name, TDocKind kind) {
-  if (!MayInterrupt() || name.empty()) return;
+  if (const std::optional<std::uint64_t> document = OpenAndRecord(name, kind))
+    FireMetaRefresh(*document);
+}
+
+std::optional<std::uint64_t> TriruRedu::OpenAndRecord(const std::string& name, TDocKind kind) {
+  if (!MayInterrupt() || name.empty()) return std::nullopt;
   const std::string oldName = FDocFileName;
   const std::u32string oldTitle = FDocTitle;
   const TDocKind oldKind = FDocKind;
   const std::int64_t oldPosition = DocPosition();
-  LoadDocument(name, kind);
-  if (FDocFileName != oldName || FDocKind != oldKind)
-    AddHistoryEntry(oldName, oldTitle, oldKind, oldPosition);
+  std::uint64_t document = 0;
+  {
+    // The page left is in the history before OnProcessing announces the end of the load, so a
+    // handler that goes on from there to another page finds it recorded.
+    TProcessingScope processing(*this);
+    document = LoadDocument(name, kind);
+    if (FDocFileName != oldName || FDocKind != oldKind)
+      AddHistoryEntry(oldName, oldTitle, oldKind, oldPosition);
+  }
+  if (!StillShows(document)) return std::nullopt;
+  return document;
 }
 
-void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
+std::uint64_t TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
   std::string name = nameWithAnchor;
   std::u32string anchor;
   bool hasAnchor = false;
@@ -112,61 +125,53 @@ void TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKind kind) {
     hasAnchor = true;
     name.erase(hash);
   }
-  if (FLoad) {
-    // The load under way goes on unless there is a document to take its place.
-    if (!DocumentExists(name)) throw EInOutError("Can't locate file: " + name);
-    CancelLoad(true);
-  }
-  if (FProgressive && kind != dkImage) {
-    LoadInSlices(name, kind, hasAnchor ? &anchor : nullptr);
-    return;
-  }
+  // Nothing changes for a missing file: a load under way goes on.
+  if (!DocumentExists(name)) throw EInOutError("Can't locate file: " + name);
+  CancelLoad(true);
+  if (FProgressive && kind != dkImage)
+    return LoadInSlices(name, kind, hasAnchor ? &anchor : nullptr);
   TBusyCursor busy(FWindowing);
   FRefreshDelay = 0;
-  {
-    TProcessingScope processing(*this);
-    if (!DocumentExists(name)) throw EInOutError("Can't locate file: " + name);
-
-    PrepareDocument();
-    const std::string previousName = FDocFileName;
-    const std::string fullName = FullPath(name);
-    TDocumentHead head;
-    // Whether the parse ends normally or not, the document shows what was built.
-    const auto finish = [&] {
-      FDocFileName = fullName;
-      FDocKind = kind;
-      FinishLoad(head);
-      if (hasAnchor) {
-        ScrollToAnchor(anchor);
-      } else if (FDocFileName != previousName) {
-        ApplyVPos(0);
-        SetHScrollPos(0);
-      } else {
-        ApplyVPos(VScrollPos());  // the same file again: the caller places it
-      }
-      InvalidatePanel();
-    };
-    ParseThenFinish(
-        [&] {
-          TParsing parsing(FParsing);
-          switch (kind) {
-            case dkHtml:
-              StopSound();
-              ParseHtmlFile(*FSections, FAnchorList, name, MetaCallback(), this, OnSoundRequest,
-                            OnInclude, OnScript, head);
-              break;
-            case dkText:
-              ParseTextFile(*FSections, FAnchorList, name, head);
-              break;
-            case dkImage:
-              ParseHtmlBuffer(*FSections, FAnchorList, ImagePage(fullName), {}, this, {},
-                              OnInclude, {}, head);
-              break;
-          }
-        },
-        finish);
-  }
-  FireMetaRefresh();
+  PrepareDocument();
+  const std::uint64_t document = CurrentDocument();
+  const std::string previousName = FDocFileName;
+  const std::string fullName = FullPath(name);
+  TDocumentHead head;
+  // Whether the parse ends normally or not, the document shows what was built.
+  const auto finish = [&] {
+    FDocFileName = fullName;
+    FDocKind = kind;
+    FinishLoad(head);
+    if (hasAnchor) {
+      ScrollToAnchor(anchor);
+    } else if (FDocFileName != previousName) {
+      ApplyVPos(0);
+      SetHScrollPos(0);
+    } else {
+      ApplyVPos(VScrollPos());  // the same file again: the caller places it
+    }
+    InvalidatePanel();
+  };
+  ParseThenFinish(
+      [&] {
+        TParsing parsing(FParsing);
+        switch (kind) {
+          case dkHtml:
+            StopSound();
+            ParseHtmlFile(*FSections, FAnchorList, name, MetaCallback(), this, OnSoundRequest,
+                          OnInclude, OnScript, head);
+            break;
+          case dkText:
+            ParseTextFile(*FSections, FAnchorList, name, head);
+            break;
+          case dkImage:
+            ParseHtmlBuffer(*FSections, FAnchorList, ImagePage(fullName), {}, this, {},
+                            OnInclude, {}, head);
+            break;
+        }
+      },
+      finish);
+  return document;
 }
 
 void TriruRedu::PrepareDocument() {
@@ -204,9 +209,11 @@ void TriruRedu::OpenHtmlBuffer(std::string_view html) {
   if (!MayInterrupt()) return;
   CancelLoad(true);
   FRefreshDelay = 0;
+  std::uint64_t document = 0;
   {
     TProcessingScope processing(*this);
     PrepareDocument();
+    document = CurrentDocument();
     StopSound();
     TDocumentHead head;
     // A parse error still shows the part read before it, laid out as any document.
@@ -226,12 +233,14 @@ void TriruRedu::OpenHtmlBuffer(std::string_view html) {
         },
         finish);
   }
-  FireMetaRefresh();
+  FireMetaRefresh(document);
 }
 
 void TriruRedu::ClearDocument() {
   if (!MayInterrupt()) return;
-  CancelLoad(false);
+  // A load under way ends with the clearing, which its OnProcessing then follows.
+  const bool loading = Loading();
+  CancelLoad(true);
   FSections->Clear();
   FDefaultsDue = FRelayoutDue = false;
   FollowAnimationTimer();
@@ -249,6 +258,7 @@ void TriruRedu::ClearDocument() {
   FMouse.Reset();
   StopSound();
   InvalidatePanel();
+  if (loading) SetProcessing(false);
 }
 
 void TriruRedu::StopSound() {
@@ -260,8 +270,11 @@ TMetaType TriruRedu::MetaCallback() {
                 const std::u32string& content) { HandleMeta(httpEq, name, content); };
 }
 
-void TriruRedu::FireMetaRefresh() {
-  if (FRefreshDelay > 0 && OnMetaRefresh) OnMetaRefresh(this, FRefreshDelay, FRefreshUrl);
+void TriruRedu::FireMetaRefresh(std::uint64_t document) {
+  // A copy: the handler may well load the page it names, which finds a refresh of its own.
+  const std::u32string url = FRefreshUrl;
+  if (FRefreshDelay > 0 && OnMetaRefresh && StillShows(document))
+    OnMetaRefresh(this, FRefreshDelay, url);
 }
 
 void TriruRedu::HandleMeta(const std::u32string& httpEq, const std::u32string& name,
@@ -292,8 +305,7 @@ void TriruRedu::QueueFormSubmit(const std::u32string& action, const std::u32stri
 }
 
 void TriruRedu::SelectAllText() {
-  FinishLoadFirst();
-  if (FSections->Count() == 0 || FNoSelect) return;
+  if (!FinishLoadFirst() || FSections->Count() == 0 || FNoSelect) return;
   // Every position laid out: all of them unless a handler inside a slice asks.
   FSections->SelectionStart = 0;
   FSections->SelectionEnd = FSections->FirstPos + FSections->PosCount;
@@ -305,7 +317,7 @@ bool TriruRedu::FindNextText(std::u32string_view text, bool matchCase) {
   text = text.substr(0, MaxSearchLength);
   int found = FSections->SearchText(FMouse.CaretPos(), text, matchCase);
   if (found < 0 && FLoad && MayInterrupt()) {
-    FinishLoading();
+    if (!FinishLoadFirst()) return false;
     found = FSections->SearchText(FMouse.CaretPos(), text, matchCase);
   }
   if (found < 0) return false;

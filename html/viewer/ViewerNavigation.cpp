@@ -17,12 +17,14 @@ std::string TriruRedu::ExpandLink(std::u32string_view link) const {
 
 bool TriruRedu::HotSpotClickHandled() {
   bool handled = false;
-  if (OnHotSpotClick) OnHotSpotClick(this, FMouse.HotSpotUrl(), handled);
+  if (OnHotSpotClick) OnHotSpotClick(this, std::u32string(FMouse.HotSpotUrl()), handled);
   return handled;
 }
 
 void TriruRedu::FollowHotSpot() {
-  if (HotSpotClickHandled()) return;
+  // A handler that opened another page has taken the click, whatever it answered.
+  const std::uint64_t document = CurrentDocument();
+  if (HotSpotClickHandled() || !StillShows(document)) return;
   const std::int64_t position = DocPosition();
   std::u32string url = FMouse.HotSpotUrl();
   if (!url.empty() && url[0] == U'#') {
@@ -69,7 +71,7 @@ bool TriruRedu::ScrollToAnchor(std::u32string_view name) {
   if (name.empty()) return false;
   const TSectionBase* section = FAnchorList.Find(name);
   if (!section && FLoad && MayInterrupt()) {
-    FinishLoading();
+    if (!FinishLoadFirst()) return false;
     section = FAnchorList.Find(name);
   }
   if (!section) return false;
@@ -129,10 +131,24 @@ void TriruRedu::SetHistoryIndex(int index) {
     FHistory.Set(std::size_t(FHistoryIndex), FDocFileName, FDocTitle, {DocPosition(), FDocKind});
   const std::string file = FHistory.Files()[std::size_t(index)];
   const TPositionObj entry = FHistory.Positions()[std::size_t(index)];
-  if (file != FDocFileName || entry.FileKind != FDocKind) LoadDocument(file, entry.FileKind);
-  SetDocPosition(entry.ScrollPos);
-  FHistoryIndex = index;
-  if (OnHistoryChange) OnHistoryChange(this);
+  const auto move = [&] {
+    SetDocPosition(entry.ScrollPos);
+    FHistoryIndex = index;
+    if (OnHistoryChange) OnHistoryChange(this);
+  };
+  if (file == FDocFileName && entry.FileKind == FDocKind) {
+    move();
+    return;
+  }
+  std::uint64_t loaded = 0;
+  {
+    // The move is complete, the history with it, before OnProcessing announces the end of
+    // the load.
+    TProcessingScope processing(*this);
+    loaded = LoadDocument(file, entry.FileKind);
+    move();
+  }
+  FireMetaRefresh(loaded);
 }
 
 void TriruRedu::ClearHistory() {
@@ -145,8 +161,10 @@ void TriruRedu::ClearHistory() {
 void TriruRedu::ReloadDocument() {
   if (FDocFileName.empty()) return;
   const std::int64_t position = DocPosition();
-  OpenFile(FDocFileName, FDocKind);
+  const std::optional<std::uint64_t> document = OpenAndRecord(FDocFileName, FDocKind);
+  if (!document) return;
   SetDocPosition(position);
+  FireMetaRefresh(*document);
 }
 
 void TriruRedu::ScrollControlIntoView(const TInlineControl& control) {

@@ -4,21 +4,14 @@
 #include <chrono>
 
 #include "html/document/SectionList.h"
-#include "html/parser/DocumentSource.h"
-#include "html/support/Errors.h"
 #include "html/viewer/LinkPath.h"
 #include "html/viewer/Viewer.h"
 #include "platform/Windowing.h"
 
-void TriruRedu::LoadInSlices(const std::string& name, TDocKind kind,
-                             const std::u32string* anchor) {
+std::uint64_t TriruRedu::LoadInSlices(const std::string& name, TDocKind kind,
+                                      const std::u32string* anchor) {
   const std::int64_t start = NowMicros();
   FRefreshDelay = 0;
-  SetProcessing(true);
-  if (!DocumentExists(name)) {
-    SetProcessing(false);
-    throw EInOutError("Can't locate file: " + name);
-  }
   PrepareDocument();
   const std::string previousName = FDocFileName;
   // The page is the one shown from now on, for the history and for the links it holds.
@@ -52,6 +45,7 @@ void TriruRedu::LoadInSlices(const std::string& name, TDocKind kind,
   PostSlice();
   // The open operation holds the event loop as a slice does.
   FLoadStatistics = {NowMicros() - start, 0};
+  return CurrentDocument();
 }
 
 void TriruRedu::PostSlice() {
@@ -122,6 +116,7 @@ void TriruRedu::GoToPlace() {
 }
 
 void TriruRedu::EndLoad() {
+  const std::uint64_t document = CurrentDocument();
   const std::unique_ptr<TProgressiveLoad> load = std::move(FLoad);
   ++FLoadNumber;
   const std::exception_ptr failure = load->TakeFailure();
@@ -145,9 +140,10 @@ void TriruRedu::EndLoad() {
   }
   FPageShown = true;
   InvalidatePanel();
+  // Its handler may go on to another page.
   SetProcessing(false);
   if (failure) std::rethrow_exception(failure);
-  FireMetaRefresh();
+  FireMetaRefresh(document);
 }
 
 void TriruRedu::CancelLoad(bool keepProcessing) {
@@ -161,8 +157,10 @@ void TriruRedu::CancelLoad(bool keepProcessing) {
   if (!keepProcessing) SetProcessing(false);
 }
 
-void TriruRedu::FinishLoadFirst() {
+bool TriruRedu::FinishLoadFirst() {
+  const std::uint64_t document = CurrentDocument();
   if (FLoad && !FLoad->Running()) FinishLoading();
+  return StillShows(document);
 }
 
 void TriruRedu::FinishLoading() {

@@ -6,8 +6,10 @@
 // ExternalLeading 0, Overhang 0, and every character advances round(p / 2) pixels; the face
 // name and styles change no measure. Text is drawn as one box per character (HeadlessCanvas.h).
 // System colours resolve to the classic desktop values below, whatever the machine's theme.
+// SVG pictures are never drawn here (HeadlessSvgRenderer.h).
 
 #include "platform/Graphics.h"
+#include "platform/headless/HeadlessSvgRenderer.h"
 
 // The classic desktop colours: grey buttons, white windows, black text, navy highlight.
 class TClassicSystemColors : public TSystemColors {
@@ -19,6 +21,7 @@ class THeadlessGraphics : public TGraphicsFactory {
 public:
   std::unique_ptr<TCanvas> CanvasFor(TBitmap& bitmap) override;
   const TSystemColors& SystemColors() const override { return FColors; }
+  const TSvgRenderer& SvgRenderer() const override { return FSvg; }
 
   // Lets a test stand for a screen of another colour depth (4, 8 or 24).
   void SetColorBits(int bits) { FScreen.ColorBits = bits; }
@@ -32,4 +35,5 @@ protected:
 
 private:
   TClassicSystemColors FColors;
+  THeadlessSvgRenderer FSvg;
 };

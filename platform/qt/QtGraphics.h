@@ -9,11 +9,12 @@
 // description only: Unicode text needs nothing from it.
 //
 // System colours are read from the application palette each time they are drawn, so a dark
-// desktop theme gives dark defaults.
+// desktop theme gives dark defaults. SVG pictures are drawn by Qt's SVG module (QtSvgRenderer.h).
 //
 // A QGuiApplication (or QApplication) must exist while this factory and its canvases are used.
 
 #include "platform/Graphics.h"
+#include "platform/qt/QtSvgRenderer.h"
 
 #include <QFont>
 #include <QImage>
@@ -49,6 +50,7 @@ class TQtGraphics : public TGraphicsFactory {
 public:
   std::unique_ptr<TCanvas> CanvasFor(TBitmap& bitmap) override;
   const TSystemColors& SystemColors() const override { return FColors; }
+  const TSvgRenderer& SvgRenderer() const override { return FSvg; }
 
   // The QFont a description stands for.
   static QFont QtFontFor(const TFontDesc& font);
@@ -58,6 +60,7 @@ protected:
 
 private:
   TQtSystemColors FColors;
+  TQtSvgRenderer FSvg;
 };
 
 // A QImage that shares the bitmap's pixels (no copy); valid while the bitmap lives and keeps

@@ -14,30 +14,39 @@ const TSection& SectionAt(const TSectionList& document, std::size_t index) {
 }  // namespace
 
 TEST_F(FormsTest, TagsMakeTheirKindsAndWindowSizes) {
+  std::string twenty;
+  for (int i = 1; i <= 20; ++i) twenty += "<option>" + std::to_string(i);
   Build("<form><input name=e><input type=PassWord name=p maxlength=3 size=\"40,1\">"
         "<input type=submit name=s value=Go><input type=checkbox name=c>"
         "<input type=radio name=r><select name=d><option>one<option>eleven</select>"
         "<select name=l size=4><option>a</select><select name=m multiple><option>a<option>b"
         "<option>c<option>d<option>e</select><textarea name=t rows=2 cols=10></textarea>"
-        "<input type=hidden name=h><input type=image name=i><input type=bogus name=b></form>");
+        "<input type=hidden name=h><input type=image name=i><input type=bogus name=b>"
+        "<select name=n multiple>" + twenty + "</select></form>");
   struct TExpected {
     const char32_t* Name;
     const char* Class;
     int Width, Height;
   };
+  // The sizes worked out: an edit is 20 characters (SIZE 40 for p) and 5 wide; a button is
+  // its caption and 20 wide, a line and 8 high; a drop-down list is its longest option (3
+  // characters at least) of the screen's 9-point font (6 wide) and 30; a list box is its
+  // longest option and 15 wide, SIZE rows high, else a row per option up to 8; a text area
+  // is COLS characters and 5 wide, ROWS lines and 5 high.
   const TExpected expected[] = {
-      {U"e", "TEditFormControlObj", 20 * 7 + 5, 20},
-      {U"p", "TEditFormControlObj", 40 * 7 + 5, 20},
-      {U"s", "TButtonFormControlObj", 2 * 7 + 20, 13 + 8},
+      {U"e", "TEditFormControlObj", 145, 20},
+      {U"p", "TEditFormControlObj", 285, 20},
+      {U"s", "TButtonFormControlObj", 34, 21},
       {U"c", "TCheckBoxFormControlObj", 13, 13},
       {U"r", "TRadioButtonFormControlObj", 13, 14},
-      {U"d", "TComboFormControlObj", 6 * 6 + 30, 13 + 8},  // the screen's 9-point font
-      {U"l", "TListBoxFormControlObj", 3 * 7 + 15 + 4, 4 * 13 + 4},
-      {U"m", "TListBoxFormControlObj", 3 * 7 + 15 + 4, 5 * 13 + 4},
-      {U"t", "TTextAreaFormControlObj", 10 * 7 + 5 + 4, 2 * 13 + 5 + 4},
+      {U"d", "TComboFormControlObj", 66, 21},
+      {U"l", "TListBoxFormControlObj", 40, 56},
+      {U"m", "TListBoxFormControlObj", 40, 69},
+      {U"t", "TTextAreaFormControlObj", 79, 35},
       {U"h", "THiddenFormControlObj", 0, 0},
       {U"i", "TImageFormControlObj", 0, 0},
       {U"b", "TEditFormControlObj", 145, 20},
+      {U"n", "TListBoxFormControlObj", 40, 108},
   };
   for (const TExpected& e : expected) {
     const TFormControlObj& control = Named(e.Name);
@@ -50,14 +59,31 @@ TEST_F(FormsTest, TagsMakeTheirKindsAndWindowSizes) {
   password.Type(U"12345");
   EXPECT_EQ(password.Text(), U"123");
   EXPECT_TRUE(WindowOf<THeadlessList>(Named(U"m")).MultiSelect);
-  EXPECT_EQ(Form(0).NonHiddenCount, 11);
+  EXPECT_EQ(Form(0).NonHiddenCount, 12);
   // Eleven windowed controls stand in the text as character 2, the image input as 4; the
   // hidden field takes no character.
   const TSection& section = SectionAt(Document, 0);
-  EXPECT_EQ(section.FormControls.Count(), 10u);
+  EXPECT_EQ(section.FormControls.Count(), 11u);
   EXPECT_EQ(section.Images.Count(), 1u);
-  EXPECT_EQ(Document.FormControls.size(), 10u);
-  EXPECT_EQ(std::count(section.Text.begin(), section.Text.end(), ControlMarker), 10);
+  EXPECT_EQ(Document.FormControls.size(), 11u);
+  EXPECT_EQ(std::count(section.Text.begin(), section.Text.end(), ControlMarker), 11);
+}
+
+TEST_F(FormsTest, ControlsGoWithTheSectionTheyStandIn) {
+  // A control before BODY goes with the text it stood in; those of a table refused for its
+  // columns go with the table: they neither submit nor count for Enter, so Enter in the one
+  // edit left submits its form.
+  std::string cells;
+  for (int i = 0; i < 31; ++i) cells += "<td>c";
+  Build("<input name=early><body><form><input name=kept value=k><table><tr><td>"
+        "<input name=lost><input type=hidden name=gone value=g><input type=radio name=r>"
+        "<input type=image name=i>" + cells + "</table></form>");
+  for (const char32_t* name : {U"early", U"lost", U"gone", U"r", U"i"})
+    EXPECT_THROW(Named(name), std::runtime_error) << char(name[0]);
+  ASSERT_EQ(Document.FormControls.size(), 1u);
+  EXPECT_EQ(Document.FormControls[0], &Named(U"kept"));
+  WindowOf<THeadlessEdit>(Named(U"kept")).PressKey(13);
+  EXPECT_EQ(Submitted, std::vector<TResults>{{U"kept=k"}});
 }
 
 TEST_F(FormsTest, ControlsOutsideFormShareADefaultFormPerRun) {
@@ -105,11 +131,12 @@ TEST_F(FormsTest, AbsurdNumbersAndUnendedMarkupStayBounded) {
   Build("<input name=e size=999999999 maxlength=-5><textarea name=t rows=999999999 "
         "cols=999999999></textarea><select name=l size=999999999><option>a</select>"
         "<select name=z size=0 multiple><option>a<option>b</select><select name=open><option>x");
-  EXPECT_EQ(Named(U"e").Width(), MaxControlChars * 7 + 5);
-  EXPECT_EQ(Named(U"t").Height(), MaxControlRows * 13 + 5 + 4);
-  EXPECT_EQ(Named(U"l").Height(), MaxControlRows * 13 + 4);
+  // At most 1000 characters and 500 rows.
+  EXPECT_EQ(Named(U"e").Width(), 7005);
+  EXPECT_EQ(Named(U"t").Height(), 6509);
+  EXPECT_EQ(Named(U"l").Height(), 6504);
   // SIZE 0 leaves the rows to the options.
-  EXPECT_EQ(Named(U"z").Height(), 2 * 13 + 4);
+  EXPECT_EQ(Named(U"z").Height(), 30);
   WindowOf<THeadlessEdit>(Named(U"e")).Type(U"no limit");
   EXPECT_EQ(WindowOf<THeadlessEdit>(Named(U"e")).Text(), U"no limit");
 

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "html/document/SectionList.h"
 #include "html/viewer/Viewer.h"
 #include "platform/qt/QtFormControls.h"
 #include "platform/qt/QtGraphics.h"
@@ -158,6 +159,20 @@ TEST_F(QtFormControlsTest, AViewerPlacesRealWidgetsAndSubmitsThem) {
   QApplication::processEvents();
   ASSERT_EQ(submitted.size(), 2u);
   EXPECT_EQ(submitted[1], (std::vector<std::u32string>{U"c=On", U"go=Submit"}));
+}
+
+// The button's own click frees it, its window and the page it stood on.
+TEST_F(QtFormControlsTest, AButtonWhoseClickOpensAnotherPageGoesCleanly) {
+  TriruRedu viewer(Windowing, Host.Window());
+  viewer.OnObjectClick = [](TriruRedu* sender, TFormControlObj*, const std::u32string&) {
+    sender->OpenHtmlBuffer("another page");
+  };
+  viewer.OpenHtmlBuffer("<form><input type=submit name=go></form>");
+  QApplication::processEvents();
+  QTest::mouseClick(Host.findChild<QPushButton*>(), Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_EQ(Host.findChild<QPushButton*>(), nullptr);
+  EXPECT_EQ(viewer.Sections().Forms.size(), 0u);
 }
 
 int main(int argc, char** argv) {

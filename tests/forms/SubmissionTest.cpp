@@ -127,3 +127,14 @@ TEST_F(FormsTest, ObjectClicksCarryTheOnClickText) {
   WindowOf<THeadlessButton>(Named(U"b")).Click();
   EXPECT_EQ(clicks, (std::vector<std::u32string>{U"c:display", U"r:", U"b:go"}));
 }
+
+TEST_F(FormsTest, AClickWhoseHandlerClearsThePageDoesNothingMoreToIt) {
+  // The handler frees the button and its form; neither reset nor submission follows.
+  for (const char* type : {"submit", "reset"}) {
+    Build(std::string("<form><input name=e value=v><input type=") + type + " name=b></form>");
+    Document.OnObjectClick = [&](TFormControlObj&, const std::u32string&) { Document.Clear(); };
+    WindowOf<THeadlessButton>(Named(U"b")).Click();
+    EXPECT_TRUE(Document.Forms.empty());
+    EXPECT_TRUE(Submitted.empty());
+  }
+}

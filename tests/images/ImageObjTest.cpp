@@ -171,6 +171,22 @@ TEST_F(ImageTest, AMapWithoutItsEndTagIsDropped) {
   EXPECT_EQ(Document->ImageMaps[0]->Name, U"A");
 }
 
+// A middle-aligned picture 25 high beside text 16 high rises 9 above the text: the larger half,
+// 5, goes above the text and 4 below it. The picture's middle (12 down) is drawn on the middle
+// of the character cell (8 below the text's top at 5), so its top is row 1.
+TEST_F(ImageTest, AMiddleAlignedPictureGivesTheLargerHalfOfAnOddRiseToTheRoomAbove) {
+  Offer(U"p", RedBmp(10, 25));
+  Show("x<img src=p align=middle>");
+  const LineRec& line = SectionAt(0).Lines.at(0);
+  EXPECT_EQ(line.SpaceAbove, 5);
+  EXPECT_EQ(line.SpaceBelow, 4);
+  EXPECT_EQ(ImageAt(0).DrawY, 1);
+  EXPECT_EQ(Surface.Pixel(12, 0), clWhite);
+  EXPECT_EQ(Surface.Pixel(12, 1), clRed);
+  EXPECT_EQ(Surface.Pixel(12, 25), clRed);
+  EXPECT_EQ(Surface.Pixel(12, 26), clWhite);
+}
+
 TEST_F(ImageTest, ImagesInPreformattedTextAndInLinesOfText) {
   Offer(U"p", RedBmp(40, 20));
   Show("<pre>a<img src=p>b</pre>x <img src=p align=top> y");

@@ -44,6 +44,27 @@ TEST_F(TableTest, ThirtyColumnsAreAcceptedAndThirtyOneRefused) {
   EXPECT_EQ(TextOf(Document), U"after");
 }
 
+TEST_F(TableTest, ANestedTableWithTooManyColumnsGoesAloneWhereverItStands) {
+  // In a cell, in a cell two tables down, in a caption: each refused table is reported once
+  // and dropped where it stands; the tables around it keep all their cells.
+  const std::string refused = "<table>" + Row(31) + "</table>";
+  Build("<table><tr><td>Important<td>" + refused + "</table>"
+        "<table><tr><td><table><tr><td>middle<td>" + refused + "</table></table>"
+        "<table><caption>" + refused + "caption</caption><tr><td>body</table>after");
+  EXPECT_EQ(Errors, std::vector<std::string>(3, "Table has too many Columns"));
+  EXPECT_EQ(TextOf(CellAt(Table(0), 0, 0)), U"Important");
+  EXPECT_EQ(CellAt(Table(0), 0, 1).Count(), 0u);
+  const ThtmlTable& middle = TableIn(CellAt(Table(1), 0, 0));
+  EXPECT_EQ(TextOf(CellAt(middle, 0, 0)), U"middle");
+  EXPECT_EQ(CellAt(middle, 0, 1).Count(), 0u);
+  EXPECT_EQ(TextOf(Table(2).Caption->Cell), U"caption");
+  EXPECT_EQ(TextOf(CellAt(Table(2), 0, 0)), U"body");
+  EXPECT_EQ(TextOf(Document), U"after");
+  // Gone, they are neither measured nor reported again.
+  Arrange(300);
+  EXPECT_EQ(Errors.size(), 3u);
+}
+
 TEST_F(TableTest, AnAnchorInsideADroppedTableIsForgotten) {
   // Also when it stands in a table nested in the refused one, and when spans make the overflow.
   Build("<a name=top>t</a><table><tr><td><a name=inner>i</a><table><tr><td><a name=deep>d</a>"

@@ -34,9 +34,12 @@ TEST(ScrollGeometryTest, EachBarCanBeNeededOnlyBecauseTheOtherShows) {
   EXPECT_FALSE(neither.Arrange(400, 300).Vertical);
   EXPECT_FALSE(neither.Arrange(400, 300).Horizontal);
 
-  // Where no horizontal bar may show, the height alone decides.
+  // Where no horizontal bar may show, the height alone decides: a document exactly as tall as
+  // the bordered panel (298) gets the vertical bar, one pixel less does not.
   TScrollGeometry vertical = Geometry(380, 290, ssVertical);
   EXPECT_FALSE(vertical.Arrange(400, 300).Vertical);
+  EXPECT_TRUE(Geometry(380, 298, ssVertical).Arrange(400, 300).Vertical);
+  EXPECT_FALSE(Geometry(380, 297, ssVertical).Arrange(400, 300).Vertical);
 }
 
 TEST(ScrollGeometryTest, StepsAndPositionsStayInRange) {

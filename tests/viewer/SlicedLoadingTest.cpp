@@ -314,3 +314,32 @@ TEST_F(SlicedLoading, TwoViewersLoadAtOnceAndPlainTextLoadsInSlicesToo) {
   EXPECT_EQ(Document().Count(), lines);
   EXPECT_EQ(Viewer->DocumentHeight(), height);
 }
+
+TEST_F(SlicedLoading, AHandlerOfTheEndOfALoadMayOpenAnotherPage) {
+  const std::string first = Folder.Write("first.htm", "<title>First</title>" + Lines(100));
+  const std::string second = Folder.Write("second.htm", "<title>Second</title>" + Lines(5));
+  Viewer->SetHistoryMaxCount(5);
+  bool open = true;
+  bool inSlices = true;
+  Viewer->OnProcessing = [&](TriruRedu*, bool on) {
+    if (on || !std::exchange(open, false)) return;
+    Viewer->SetProgressiveLoading(inSlices);
+    Viewer->OpenHtmlFile(second);
+    Viewer->SetProgressiveLoading(true);
+  };
+  // As the last slice ends the load.
+  Viewer->OpenHtmlFile(first);
+  LoadRest();
+  EXPECT_EQ(Viewer->DocTitle(), U"Second");
+  EXPECT_EQ(Viewer->HistoryFiles(), (std::vector<std::string>{second, first}));
+
+  // As clearing the page ends it, when the clearing is over: a page opened there in one go
+  // stays.
+  open = true;
+  inSlices = false;
+  Viewer->OpenHtmlFile(first);
+  ASSERT_TRUE(Slice());
+  Viewer->ClearDocument();
+  EXPECT_EQ(Viewer->DocTitle(), U"Second");
+  EXPECT_GT(Document().Count(), 0u);
+}

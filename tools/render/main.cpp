@@ -16,6 +16,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "html/support/HeapReserve.h"
 #include "html/viewer/Viewer.h"
 #include "platform/Bitmap.h"
 #include "platform/headless/HeadlessGraphics.h"
@@ -167,6 +168,8 @@ void RenderHeadless(const TRenderOptions& options) {
 int main(int argc, char** argv) {
   TRenderOptions options;
   if (!ParseArguments(argc, argv, options)) return Usage();
+  // As the browser does for its first page, so that the two cost the same.
+  PrepareHeapForDocuments(options.File);
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication application(argc, argv);
   try {
