@@ -23,10 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto canvas = graphics.CanvasFor(surface);
   for (int n = 2; n <= gif.FrameCount() + 1; ++n) {
     gif.SetCurrentFrame(n);
-    gif.Draw(*canvas, 20, 13, 2, 3, 0);
+    gif.Draw(*canvas, {3, 2, 23, 15}, 0);
   }
   const auto copy = gif.CreateCopy();
-  copy->Draw(*canvas, 24, 24, 0, 0, 0);
+  copy->SetCurrentFrame(copy->FrameCount());  // a copy composes on the frames it shares
+  copy->Draw(*canvas, {0, 0, 24, 24}, 0);
   (void)gif.HostPicture();
   return 0;
 }

@@ -1,5 +1,5 @@
-// Decodes arbitrary bytes through the libpng wrapper; a mask, when one comes, must match the
-// picture.
+// Decodes arbitrary bytes through the libpng wrapper; a picture with an alpha channel must hold
+// premultiplied words (no channel above its alpha).
 
 #include <cstddef>
 #include <cstdint>
@@ -8,12 +8,14 @@
 #include "platform/Bitmap.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  TTransparency transparency = trNone;
-  std::unique_ptr<TBitmap> mask;
-  const auto bitmap = ReadPng(TImageBytes(data, size), transparency, mask);
-  if (!bitmap) return 0;
-  if (mask && (mask->Width() != bitmap->Width() || mask->Height() != bitmap->Height() ||
-               transparency != trPng))
-    __builtin_trap();
+  const auto bitmap = ReadPng(TImageBytes(data, size));
+  if (!bitmap || !bitmap->HasAlpha()) return 0;
+  for (int y = 0; y < bitmap->Height(); ++y)
+    for (int x = 0; x < bitmap->Width(); ++x) {
+      const std::uint32_t word = bitmap->ScanLine(y)[x];
+      const std::uint32_t alpha = word >> 24;
+      if ((word >> 16 & 0xFF) > alpha || (word >> 8 & 0xFF) > alpha || (word & 0xFF) > alpha)
+        __builtin_trap();
+    }
   return 0;
 }

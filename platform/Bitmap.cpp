@@ -15,6 +15,23 @@ TColor TBitmap::Pixel(int x, int y) const {
   return color;
 }
 
+std::uint8_t TBitmap::Alpha(int x, int y) const {
+  if (x < 0 || y < 0 || x >= FWidth || y >= FHeight) return 0;
+  return FAlpha ? std::uint8_t(ScanLine(y)[x] >> 24) : 255;
+}
+
+void TBitmap::SetAlphaChannel(bool alpha) {
+  if (FMonochrome || alpha == FAlpha) return;
+  FAlpha = alpha;
+  if (!alpha)
+    for (std::uint32_t& word : FPixels) word |= 0xFF000000u;
+}
+
+void TBitmap::SetPixelAlpha(int x, int y, TColor color, std::uint8_t alpha) {
+  if (x < 0 || y < 0 || x >= FWidth || y >= FHeight) return;
+  ScanLine(y)[x] = FAlpha ? PremultipliedWord(color & 0xFFFFFF, alpha) : ToWord(color & 0xFFFFFF);
+}
+
 void TBitmap::SetPixel(int x, int y, TColor color) {
   if (x < 0 || y < 0 || x >= FWidth || y >= FHeight) return;
   color &= 0xFFFFFF;
@@ -26,6 +43,7 @@ void TBitmap::Reset(int width, int height) {
   FWidth = std::max(width, 0);
   FHeight = std::max(height, 0);
   FMonochrome = false;
+  FAlpha = false;
   FPixels.assign(std::size_t(FWidth) * std::size_t(FHeight), ToWord(clBlack));
 }
 

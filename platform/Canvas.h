@@ -20,6 +20,15 @@
 //   (x, y - Ascent) to (x + TextWidth, y + Descent) is first filled with the background colour.
 // - Everything is cut to the clip rectangle (when one is set) and to the surface.
 //
+// The engine draws a page in one convention. Whatever draws part of a document (sections,
+// tables, images, animated GIFs) is handed document coordinates (SectionBase.h: y from the
+// top of the page, x from the page's left edge) and meets the canvas in canvas coordinates:
+// the document's draw pass moves the origin by the horizontal scroll, so x passes unchanged,
+// and the drawing code subtracts the document's ScrollTop from y where it calls the canvas.
+// The clip rectangle a section is drawn with is in canvas coordinates. Helpers that only paint
+// at a place they are given (DrawMasked, Draw3DFrame, DrawAltText) take canvas coordinates,
+// as the canvas does.
+//
 // Colours given to a canvas may be system colours; they are resolved when something is drawn
 // (Color.h). The palette-relative bit is ignored.
 //
@@ -28,9 +37,13 @@
 // ropXor s ^ d, ropNotCopy ~s. A monochrome source drawn onto a colour surface first becomes
 // the canvas's text colour where it is black and its background colour where it is white. A
 // colour source drawn onto a monochrome surface first becomes white where it equals the
-// canvas's background colour and black elsewhere. Monochrome onto monochrome copies as is. A source rectangle of another size is stretched (or shrunk) to the
-// destination by taking, for each destination pixel, the source pixel under it (no blending);
-// destination pixels that map outside the source bitmap are left alone.
+// canvas's background colour and black elsewhere. Monochrome onto monochrome copies as is.
+// A bitmap with an alpha channel (Bitmap.h) copied with ropCopy onto a colour surface is laid
+// over it: each pixel becomes TBitmap::Over(s, d), the same arithmetic on every platform;
+// with any other operation, or onto a monochrome surface, its pixels count as the colours
+// they show over black. A source rectangle of another size is stretched (or shrunk) to the
+// destination by taking, for each destination pixel, the source pixel under it (no
+// interpolation); destination pixels that map outside the source bitmap are left alone.
 //
 // Ownership. A canvas is made by a TGraphicsFactory over a TBitmap it does not own; the
 // bitmap must outlive the canvas and keep its size. A canvas keeps copies of the font
@@ -156,11 +169,16 @@ protected:
 
   // Combines bitmap pixels into area (surface pixels, cut to DeviceClip(), never empty): the
   // pixel at (area.Left + i, area.Top + j) takes the source pixel (columns[i], rows[j]), which
-  // always lies inside the bitmap, passed through SourceColor and the raster operation.
+  // always lies inside the bitmap, passed through SourceColor and the raster operation, or
+  // laid over the destination when Blends(bitmap, op).
   virtual void BlitDevice(const TRect& area, const std::vector<int>& columns,
                           const std::vector<int>& rows, const TBitmap& bitmap, TRasterOp op) = 0;
 
   bool MonochromeSurface() const { return FMonochrome; }
+  // Whether copying the bitmap with op lays its pixels over the destination (see above).
+  bool Blends(const TBitmap& bitmap, TRasterOp op) const {
+    return bitmap.HasAlpha() && op == ropCopy && !FMonochrome;
+  }
   // The colour a source pixel of a bitmap copy stands for, before the raster operation: a
   // monochrome source becomes the text or background colour, a colour source on a monochrome
   // surface becomes white or black (see the rules above).

@@ -1,6 +1,7 @@
 #pragma once
-// Regions: areas made of rectangles, ellipses and polygons, as used for image-map hot spots
-// and for the spacing between table cells.
+// Regions: areas made of rectangles, ellipses and polygons, as canvases fill shapes with them
+// and tables paint the spacing between cells. Image-map areas test single points by the same
+// rules without making a region (MapItem.h).
 //
 // A region is a set of whole pixels, stored as horizontal bands of equal rows, each band a
 // sorted list of disjoint spans. A pixel (x, y) belongs to a shape when its centre

@@ -17,9 +17,9 @@ public:
   // The document drawn over transparent pixels, its viewBox (or, without one, its own size)
   // fitted into width x height with its proportions kept and centred. currentColor in it
   // stands for color (its red, green and blue) unless the document sets a colour of its own.
-  // The bitmap has exactly that size and keeps the document's alpha: each word is 0xAARRGGBB
-  // with straight (not premultiplied) alpha, unlike the opaque words of Bitmap.h, so the
-  // caller decides how transparent parts show before drawing it.
+  // The bitmap has exactly that size and keeps the document's alpha: it has an alpha channel
+  // (Bitmap.h) when any pixel is not opaque, so what lies beneath shows through as it does
+  // through a PNG.
   //
   // Null when the platform cannot draw SVG, the size is not positive, or the document is not
   // one it draws (malformed, too large or too complex). Nothing but svg is ever read:

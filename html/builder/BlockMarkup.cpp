@@ -3,6 +3,8 @@
 
 #include "html/builder/HtmlBuilder.h"
 #include "html/builder/AlignValue.h"
+#include "html/builder/TabStops.h"
+#include "html/document/BlockSpaces.h"
 #include "html/document/ListItems.h"
 #include "html/document/PreFormated.h"
 #include "html/document/SectionList.h"
@@ -15,6 +17,9 @@ constexpr char32_t LineEnd = 13;
 constexpr std::size_t PreFlushLength = 200;
 
 const TSymbolSet ListEnds{symOlEnd, symUlEnd, symDirEnd, symMenuEnd, symDlEnd, symBlockquoteEnd};
+const TSymbolSet ItemStarts{symLi, symDt, symDd};
+
+bool IsLetter(char32_t upper) { return upper >= U'A' && upper <= U'Z'; }
 
 bool IsListStart(TSymbol symbol) {
   return symbol == symOl || symbol == symUl || symbol == symDir || symbol == symMenu ||
@@ -23,26 +28,40 @@ bool IsListStart(TSymbol symbol) {
 
 }  // namespace
 
-void THtmlBuilder::ParseAlignedBlock(int level, const TSymbolSet& stopSet) {
+void THtmlBuilder::ParseBlock(int level, const TSymbolSet& stopSet, const TElementAction& block) {
   if (!CanNest()) {
     NextSymbol();
     return;
   }
   TNesting nesting(Nesting);
-  CloseSection();
   const TJustify savedAlign = CurrentAlign;
-  if (Sym() == symCenter)
+  if (block.Centred)
     CurrentAlign = jCentre;
   else
     CurrentAlign = AlignFromText(Tokens.AttributeText(symAlign)).value_or(CurrentAlign);
-  StartSection(level, CurrentAlign);
-  NextSymbol();
-  // Either end tag closes either block.
-  ParseBody(level, stopSet + TSymbolSet{symCenterEnd, symDivEnd});
-  CloseSection();
+  if (ItemAwaitsText()) {
+    // A list item whose text has not begun takes the block's first lines beside its marker,
+    // and a P right at the block's start adds no space, as right after LI.
+    CurrentSection->Justify = CurrentAlign;
+    Tokens.SkipWhiteSpace();
+    NextSymbol();
+    if (Sym() == symPara) NextSymbol();
+  } else {
+    StartSection(level, CurrentAlign);
+    NextSymbol();
+  }
+  // Any block's end tag closes the innermost block.
+  ParseBody(level, stopSet + BlockEndSymbols());
   CurrentAlign = savedAlign;
-  StartSection(level, CurrentAlign);
-  if (Sym() == symCenterEnd || Sym() == symDivEnd) NextSymbol();
+  if (ItemAwaitsText())
+    CurrentSection->Justify = CurrentAlign;
+  else
+    StartSection(level, CurrentAlign);
+  if (BlockEndSymbols().Contains(Sym())) NextSymbol();
+}
+
+bool THtmlBuilder::ItemAwaitsText() const {
+  return CurrentSection && CurrentSection->ListKind != lkNone && CurrentSection->Text.empty();
 }
 
 void THtmlBuilder::ParseNestedList(int level, const TSymbolSet& stopSet) {
@@ -59,6 +78,10 @@ void THtmlBuilder::ParseNestedList(int level, const TSymbolSet& stopSet) {
 
 void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& stopSet) {
   TNesting nesting(Nesting);
+  TRestore<int> savedListLevel(ListLevel);
+  ListLevel = level;
+  // A block inside an item ends where the item does.
+  const TSymbolSet itemStops = stopSet + ListEnds + ItemStarts;
   int number = 1;
   char32_t numberStyle = U'1';
   bool plain = false;
@@ -83,6 +106,9 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
       case symHr: ParseHorzLine(); break;
       case symLi: {
         CloseSection();
+        if (const TAttribute* value = FindAttribute(Tokens.Attributes, symValue);
+            value && (value->IntValue != 0 || value->StrValue == U"0"))
+          number = value->IntValue;
         if (listSymbol == symOl) {
           StartSection(std::make_unique<TOListItem>(Document.RunFonts, level, &CurrentUrlTarget,
                                                     TopFont(), numberStyle, number, CurrentStyle));
@@ -114,14 +140,8 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
         if (CurrentSection) CurrentSection->EnsureText();
         ParseTable(itemLevel);
         break;
-      case symCenter:
-      case symDiv:
-        // The body loop handles the block, then goes on up to the list's end; items met there
-        // are unknown to it and skipped.
-        ParseBody(itemLevel, stopSet + ListEnds + TSymbolSet{symEof});
-        break;
       default:
-        if (ParseCommonSymbol(itemLevel)) break;
+        if (ParseCommonSymbol(itemLevel, itemStops)) break;
         if (stopSet.Contains(Sym())) return;
         NextSymbol();
     }
@@ -134,138 +154,197 @@ void THtmlBuilder::StartPreLine(int level) {
                                               TopFont(), CurrentStyle));
 }
 
-void THtmlBuilder::ParsePreformatted(int level) {
+void THtmlBuilder::AppendPreChar(char32_t ch, bool tab) {
+  if (tab)
+    AppendTab(PreText, CurrentSection->Text.size() + PreText.size());
+  else
+    PreText += ch;
+  if (PreText.size() > PreFlushLength) FlushPreText();
+}
+
+void THtmlBuilder::FlushPreText() {
+  CurrentSection->AppendText(PreText);
+  PreText.clear();
+}
+
+void THtmlBuilder::NextPreLine(int level) {
+  FlushPreText();
+  CloseSection();
+  StartPreLine(level);
+}
+
+void THtmlBuilder::ParsePreformatted(int level, const TElementAction& element) {
   CloseSection();
   // With a full stack the text keeps the font it is in; only a font pushed here is popped.
-  const bool pushed = PushNewFont();
-  if (pushed) {
-    TopFont().Fixed = true;
-    TopFont().SetName(Document.PreFontName);
-    TopFont().SetScale(Document, 10);
-  }
+  const bool pushed = PushFixedFont();
   StartPreLine(level);
   Tokens.InPreformatted = true;
-  std::u32string pending;
-  auto flush = [&] {
-    CurrentSection->AppendText(pending);
-    pending.clear();
-  };
-  auto newLine = [&] {
-    flush();
-    CloseSection();
-    StartPreLine(level);
-  };
-
-  // Characters are read one by one so that every space and line end stays; only tags and
-  // entities go through the symbol reader.
-  bool ended = false;
-  while (!ended && Tokens.CurCh != EndOfInput) {
-    const char32_t ch = Tokens.CurCh;
-    if (ch == LineEnd) {
-      newLine();
-      Tokens.NextChar();
-      continue;
-    }
-    if (ch == U'&') {
+  PreText.clear();
+  if (Tokens.SelfClosing) {
+    // "<pre/>" holds nothing.
+  } else if (element.RawText) {
+    ReadPlainTextLines(level);
+  } else {
+    // A line end right after the start tag only sets the text apart from it.
+    if (Tokens.CurCh == LineEnd) Tokens.NextChar();
+    // Characters are read one by one so that every space and line end stays; only tags and
+    // entities go through the symbol reader.
+    bool ended = false;
+    while (!ended && Tokens.CurCh != EndOfInput) {
+      const char32_t ch = Tokens.CurCh;
+      if (ch == LineEnd) {
+        NextPreLine(level);
+        Tokens.NextChar();
+        continue;
+      }
+      if (ch == U'&') {
+        NextSymbol();
+        PreText += Tokens.TokenText;
+        continue;
+      }
+      if (ch != U'<') {
+        AppendPreChar(ch, Tokens.CurChIsTab);
+        Tokens.NextChar();
+        continue;
+      }
       NextSymbol();
-      pending += Tokens.TokenText;
-      continue;
-    }
-    if (ch != U'<') {
-      pending += ch;
-      if (pending.size() > PreFlushLength) flush();
-      Tokens.NextChar();
-      continue;
-    }
-    NextSymbol();
-    if (ParseStyleSymbol()) {
-      flush();
-      RefreshFont();
-      continue;
-    }
-    switch (Sym()) {
-      case symPara:
-      case symBr:
-        newLine();
-        if (Tokens.CurCh == LineEnd) Tokens.NextChar();
-        break;
-      case symPreEnd:
-      case symTdEnd:
-      case symThEnd: ended = true; break;
-      case symText:
-        // A "<" that begins no tag is text, as in a comparison written in a code sample.
-        pending += Tokens.TokenText;
-        break;
-      case symAnchor:
-        flush();
-        ParseAnchor(level);
-        break;
-      case symAnchorEnd:
-        flush();
-        EndLink();
-        break;
-      case symScript:
-        flush();
-        ParseScript();
-        break;
-      case symFont:
-      case symBasefont:
-        flush();
-        if (ParseFontTag(Sym(), PreFontSizeScales)) RefreshFont();
-        break;
-      case symFontEnd:
-        PopFont();
-        flush();
+      // IDs of the tags on a line point at the line.
+      PlacePendingAnchors();
+      if (ParseStyleSymbol()) {
+        FlushPreText();
         RefreshFont();
-        break;
-      case symForm:
-      case symFormEnd:
-      case symInput:
-      case symSelect:
-      case symTextarea:
-        flush();
-        ParseFormSymbol(level);
-        break;
-      case symImg:
-        flush();
-        ParseImage(level);
-        break;
-      default: break;
+        continue;
+      }
+      if (ElementAction(Sym()).Kind == ekPicture) {
+        FlushPreText();
+        ParseInlineSvg(level, std::move(Tokens.TokenText));
+        continue;
+      }
+      switch (Sym()) {
+        case symPara:
+        case symBr:
+          NextPreLine(level);
+          if (Tokens.CurCh == LineEnd) Tokens.NextChar();
+          break;
+        case symPreEnd:
+        case symListingEnd:
+        case symTdEnd:
+        case symThEnd: ended = true; break;
+        case symText:
+          // A "<" that begins no tag is text, as in a comparison written in a code sample.
+          PreText += Tokens.TokenText;
+          break;
+        case symAnchor:
+          FlushPreText();
+          ParseAnchor(level);
+          break;
+        case symAnchorEnd:
+          FlushPreText();
+          EndLink();
+          break;
+        case symScript:
+          FlushPreText();
+          ParseScript();
+          break;
+        case symFont:
+        case symBasefont:
+          FlushPreText();
+          if (ParseFontTag(Sym(), PreFontSizeScales)) RefreshFont();
+          break;
+        case symFontEnd:
+          PopFont();
+          FlushPreText();
+          RefreshFont();
+          break;
+        case symForm:
+        case symFormEnd:
+        case symInput:
+        case symSelect:
+        case symTextarea:
+          FlushPreText();
+          ParseFormSymbol(level);
+          break;
+        case symImg:
+          FlushPreText();
+          ParseImage(level);
+          break;
+        case symMap:
+          ParseMap();
+          break;
+        default: break;
+      }
     }
   }
-  flush();
+  // A last line with text ends without a line end; the space a blank last line gives goes
+  // after it all the same.
+  const bool lastLineHasText = !CurrentSection->Text.empty() || !PreText.empty();
+  FlushPreText();
   CloseSection();
   Tokens.InPreformatted = false;
   if (pushed) PopFont();
+  if (lastLineHasText) {
+    // As after a P: white space is no text here, and a P right after adds no second space.
+    CurrentCell->AddSection(std::make_unique<TParagraphSpace>());
+    Tokens.SkipWhiteSpace();
+    Tokens.AfterParagraph = true;
+  }
   NextSymbol();
+}
+
+void THtmlBuilder::ReadPlainTextLines(int level) {
+  // Comment openers and entities are text here, like everything up to the end tag.
+  TRestore<bool> commentsAreText(Tokens.InScript);
+  Tokens.InScript = true;
+  std::string name;
+  while (Tokens.CurCh != EndOfInput) {
+    const char32_t ch = Tokens.CurCh;
+    if (ch == LineEnd) {
+      NextPreLine(level);
+      Tokens.NextChar();
+      continue;
+    }
+    if (ch != U'<') {
+      AppendPreChar(ch, Tokens.CurChIsTab);
+      Tokens.NextChar();
+      continue;
+    }
+    // The end tag, or text that only begins like one.
+    std::u32string written(1, ch);
+    Tokens.NextChar();
+    if (Tokens.CurCh == U'/') {
+      written += Tokens.CurCh;
+      Tokens.NextChar();
+      name.clear();
+      while (name.size() <= 3 && IsLetter(Tokens.CurChUpper)) {
+        name += char(Tokens.CurChUpper);
+        written += Tokens.CurCh;
+        Tokens.NextChar();
+      }
+      if (name == "XMP" && !IsLetter(Tokens.CurChUpper)) {
+        while (Tokens.CurCh != U'>' && Tokens.CurCh != EndOfInput) Tokens.NextChar();
+        if (Tokens.CurCh == U'>') Tokens.NextChar();
+        return;
+      }
+    }
+    PreText += written;
+  }
 }
 
 void THtmlBuilder::ParsePlainText() {
   // A text file has no body section before its first line.
   CurrentSection.reset();
-  PushNewFont();
-  TopFont().Fixed = true;
-  TopFont().SetName(Document.PreFontName);
-  TopFont().SetScale(Document, 10);
+  PushFixedFont();
   StartPreLine(0);
   Tokens.InPreformatted = true;
-  std::u32string pending;
+  PreText.clear();
   for (char32_t ch = Tokens.CurCh; ch != EndOfInput; ch = Tokens.CurCh) {
-    if (ch == LineEnd) {
-      CurrentSection->AppendText(pending);
-      pending.clear();
-      CloseSection();
-      StartPreLine(0);
-    } else {
-      pending += ch;
-      if (pending.size() > PreFlushLength) {
-        CurrentSection->AppendText(pending);
-        pending.clear();
-      }
-    }
+    if (ch == LineEnd)
+      NextPreLine(0);
+    else
+      AppendPreChar(ch, Tokens.CurChIsTab);
     Tokens.NextChar();
   }
-  CurrentSection->AppendText(pending);
+  FlushPreText();
   CloseSection();
   Tokens.InPreformatted = false;
   PopFont();

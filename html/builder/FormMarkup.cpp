@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "html/builder/HtmlBuilder.h"
+#include "html/builder/TabStops.h"
 #include "html/document/SectionList.h"
 #include "html/forms/AddFormControl.h"
 #include "html/forms/FormControlObj.h"
@@ -67,14 +68,25 @@ void THtmlBuilder::ParseSelectOptions(TListBoxFormControlObj& list) {
 }
 
 void THtmlBuilder::ParseTextareaContent(TTextAreaFormControlObj& textArea) {
+  if (Tokens.SelfClosing) {
+    textArea.ResetToValue();
+    return;
+  }
   std::u32string line;
-  for (Tokens.NextTextareaSymbol(); Sym() != symTextareaEnd && Sym() != symEof;
-       Tokens.NextTextareaSymbol()) {
+  Tokens.NextTextareaSymbol();
+  // A line end right after the start tag only sets the text apart from it.
+  if (Sym() == symEol) Tokens.NextTextareaSymbol();
+  for (; Sym() != symTextareaEnd && Sym() != symEof; Tokens.NextTextareaSymbol()) {
     if (Sym() == symEol) {
       textArea.TheText.push_back(std::move(line));
       line.clear();
-    } else {
-      line += Tokens.TokenText;
+      continue;
+    }
+    for (char32_t ch : Tokens.TokenText) {
+      if (ch == U'\t')
+        AppendTab(line, line.size());
+      else
+        line += ch;
     }
   }
   while (Tokens.CurCh != U'>' && Tokens.CurCh != EndOfInput) Tokens.NextChar();

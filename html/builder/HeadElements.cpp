@@ -83,7 +83,10 @@ void THtmlBuilder::ParseSound() {
 }
 
 void THtmlBuilder::ParseScript() {
+  // "<script .../>" holds nothing; the handler hears of it as of an empty script.
+  const bool empty = Tokens.SelfClosing;
   if (!ScriptHandler) {
+    if (empty) return;
     do Tokens.NextScriptSymbol();
     while (Sym() != symEof && Sym() != symScriptEnd);
     return;
@@ -96,7 +99,7 @@ void THtmlBuilder::ParseScript() {
   };
   const std::u32string language = Tokens.AttributeText(symLanguage);
   std::u32string script;
-  {
+  if (!empty) {
     TScriptMode mode(Tokens);
     for (Tokens.NextScriptSymbol(); Sym() != symEof && Sym() != symScriptEnd;
          Tokens.NextScriptSymbol())

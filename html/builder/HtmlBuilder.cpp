@@ -19,7 +19,8 @@ THtmlBuilder::THtmlBuilder(TSourceText source, TSectionList& document,
 }
 
 void THtmlBuilder::BuildHtml() {
-  Tokens.Start();
+  Tokens.NextChar();
+  NextSymbol();
   ParseBody(0, TSymbolSet());
 }
 
@@ -30,6 +31,8 @@ void THtmlBuilder::BuildPlainText() {
 
 void THtmlBuilder::Finish() {
   Tokens.Attributes.Clear();
+  // IDs at the very end of the page point at its end.
+  if (!PendingAnchors.empty() && !FontStack.empty()) EnsureSection(0);
   CloseSection();
   FontStack.clear();
   CurrentUrlTarget.Clear();
@@ -43,7 +46,11 @@ void THtmlBuilder::CloseSection() {
 }
 
 void THtmlBuilder::EnsureSection(int level) {
-  if (!CurrentSection) StartSection(level, CurrentAlign);
+  // Content goes to the section that is ensured: the IDs of the elements before it are there.
+  if (CurrentSection)
+    PlacePendingAnchors();
+  else
+    StartSection(level, CurrentAlign);
 }
 
 void THtmlBuilder::StartSection(int level, TJustify justify) {
@@ -56,11 +63,25 @@ void THtmlBuilder::StartSection(std::unique_ptr<TSection> section) {
   CloseSection();
   CurrentSection = std::move(section);
   CurrentScript = skNormal;
+  PlacePendingAnchors();
+}
+
+void THtmlBuilder::PlacePendingAnchors() {
+  for (const std::u32string& name : PendingAnchors) AnchorList.Add(name, CurrentSection.get());
+  PendingAnchors.clear();
 }
 
 bool THtmlBuilder::PushNewFont() {
   if (FontStack.size() >= MaxFontStack) return false;
   FontStack.push_back(std::make_unique<TMyFont>(TopFont()));
+  return true;
+}
+
+bool THtmlBuilder::PushFixedFont() {
+  if (!PushNewFont()) return false;
+  TopFont().Fixed = true;
+  TopFont().SetName(Document.PreFontName);
+  TopFont().SetScale(Document, 10);
   return true;
 }
 
@@ -85,6 +106,13 @@ void THtmlBuilder::EndLink() {
 
 // --- The body loop.
 
+void THtmlBuilder::NextSymbol() {
+  Tokens.NextSymbol();
+  if (!Tokens.StartTag) return;
+  if (const TAttribute* id = FindAttribute(Tokens.Attributes, symId); id && !id->StrValue.empty())
+    PendingAnchors.push_back(id->StrValue);
+}
+
 void THtmlBuilder::ParseBody(int level, const TSymbolSet& stopSet) {
   while (Sym() != symEof && Sym() != symBodyEnd) {
     switch (Sym()) {
@@ -99,14 +127,9 @@ void THtmlBuilder::ParseBody(int level, const TSymbolSet& stopSet) {
       case symDir:
       case symMenu:
       case symDl:
-      case symBlockquote:
-        // A list inside a centred block of a list item starts again at the first level.
-        ParseNestedList(1, stopSet);
-        break;
-      case symCenter:
-      case symDiv: ParseAlignedBlock(level, stopSet); break;
+      case symBlockquote: ParseNestedList(ListLevel + 1, stopSet); break;
       default:
-        if (ParseCommonSymbol(level)) break;
+        if (ParseCommonSymbol(level, stopSet)) break;
         if (stopSet.Contains(Sym())) return;
         NextSymbol();
     }
@@ -114,11 +137,31 @@ void THtmlBuilder::ParseBody(int level, const TSymbolSet& stopSet) {
   NextSymbol();
 }
 
-bool THtmlBuilder::ParseCommonSymbol(int level) {
-  if (ParseStyleSymbol()) {
-    RefreshFont();
-    NextSymbol();
-    return true;
+bool THtmlBuilder::ParseCommonSymbol(int level, const TSymbolSet& stopSet) {
+  const TElementAction& element = ElementAction(Sym());
+  switch (element.Kind) {
+    case ekInline:
+      ParseInlineElement(element);
+      NextSymbol();
+      return true;
+    case ekBlock:
+      // The end tag of a block that is not open means nothing.
+      if (element.End) return false;
+      ParseBlock(level, stopSet, element);
+      return true;
+    case ekPreformatted:
+      if (element.End) return false;
+      ParsePreformatted(level, element);
+      return true;
+    case ekPicture:
+      ParseInlineSvg(level, std::move(Tokens.TokenText));
+      NextSymbol();
+      return true;
+    case ekBreakOpportunity:
+      ParseBreakOpportunity(level);
+      NextSymbol();
+      return true;
+    case ekOwn: break;
   }
   switch (Sym()) {
     case symPara:
@@ -137,14 +180,6 @@ bool THtmlBuilder::ParseCommonSymbol(int level) {
       CurrentScript = skNormal;
       RefreshFont();
       break;
-    case symTt:
-    case symCode:
-    case symKbd:
-    case symSamp: ParseFixedFont(); break;
-    case symTtEnd:
-    case symCodeEnd:
-    case symKbdEnd:
-    case symSampEnd:
     case symFontEnd:
     case symBigEnd:
     case symSmallEnd:
@@ -153,7 +188,6 @@ bool THtmlBuilder::ParseCommonSymbol(int level) {
       break;
     case symAddress:
     case symAddressEnd: ParseAddress(level); break;
-    case symPre: ParsePreformatted(level); return true;
     case symAnchor: ParseAnchor(level); break;
     case symAnchorEnd: EndLink(); break;
     case symText:

@@ -3,6 +3,11 @@
 // sections to a document in the order it meets them. There is no element tree; a section is
 // closed by adding it to the current cell. One builder is one parse and owns all its state:
 // the tokenizer, the font stack, the open section and link, and the style switches.
+//
+// Every start tag passes through NextSymbol, which meets the element once: its ID becomes an
+// anchor of the section that receives the element's first content. What the builder does with
+// an element then follows its kind (ElementKinds.h) or, for elements with code of their own,
+// its symbol.
 
 #include <array>
 #include <memory>
@@ -10,6 +15,7 @@
 #include <vector>
 
 #include "html/builder/Builder.h"
+#include "html/builder/ElementKinds.h"
 #include "html/document/MyFont.h"
 #include "html/document/Section.h"
 #include "html/document/UrlTarget.h"
@@ -58,10 +64,12 @@ class THtmlBuilder {
  private:
   // --- The body loop (HtmlBuilder.cpp).
   void ParseBody(int level, const TSymbolSet& stopSet);
-  // The inline and simple block symbols of bodies, list items and cells; false when the
-  // current symbol is not one of them.
-  bool ParseCommonSymbol(int level);
-  void NextSymbol() { Tokens.NextSymbol(); }
+  // The inline and block symbols of bodies, list items and cells; false when the current
+  // symbol is not one of them. A block inside ends at the end tag of any block or at a symbol
+  // of stopSet.
+  bool ParseCommonSymbol(int level, const TSymbolSet& stopSet);
+  // Reads the next symbol and meets the element a start tag opens.
+  void NextSymbol();
   TSymbol Sym() const { return Tokens.CurSym; }
 
   // --- Sections, fonts and links (HtmlBuilder.cpp).
@@ -75,20 +83,28 @@ class THtmlBuilder {
   void StartSection(std::unique_ptr<TSection> section);
   TMyFont& TopFont() { return *FontStack.back(); }
   bool PushNewFont();
+  // Pushes a copy of the top font in the fixed-pitch face, scale 10; false when the stack is
+  // full.
+  bool PushFixedFont();
   void PopFont();
   // Starts a run with the top font in the open section.
   void RefreshFont();
   void EndLink();
+  // Anchors for the IDs of the elements met since the last section began, at the open section.
+  void PlacePendingAnchors();
 
   // --- Inline markup (InlineMarkup.cpp).
   // Switches a style bit for B, I, U, S and their kin and their end tags; false for any
   // other symbol.
   bool ParseStyleSymbol();
+  // The start or end tag of an ekInline element: its style bits and its font.
+  void ParseInlineElement(const TElementAction& element);
+  // WBR: a character of no width after which the line may break.
+  void ParseBreakOpportunity(int level);
   void ParseParagraph(int level);
   void ParseBreak(int level);
   void ParseHeading(int level);
   void ParseHeadingEnd();
-  void ParseFixedFont();
   void ParseAddress(int level);
   void ParseAnchor(int level);
   bool ParseFontTag(TSymbol symbol, const std::array<int, 7>& scales);
@@ -97,15 +113,26 @@ class THtmlBuilder {
   TJustify ParagraphAlign(TSymbol symbol) const;
 
   // --- Blocks and lists (BlockMarkup.cpp).
-  void ParseAlignedBlock(int level, const TSymbolSet& stopSet);
+  // A block element up to any block's end tag (which it consumes) or a symbol of stopSet.
+  void ParseBlock(int level, const TSymbolSet& stopSet, const TElementAction& block);
+  // The open section is a list item with no text yet.
+  bool ItemAwaitsText() const;
   // A list or blockquote start tag: the list, then its end tag. Beyond MaxNesting the start
   // tag is skipped instead.
   void ParseNestedList(int level, const TSymbolSet& stopSet);
   void ParseList(int level, TSymbol listSymbol, const TSymbolSet& stopSet);
-  void ParsePreformatted(int level);
+  void ParsePreformatted(int level, const TElementAction& element);
   void ParsePlainText();
   // Starts a new preformatted line section at the level.
   void StartPreLine(int level);
+  // Preformatted text gathers in PreText until a tag, a line end or its length sends it to
+  // the open section. A tab advances to the next tab stop of the line.
+  void AppendPreChar(char32_t ch, bool tab);
+  void FlushPreText();
+  // Ends the line: its text goes to its section, and the next line's section opens.
+  void NextPreLine(int level);
+  // XMP: plain text up to its end tag.
+  void ReadPlainTextLines(int level);
 
   // --- Forms (FormMarkup.cpp).
   // FORM and its end tag, INPUT, SELECT with its options, TEXTAREA with its text, and a
@@ -121,6 +148,10 @@ class THtmlBuilder {
   // --- Images and image maps (ImageMarkup.cpp).
   void ParseImage(int level);
   void ParseMap();
+  // Inline SVG: markup is the element as written, "<svg ...>" to "</svg>", or empty when it
+  // was too long to keep. Inline SVG is not drawn yet; this is where it will become a picture
+  // of the open section. Until then the markup is dropped.
+  void ParseInlineSvg(int level, std::u32string markup);
 
   // --- Head elements (HeadElements.cpp).
   void ParseTitle();
@@ -144,6 +175,20 @@ class THtmlBuilder {
   };
   bool CanNest() const { return Nesting < MaxNesting; }
 
+  // Gives a variable back its value when it goes out of scope.
+  template <typename T>
+  class TRestore {
+   public:
+    explicit TRestore(T& variable) : Variable(variable), Saved(variable) {}
+    ~TRestore() { Variable = Saved; }
+    TRestore(const TRestore&) = delete;
+    TRestore& operator=(const TRestore&) = delete;
+
+   private:
+    T& Variable;
+    T Saved;
+  };
+
   TTokenizer Tokens;
   TSectionList& Document;
   TAnchorList& AnchorList;
@@ -158,5 +203,10 @@ class THtmlBuilder {
   int CurrentScript = skNormal;
   int BaseFontSize = 3;
   int Nesting = 0;
+  // The level of the innermost list (0 outside lists, and in table cells); a list inside
+  // starts one deeper, also from a block inside an item.
+  int ListLevel = 0;
   ThtmlForm* CurrentForm = nullptr;  // owned by the document
+  std::vector<std::u32string> PendingAnchors;  // IDs waiting for their section
+  std::u32string PreText;
 };

@@ -1,5 +1,5 @@
 // Images and client-side image maps: IMG becomes one character of the open section, MAP a map
-// of the document.
+// of the document; inline SVG comes here as markup.
 #include "html/builder/HtmlBuilder.h"
 #include "html/document/SectionList.h"
 #include "html/images/ImageObj.h"
@@ -9,6 +9,8 @@ void THtmlBuilder::ParseImage(int level) {
   EnsureSection(level);
   CurrentSection->InsertImage(std::make_unique<TImageObj>(Tokens.Attributes));
 }
+
+void THtmlBuilder::ParseInlineSvg(int, std::u32string) {}
 
 void THtmlBuilder::ParseMap() {
   auto map = std::make_unique<TMapItem>();

@@ -23,25 +23,28 @@ constexpr std::size_t MaxFaceLength = 50;
 }  // namespace
 
 bool THtmlBuilder::ParseStyleSymbol() {
-  TFontStyles bit = 0;
-  bool on = true;
-  switch (Sym()) {
-    case symBold: case symStrong: bit = fsBold; break;
-    case symBoldEnd: case symStrongEnd: bit = fsBold; on = false; break;
-    case symItalic: case symEm: case symCite: case symVar: bit = fsItalic; break;
-    case symItalicEnd: case symEmEnd: case symCiteEnd: case symVarEnd:
-      bit = fsItalic;
-      on = false;
-      break;
-    case symUnderline: bit = fsUnderline; break;
-    case symUnderlineEnd: bit = fsUnderline; on = false; break;
-    case symS: case symStrike: bit = fsStrikeOut; break;
-    case symSEnd: case symStrikeEnd: bit = fsStrikeOut; on = false; break;
-    default: return false;
-  }
+  const TElementAction& element = ElementAction(Sym());
+  if (!element.Style) return false;
   // Switches, not counters: an inner end tag ends the style for the rest of the outer element.
-  CurrentStyle = on ? CurrentStyle | bit : CurrentStyle & ~bit;
+  CurrentStyle = element.End ? CurrentStyle & ~element.Style : CurrentStyle | element.Style;
   return true;
+}
+
+void THtmlBuilder::ParseInlineElement(const TElementAction& element) {
+  bool changed = ParseStyleSymbol();
+  if (element.FixedPitch && element.End) {
+    PopFont();
+    changed = true;
+  } else if (element.FixedPitch && PushFixedFont()) {
+    // With a full stack the text keeps the font it is in.
+    changed = true;
+  }
+  if (changed) RefreshFont();
+}
+
+void THtmlBuilder::ParseBreakOpportunity(int level) {
+  EnsureSection(level);
+  CurrentSection->AppendText(std::u32string_view(&BreakOpportunity, 1));
 }
 
 TJustify THtmlBuilder::ParagraphAlign(TSymbol symbol) const {
@@ -87,14 +90,6 @@ void THtmlBuilder::ParseHeadingEnd() {
   CloseSection();
   CurrentCell->AddSection(std::make_unique<THeadingSpace>(Tokens.TokenValue));
   PopFont();
-}
-
-void THtmlBuilder::ParseFixedFont() {
-  if (!PushNewFont()) return;
-  TopFont().Fixed = true;
-  TopFont().SetName(Document.PreFontName);
-  TopFont().SetScale(Document, 10);
-  RefreshFont();
 }
 
 void THtmlBuilder::ParseAddress(int level) {

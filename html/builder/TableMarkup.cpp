@@ -30,6 +30,9 @@ void THtmlBuilder::ParseTable(int level) {
     return;
   }
   TNesting nesting(Nesting);
+  // Lists in cells start again at the first level.
+  TRestore<int> savedListLevel(ListLevel);
+  ListLevel = 0;
   if (InLink) EndLink();
   const std::size_t savedFonts = FontStack.size();
   CloseSection();

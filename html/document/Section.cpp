@@ -151,11 +151,11 @@ void TSection::MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth) {
   }
   const int length = int(Text.size());
   maxWidth = floatSum + TextWidth(0, length, false) + Indent;
-  // Words run between spaces and image markers.
+  // Words run between spaces, image markers and break opportunities.
   int wordStart = 0;
   for (int pos = 0; pos <= length; ++pos) {
-    const bool boundary =
-        pos == length || (Text[std::size_t(pos)] == U' ' && !ObjectAt(pos)) || ImageAtPos(pos);
+    const bool boundary = pos == length || (Text[std::size_t(pos)] == U' ' && !ObjectAt(pos)) ||
+                          ImageAtPos(pos) || Text[std::size_t(pos)] == BreakOpportunity;
     if (!boundary) continue;
     if (pos > wordStart) minWidth = std::max(minWidth, TextWidth(wordStart, pos - wordStart, false));
     wordStart = pos + 1;

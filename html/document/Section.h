@@ -38,6 +38,8 @@ enum TJustify { jLeft = 1, jCentre = 2, jRight = 3 };
 enum TListKind { lkNone, lkOrdered, lkUnordered, lkDefinition };
 // The floats a line break waits for: the text after it starts below them.
 enum TClearKind { ckNone, ckLeft, ckRight, ckBoth };
+// A character of no width after which a line may break (the zero-width space; WBR in a page).
+inline constexpr char32_t BreakOpportunity = 0x200B;
 
 class TSection : public TSectionBase {
  public:

@@ -142,7 +142,9 @@ int TSection::Arrange(TCanvas& canvas, int y, IndentManager& indent, int& maxWid
     maxWidth = std::max(maxWidth, control->Width() + Indent);
 
   const auto isSpace = [&](int pos) { return Text[std::size_t(pos)] == U' ' && !ObjectAt(pos); };
-  const auto isBreak = [&](int pos) { return isSpace(pos) || ObjectAt(pos); };
+  const auto isBreak = [&](int pos) {
+    return isSpace(pos) || ObjectAt(pos) || Text[std::size_t(pos)] == BreakOpportunity;
+  };
   TLineLayout line{indent, y, 0, {}};
   if (clearHeight > 0) {
     LineRec clear;

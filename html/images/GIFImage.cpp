@@ -47,6 +47,12 @@ void CopyPixels(const TBitmap& source, const TRect& rect, TBitmap& target, int x
                 target.ScanLine(y + row) + x);
 }
 
+// Gives the bitmap the size, keeping its kind; its pixels are to be overwritten.
+void FitSize(TBitmap& bitmap, int width, int height) {
+  if (bitmap.Width() != width || bitmap.Height() != height)
+    bitmap = TBitmap(width, height, bitmap.Monochrome());
+}
+
 void FillPixels(TBitmap& target, const TRect& rect, TColor color) {
   const std::uint32_t word = TBitmap::ToWord(color);
   for (int row = rect.Top; row < rect.Bottom; ++row)
@@ -72,6 +78,8 @@ void TGIFImage::Clear() {
   GlobalColors.fill(0);
   Compose = TBitmap(0, 0);
   ComposeMask = TBitmap(0, 0, true);
+  Saved = TBitmap(0, 0);
+  SavedMask = TBitmap(0, 0, true);
   HostCopy.reset();
 }
 
@@ -161,7 +169,7 @@ bool TGIFImage::ReadFrame(TImageBytes data, std::size_t& pos, std::uint8_t contr
                           int delay, std::uint8_t transparentIndex, bool hasControl,
                           std::string& comment) {
   if (!Has(data, pos, ImageDescriptorSize)) return false;
-  auto frame = std::make_unique<TFrame>();
+  auto frame = std::make_shared<TFrame>();
   frame->Left = U16(data, pos + 1);
   frame->Top = U16(data, pos + 3);
   frame->Width = U16(data, pos + 5);
@@ -207,16 +215,16 @@ bool TGIFImage::WithinBudget(TImageBytes data) const {
   if (!ImageSizeAllowed(ScreenWidthValue, ScreenHeightValue)) return false;
   const std::int64_t budget =
       std::min(MaxGifPixels, GifPixelFloor + GifPixelsPerByte * std::int64_t(data.size()));
-  std::int64_t pixels =
-      std::int64_t(ScreenWidthValue) * ScreenHeightValue * (IsTransparentFlag ? 2 : 1);
+  const int layers = IsTransparentFlag ? 2 : 1;  // a picture, and a mask when transparent
+  std::int64_t pixels = std::int64_t(ScreenWidthValue) * ScreenHeightValue * layers;
+  std::int64_t largestRestore = 0;
   for (const auto& frame : Frames) {
     const std::int64_t area = std::int64_t(frame->Width) * frame->Height;
-    int copies = 1 + (frame->HasTransparency ? 1 : 0);
-    if (frame->Disposal == 3) copies += 1 + (IsTransparentFlag ? 1 : 0);
-    pixels += area * copies;
+    pixels += area * (1 + (frame->HasTransparency ? 1 : 0));
+    if (frame->Disposal == 3) largestRestore = std::max(largestRestore, area);
     if (pixels > budget) return false;
   }
-  return pixels <= budget;
+  return pixels + largestRestore * layers <= budget;
 }
 
 const std::uint8_t* TGIFImage::ColorsOf(const TFrame& frame) const {
@@ -236,32 +244,7 @@ std::unique_ptr<TGIFImage> TGIFImage::CreateCopy() const {
   copy->Speed = Speed;
   copy->Visible = Visible;
   copy->GlobalColors = GlobalColors;
-  const auto clone = [](const std::unique_ptr<TBitmap>& bitmap) {
-    return bitmap ? std::make_unique<TBitmap>(*bitmap) : nullptr;
-  };
-  for (const auto& frame : Frames) {
-    auto twin = std::make_unique<TFrame>();
-    twin->Left = frame->Left;
-    twin->Top = frame->Top;
-    twin->Width = frame->Width;
-    twin->Height = frame->Height;
-    twin->ColorBits = frame->ColorBits;
-    twin->Delay = frame->Delay;
-    twin->Disposal = frame->Disposal;
-    twin->Interlaced = frame->Interlaced;
-    twin->HasTransparency = frame->HasTransparency;
-    twin->TransparentIndex = frame->TransparentIndex;
-    twin->TransparentColor = frame->TransparentColor;
-    twin->HasLocalColors = frame->HasLocalColors;
-    twin->Comment = frame->Comment;
-    twin->Picture = clone(frame->Picture);
-    twin->Mask = clone(frame->Mask);
-    twin->SavedPicture = clone(frame->SavedPicture);
-    twin->SavedMask = clone(frame->SavedMask);
-    twin->DataStart = frame->DataStart;
-    twin->LocalColors = frame->LocalColors;
-    copy->Frames.push_back(std::move(twin));
-  }
+  copy->Frames = Frames;
   copy->IsCopyFlag = true;
   if (!EmptyFlag && !ScanOnlyFlag) {
     copy->Compose = TBitmap(ScreenWidthValue, ScreenHeightValue);
@@ -279,12 +262,16 @@ void TGIFImage::ComposeFrame(int n) {
     Compose.Fill(clBlack);
     if (IsTransparentFlag) ComposeMask.Fill(clWhite);
   }
-  TFrame& frame = *Frames[std::size_t(n - 1)];
+  const TFrame& frame = *Frames[std::size_t(n - 1)];
   if (!frame.Picture || frame.Picture->IsEmpty()) return;
   const TRect rect{frame.Left, frame.Top, frame.Left + frame.Width, frame.Top + frame.Height};
-  if (frame.Disposal == 3 && frame.SavedPicture) {
-    CopyPixels(Compose, rect, *frame.SavedPicture, 0, 0);
-    if (frame.SavedMask) CopyPixels(ComposeMask, rect, *frame.SavedMask, 0, 0);
+  if (frame.Disposal == 3) {
+    FitSize(Saved, frame.Width, frame.Height);
+    CopyPixels(Compose, rect, Saved, 0, 0);
+    if (IsTransparentFlag) {
+      FitSize(SavedMask, frame.Width, frame.Height);
+      CopyPixels(ComposeMask, rect, SavedMask, 0, 0);
+    }
   }
   const std::uint32_t white = TBitmap::ToWord(clWhite), black = TBitmap::ToWord(clBlack);
   for (int row = 0; row < frame.Height; ++row) {
@@ -303,17 +290,16 @@ void TGIFImage::ComposeFrame(int n) {
 
 void TGIFImage::DisposeFrame(int n) {
   if (EmptyFlag || ScanOnlyFlag || n < 1 || n > FrameCount()) return;
-  TFrame& frame = *Frames[std::size_t(n - 1)];
+  const TFrame& frame = *Frames[std::size_t(n - 1)];
   const TRect rect{frame.Left, frame.Top, frame.Left + frame.Width, frame.Top + frame.Height};
   if (frame.Disposal == 2) {
     FillPixels(Compose, rect, clBlack);
     if (IsTransparentFlag) FillPixels(ComposeMask, rect, clWhite);
-  } else if (frame.Disposal == 3 && frame.SavedPicture) {
-    CopyPixels(*frame.SavedPicture, {0, 0, frame.Width, frame.Height}, Compose, frame.Left,
-               frame.Top);
-    if (IsTransparentFlag && frame.SavedMask)
-      CopyPixels(*frame.SavedMask, {0, 0, frame.Width, frame.Height}, ComposeMask, frame.Left,
-                 frame.Top);
+  } else if (frame.Disposal == 3 && Saved.Width() == frame.Width &&
+             Saved.Height() == frame.Height && !Saved.IsEmpty()) {
+    CopyPixels(Saved, {0, 0, frame.Width, frame.Height}, Compose, frame.Left, frame.Top);
+    if (IsTransparentFlag)
+      CopyPixels(SavedMask, {0, 0, frame.Width, frame.Height}, ComposeMask, frame.Left, frame.Top);
   }
 }
 
@@ -328,33 +314,27 @@ void TGIFImage::SetCurrentFrame(int n) {
 
 // --- Drawing and stepping.
 
-void TGIFImage::Draw(TCanvas& canvas, int width, int height, int y, int x, int scrollTop) {
-  DrawX = x;
-  DrawY = y;
-  DrawWidth = width;
-  DrawHeight = height;
-  DrawScrollTop = scrollTop;
+void TGIFImage::Draw(TCanvas& canvas, const TRect& dest, int scrollTop) {
+  Drawn = dest;
   ShownInPaint = true;
   if (!Visible || EmptyFlag || ScanOnlyFlag || Frames.empty() || Compose.IsEmpty()) return;
-  const TRect dest{x, y, x + width, y + height};
+  const TRect shown = dest.Offset(0, -scrollTop);
   if (!IsTransparentFlag) {
-    canvas.StretchDraw(dest, Compose);
+    canvas.StretchDraw(shown, Compose);
     return;
   }
   // The mask clears the opaque pixels, and the picture, black where transparent, is ORed in.
   const TColor text = canvas.TextColor(), back = canvas.BackColor();
   canvas.SetTextColor(clBlack);
   canvas.SetBackColor(clWhite);
-  canvas.StretchDraw(dest, ComposeMask, ropAnd);
-  canvas.StretchDraw(dest, Compose, ropOr);
+  canvas.StretchDraw(shown, ComposeMask, ropAnd);
+  canvas.StretchDraw(shown, Compose, ropOr);
   canvas.SetTextColor(text);
   canvas.SetBackColor(back);
 }
 
 TRect TGIFImage::DrawnRect(int scrollLeft, int scrollTop) const {
-  const int x = DrawX - scrollLeft;
-  const int y = DrawY + DrawScrollTop - scrollTop;
-  return {x, y, x + DrawWidth, y + DrawHeight};
+  return Drawn.Offset(-scrollLeft, -scrollTop);
 }
 
 void TGIFImage::SetAnimate(bool animate) {

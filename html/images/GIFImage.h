@@ -14,16 +14,20 @@
 // that truncated data never reaches are transparent in a frame with a transparent colour, and
 // take colour 0 of the frame's table otherwise.
 //
-// Memory. The bitmaps one GIF holds (each frame's picture, mask and saved copies, and the
-// composed screen with its mask) may together have at most GifPixelFloor pixels plus
-// GifPixelsPerByte for each byte of the data (the most LZW can expand one byte into), and never
-// more than MaxGifPixels; the composed screen itself must pass the size limit of every picture
-// (ImageTypes.h). A GIF that needs more is refused like a failed read, before anything is
+// Memory. The bitmaps one GIF holds (each frame's picture and mask, the composed screen with
+// its mask, and the copy of what the largest restore-previous frame covers) may together have
+// at most GifPixelFloor pixels plus GifPixelsPerByte for each byte of the data (the most LZW
+// can expand one byte into), and never more than MaxGifPixels; the composed screen itself must
+// pass the size limit of every picture (ImageTypes.h). A GIF that needs more is refused like a failed read, before anything is
 // allocated: a screen of 65535 x 65535 claimed in 40 bytes takes nothing. Pixels are 4 bytes,
 // so MaxGifPixels is 256 MB at the very most.
 //
-// Coordinates. Draw takes window coordinates (the document's ScrollTop already subtracted)
-// and the ScrollTop it was drawn at, so the timer can find the picture again after a scroll.
+// Sharing. Frames never change once decoded, so a copy of an image (CreateCopy, made for every
+// further picture of an animated GIF on the pages) shares them and owns only its composed
+// screen, mask and the saved copy of a restore-previous frame.
+//
+// Coordinates. Draw takes document coordinates, as all drawing of a page does (Canvas.h), and
+// the document's ScrollTop, so the timer can find the picture again after a scroll.
 
 #include <array>
 #include <cstdint>
@@ -64,12 +68,9 @@ class TFrame {
   bool HasLocalColors = false;
   std::string Comment;  // the comment extensions read since the previous frame (bytes)
   // Decoded frames only: the picture (black at transparent pixels) and, for a frame with a
-  // transparent colour, its monochrome mask (white where transparent). Disposal 3 frames keep
-  // what lay under them while they are shown.
+  // transparent colour, its monochrome mask (white where transparent).
   std::unique_ptr<TBitmap> Picture;
   std::unique_ptr<TBitmap> Mask;
-  std::unique_ptr<TBitmap> SavedPicture;
-  std::unique_ptr<TBitmap> SavedMask;
 
  private:
   friend class TGIFImage;
@@ -87,8 +88,8 @@ class TGIFImage {
   bool Scan(TImageBytes data) { return Read(data, true); }
   // Parses and decodes data: every frame's picture, and frame 1 composed.
   bool Load(TImageBytes data) { return Read(data, false); }
-  // A decoded image sharing nothing with source: its own frames and composition, at frame 1,
-  // not animating. Made for every image object after the first that shows a cached GIF.
+  // A decoded image sharing source's frames with its own composition, at frame 1, not
+  // animating. Made for every image object after the first that shows a cached GIF.
   std::unique_ptr<TGIFImage> CreateCopy() const;
 
   bool IsAnimated() const { return IsAnimatedFlag; }  // more than one frame
@@ -118,11 +119,10 @@ class TGIFImage {
   void SetAnimate(bool animate);
   void SetVisible(bool visible) { Visible = visible; }
 
-  // Draws the current picture scaled to width x height at (x, y), x in document coordinates and
-  // y in window coordinates, through
-  // its mask when the GIF is transparent; records where, and marks the image as shown.
-  // Nothing is painted while invisible or before a full read.
-  void Draw(TCanvas& canvas, int width, int height, int y, int x, int scrollTop);
+  // Draws the current picture scaled to dest (document coordinates) through its mask when the
+  // GIF is transparent; records where, and marks the image as shown. Nothing is painted while
+  // invisible or before a full read.
+  void Draw(TCanvas& canvas, const TRect& dest, int scrollTop);
   // Whether Draw ran since the document was last laid out (the document clears it).
   bool ShownInPaint = false;
   // Where the picture was last drawn, in window coordinates when the view is scrolled to
@@ -164,10 +164,14 @@ class TGIFImage {
   int LoopNumber = 1;
   std::int64_t LastStep = -1;  // -1: the next due step only starts the timing
   int Interval = 0;
-  int DrawX = 0, DrawY = 0, DrawWidth = 0, DrawHeight = 0, DrawScrollTop = 0;
+  TRect Drawn;  // document coordinates
   std::array<std::uint8_t, 768> GlobalColors{};
-  std::vector<std::unique_ptr<TFrame>> Frames;
+  // Written only while a read decodes them; shared with copies from then on.
+  std::vector<std::shared_ptr<TFrame>> Frames;
   TBitmap Compose{0, 0};
   TBitmap ComposeMask{0, 0, true};
+  // What the current frame covered before it was composed, when its disposal is 3.
+  TBitmap Saved{0, 0};
+  TBitmap SavedMask{0, 0, true};
   std::unique_ptr<TBitmap> HostCopy;
 };

@@ -109,10 +109,6 @@ void TGIFImage::Decode(TImageBytes data, TFrame& frame) const {
   const int width = frame.Width, height = frame.Height;
   frame.Picture = std::make_unique<TBitmap>(width, height);
   if (frame.HasTransparency) frame.Mask = std::make_unique<TBitmap>(width, height, true);
-  if (frame.Disposal == 3) {
-    frame.SavedPicture = std::make_unique<TBitmap>(width, height);
-    if (IsTransparentFlag) frame.SavedMask = std::make_unique<TBitmap>(width, height, true);
-  }
   if (width == 0 || height == 0) return;
 
   const std::uint8_t* colors = ColorsOf(frame);

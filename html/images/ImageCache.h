@@ -23,12 +23,18 @@ class TBitmapItem {
  public:
   int Age = 0;    // document changes since the entry was last handed out
   int Users = 0;  // image objects and backgrounds holding it now
-  TTransparency Transparency = trNone;  // how Mask was made; trNone without a mask
+  // How Mask was made, or trAlpha for a picture with an alpha channel; trNone when opaque.
+  TTransparency Transparency = trNone;
   std::unique_ptr<TBitmap> Bitmap;      // a plain picture, or
   std::unique_ptr<TGIFImage> Gif;       // an animated GIF (never a GIF of one frame)
   std::unique_ptr<TBitmap> Mask;        // monochrome, white where transparent; or none
+  // With a mask made from the lower-left pixel: Bitmap black where Mask is white, made once
+  // with the mask (a GIF's own mask comes with its picture black there already).
+  std::unique_ptr<TBitmap> Cut;
 
   TPicture Image() const { return {Bitmap.get(), Gif.get()}; }
+  // The picture to draw through Mask.
+  const TBitmap* MaskedPicture() const { return Cut ? Cut.get() : Bitmap.get(); }
 };
 
 class TStringBitmapList {

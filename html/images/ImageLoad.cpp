@@ -75,6 +75,12 @@ TDecodedImage DecodeImage(TImageBytes bytes, TTransparency& transparency,
   return result;
 }
 
+// An entry that now has a mask from its lower-left pixel: the picture cut for it, once.
+void GiveCut(TBitmapItem& item) {
+  item.Transparency = trLowerLeft;
+  if (!item.Cut) item.Cut = CutOut(*item.Bitmap, *item.Mask);
+}
+
 }  // namespace
 
 int TPicture::Width() const { return Bitmap ? Bitmap->Width() : Gif ? Gif->ScreenWidth() : 0; }
@@ -109,23 +115,20 @@ bool ReadImageFile(const std::string& fileName, std::vector<std::uint8_t>& bytes
 
 std::unique_ptr<TBitmap> DecodeBitmap(TImageBytes bytes, TTransparency& transparency,
                                       std::unique_ptr<TBitmap>& mask) {
-  std::unique_ptr<TBitmap> bitmap, ownMask;
-  TTransparency own = trNone;
+  std::unique_ptr<TBitmap> bitmap;
   switch (ImageKindOf(bytes)) {
     case ikBmp: bitmap = ReadBmp(bytes); break;
     case ikJpeg:
       bitmap = ReadJpeg(bytes, DisplayColorBits() == 8 ? SharedPalette() : nullptr);
       break;
-    case ikPng: bitmap = ReadPng(bytes, own, ownMask); break;
+    case ikPng: bitmap = ReadPng(bytes); break;
     default: return nullptr;
   }
   if (!bitmap) return nullptr;
-  if (ownMask) {
-    mask = std::move(ownMask);
-    transparency = own;
-  } else if (transparency == trLowerLeft) {
+  if (bitmap->HasAlpha())
+    transparency = trAlpha;
+  else if (transparency == trLowerLeft)
     mask = MakeTransparencyMask(*bitmap);
-  }
   ConvertToScreenBitmap(*bitmap);
   return bitmap;
 }
@@ -159,25 +162,26 @@ std::unique_ptr<TBitmap> MakeTransparencyMask(const TBitmap& bitmap, bool useCol
   return mask;
 }
 
-void DrawMasked(TCanvas& canvas, const TBitmap& image, const TBitmap& mask, int height, int width,
-                int y, int x, bool cut) {
-  if (image.IsEmpty() || width <= 0 || height <= 0) return;
-  // The image with its transparent pixels black, so that ORing it in leaves them alone.
-  std::unique_ptr<TBitmap> copy;
-  if (!cut) {
-    copy = std::make_unique<TBitmap>(image);
-    for (int row = 0; row < copy->Height(); ++row) {
-      std::uint32_t* pixels = copy->ScanLine(row);
-      for (int column = 0; column < copy->Width(); ++column)
-        if (mask.Pixel(column, row) == clWhite) pixels[column] = TBitmap::ToWord(clBlack);
-    }
+std::unique_ptr<TBitmap> CutOut(const TBitmap& picture, const TBitmap& mask) {
+  auto cut = std::make_unique<TBitmap>(picture);
+  for (int row = 0; row < cut->Height(); ++row) {
+    std::uint32_t* pixels = cut->ScanLine(row);
+    for (int column = 0; column < cut->Width(); ++column)
+      if (mask.Pixel(column, row) == clWhite) pixels[column] = TBitmap::ToWord(clBlack);
   }
+  return cut;
+}
+
+void DrawMasked(TCanvas& canvas, const TBitmap& image, const TBitmap& mask, int height, int width,
+                int y, int x) {
+  if (image.IsEmpty() || width <= 0 || height <= 0) return;
+  // The mask clears the opaque pixels; the image, black where transparent, is ORed in.
   const TRect dest{x, y, x + width, y + height};
   const TColor text = canvas.TextColor(), back = canvas.BackColor();
   canvas.SetTextColor(clBlack);
   canvas.SetBackColor(clWhite);
   canvas.StretchDraw(dest, mask, ropAnd);
-  canvas.StretchDraw(dest, copy ? *copy : image, ropOr);
+  canvas.StretchDraw(dest, image, ropOr);
   canvas.SetTextColor(text);
   canvas.SetBackColor(back);
 }
@@ -196,13 +200,14 @@ TLoadedImage TakeCachedImage(TBitmapItem& item, const std::u32string& key,
   result.FromCache = true;
   result.Key = key;
   if (result.Picture.Bitmap) {
-    if (item.Transparency == trGif || item.Transparency == trPng || item.Transparency == trSvg) {
+    if (item.Transparency == trGif || item.Transparency == trAlpha) {
       transparency = item.Transparency;
     } else if (transparency == trLowerLeft) {
       if (!item.Mask) item.Mask = MakeTransparencyMask(*item.Bitmap);
-      if (item.Mask) item.Transparency = trLowerLeft;
+      if (item.Mask) GiveCut(item);
     }
     result.Mask = item.Mask.get();
+    if (result.Mask) result.Cut = item.MaskedPicture();
   }
   return result;
 }
@@ -213,11 +218,14 @@ TLoadedImage CacheImage(const std::u32string& key, TDecodedImage decoded,
   item->Bitmap = std::move(decoded.Bitmap);
   item->Gif = std::move(decoded.Gif);
   item->Mask = std::move(decoded.Mask);
-  item->Transparency = item->Mask ? transparency : trNone;
+  const bool alpha = item->Bitmap && item->Bitmap->HasAlpha();
+  item->Transparency = item->Mask || alpha ? transparency : trNone;
+  if (item->Transparency == trLowerLeft) GiveCut(*item);
   TBitmapItem& added = ImageCache().AddObject(key, std::move(item));
   TLoadedImage result;
   result.Picture = added.Image();
   result.Mask = added.Mask.get();
+  if (result.Mask) result.Cut = added.MaskedPicture();
   result.Key = key;
   return result;
 }

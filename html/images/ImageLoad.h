@@ -33,8 +33,8 @@ bool ReadImageFile(const std::string& fileName, std::vector<std::uint8_t>& bytes
 
 // Decodes BMP, JPEG or PNG data into a bitmap ready to paint (ScreenColors.h); GIF and other
 // kinds give nothing. transparency comes in as trLowerLeft when a mask is asked for from the
-// colour of the lower-left pixel (made before the colours are converted), else trNone; a PNG
-// with transparency of its own answers trPng with its mask instead.
+// colour of the lower-left pixel (made before the colours are converted), else trNone; a
+// picture with an alpha channel of its own (PngReader.h) answers trAlpha and gets no mask.
 std::unique_ptr<TBitmap> DecodeBitmap(TImageBytes bytes, TTransparency& transparency,
                                       std::unique_ptr<TBitmap>& mask);
 
@@ -48,7 +48,7 @@ struct TDecodedImage {
   bool Empty() const { return !Bitmap && !Gif; }
 };
 // Decodes an image file of any kind the loader knows. transparency as for DecodeBitmap; a
-// transparent GIF answers trGif, a transparent SVG trSvg. SVG is drawn by svg (SvgImage.h);
+// transparent GIF answers trGif, a transparent SVG trAlpha. SVG is drawn by svg (SvgImage.h);
 // without one it gives nothing.
 TDecodedImage LoadImageFile(const std::string& fileName, TTransparency& transparency,
                             const TSvgRenderer* svg = nullptr);
@@ -62,17 +62,20 @@ TDecodedImage LoadImageStream(const TMemoryStream* stream, TTransparency& transp
 std::unique_ptr<TBitmap> MakeTransparencyMask(const TBitmap& bitmap, bool useColor = false,
                                               TColor color = clBlack);
 
-// Paints image scaled to width x height at (x, y) so that the pixels where mask is white leave
-// the canvas as it was. Neither bitmap changes. With cut set the caller promises that image is
-// black wherever mask is white (as GIF and PNG pictures with their own masks and the error
-// picture are), which saves making such a copy for the draw.
+// Paints image scaled to width x height at (x, y), canvas coordinates, so that the pixels where
+// mask is white leave the canvas as it was. image must be black wherever mask is white (a
+// GIF's picture, the error picture and a cache entry's MaskedPicture are).
 void DrawMasked(TCanvas& canvas, const TBitmap& image, const TBitmap& mask, int height,
-                int width, int y, int x, bool cut = false);
+                int width, int y, int x);
+
+// The picture black wherever mask is white, for DrawMasked.
+std::unique_ptr<TBitmap> CutOut(const TBitmap& picture, const TBitmap& mask);
 
 // What LoadImage gives.
 struct TLoadedImage {
   TPicture Picture;               // nothing when the load failed or was delayed
   const TBitmap* Mask = nullptr;  // the cache entry's mask, or none
+  const TBitmap* Cut = nullptr;   // with a mask: the picture to draw through it (DrawMasked)
   bool Delayed = false;           // the host answered WaitStream()
   bool FromCache = false;         // the picture was cached already
   // The cache entry the picture counts one user of, to be given back with
@@ -83,9 +86,10 @@ struct TLoadedImage {
 // The one entry point of image objects and the page background. When source answers image
 // requests, the host is asked for name as the document wrote it; otherwise (also without a
 // source) name is a file: source's ImageFileName of it, or name itself as UTF-8 without one.
-// transparency: in, trLowerLeft for a TRANSP image, else trNone; out, how the picture's mask
-// came (trGif, trPng, trSvg or trLowerLeft) when it has one of its own. svg draws SVG
-// pictures (the document's platform); without one they fail like any undecodable picture.
+// transparency: in, trLowerLeft for a TRANSP image, else trNone; out, how the picture is
+// transparent when it is so of its own (trGif, trAlpha) or by the request (trLowerLeft).
+// svg draws SVG pictures (the document's platform); without one they fail like any
+// undecodable picture.
 TLoadedImage LoadImage(TImageSource* source, const std::u32string& name,
                        TTransparency& transparency, const TSvgRenderer* svg = nullptr);
 

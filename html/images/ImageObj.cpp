@@ -142,6 +142,7 @@ void TImageObj::Fetch(TSectionList& document) {
     CacheKey = loaded.Key;
     Image = loaded.Picture;
     Mask = loaded.Mask;
+    Cut = loaded.Cut;
     if (Image.Gif) {
       // A cached GIF was first shown by another image; this one animates a copy of its own.
       if (loaded.FromCache) {
@@ -156,6 +157,7 @@ void TImageObj::Fetch(TSectionList& document) {
   } else {
     Image = {&ErrorImage(), nullptr};
     Mask = &ErrorImageMask();
+    Cut = &ErrorImage();
     Transparent = trLowerLeft;
   }
 }
@@ -179,7 +181,8 @@ void TImageObj::ComputeSize(TSectionList& document, TCanvas& canvas, int availab
       }
     } else if (PercentWidth) {
       ObjWidth = Scaled(std::max(availableWidth, 0), SpecWidth, 100);
-      ObjHeight = SpecHeight > 0 ? SpecHeight : naturalHeight;
+      // Without a HEIGHT the picture keeps its proportions.
+      ObjHeight = SpecHeight > 0 ? SpecHeight : Scaled(ObjWidth, naturalHeight, naturalWidth);
     } else {
       if (SpecWidth > 0 && SpecHeight > 0) {
         ObjWidth = SpecWidth;
@@ -219,8 +222,6 @@ void TImageObj::ComputeSize(TSectionList& document, TCanvas& canvas, int availab
 void TImageObj::DrawImage(TCanvas& canvas, int x, const TFontObj& font, int baseline, int top) {
   if (!Owner) return;
   const int scrollTop = Owner->ScrollTop;
-  baseline -= scrollTop;
-  top -= scrollTop;
   canvas.SetClearBrush();
 
   const bool enabled = Owner->ImagesEnabled;
@@ -232,29 +233,30 @@ void TImageObj::DrawImage(TCanvas& canvas, int x, const TFontObj& font, int base
     boxTop = baseline + font.Descent() - font.Height() / 2 - ImageHeight / 2;
   else if (Align == iaBottom)
     boxTop = baseline - ImageHeight;
-  const int left = x;
   const int border = HasBorder ? 1 : 0;
-  DrawX = left + border;
-  DrawY = boxTop + border + scrollTop;
+  DrawX = x + border;
+  DrawY = boxTop + border;
   Drawn = true;
+  // The box as the canvas takes it.
+  const int left = x, shownTop = boxTop - scrollTop;
 
   if (!placeholder || (ObjWidth >= MinPlaceholderBox && ObjHeight >= MinPlaceholderBox)) {
-    const int pictureX = left + border + inset, pictureY = boxTop + border + inset;
+    const int pictureX = left + border + inset, pictureY = shownTop + border + inset;
     try {
       if (picture.Gif) {
         picture.Gif->SetVisible(true);
-        picture.Gif->Draw(canvas, ObjWidth, ObjHeight, pictureY, pictureX, scrollTop);
+        picture.Gif->Draw(canvas, {DrawX, DrawY, DrawX + ObjWidth, DrawY + ObjHeight}, scrollTop);
       } else if (picture.Bitmap) {
         const bool error = picture.Bitmap == &ErrorImage();
         const TBitmap* mask = enabled ? Mask : nullptr;
-        if (mask && (Transparent != trNone || error)) {
+        if (mask && Cut && (Transparent != trNone || error)) {
           const int width = error ? picture.Bitmap->Width() : ObjWidth;
           const int height = error ? picture.Bitmap->Height() : ObjHeight;
-          DrawMasked(canvas, *picture.Bitmap, *mask, height, width, pictureY, pictureX,
-                     error || Transparent != trLowerLeft);
+          DrawMasked(canvas, *Cut, *mask, height, width, pictureY, pictureX);
         } else if (placeholder) {
           canvas.Draw(pictureX, pictureY, *picture.Bitmap);
         } else {
+          // A picture with an alpha channel is laid over what is drawn beneath (Canvas.h).
           canvas.StretchDraw({pictureX, pictureY, pictureX + ObjWidth, pictureY + ObjHeight},
                              *picture.Bitmap);
         }
@@ -269,15 +271,15 @@ void TImageObj::DrawImage(TCanvas& canvas, int x, const TFontObj& font, int base
     canvas.SetFont(AltFont());
     canvas.SetBackgroundMode(bmTransparent);
     canvas.SetTextColor(textColor);
-    DrawAltText(canvas, left + AltTextIndent, boxTop + PlaceholderInset, Alt,
-                boxTop + ObjHeight - 1, left + ObjWidth - 2);
+    DrawAltText(canvas, left + AltTextIndent, shownTop + PlaceholderInset, Alt,
+                shownTop + ObjHeight - 1, left + ObjWidth - 2);
   }
   if (HasBorder) {
     canvas.SetPen(textColor);
     canvas.SetClearBrush();
-    canvas.Rectangle({left, boxTop, left + ImageWidth, boxTop + ImageHeight});
+    canvas.Rectangle({left, shownTop, left + ImageWidth, shownTop + ImageHeight});
   } else if (placeholder) {
-    DrawSunkenFrame(canvas, {left, boxTop, left + ObjWidth, boxTop + ObjHeight});
+    DrawSunkenFrame(canvas, {left, shownTop, left + ObjWidth, shownTop + ObjHeight});
   }
 }
 

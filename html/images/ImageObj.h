@@ -4,10 +4,10 @@
 // its size, draws the picture (or a placeholder with its ALT text) with a border inside links,
 // and answers clicks on it, through a client-side map when it names one.
 //
-// Coordinates follow TInlineImage (InlineObjects.h): DrawImage takes x as the line is drawn
-// and document y values; DrawX and DrawY keep the top-left of the picture area (the box less
-// its border) as last drawn, x as drawn and y in document coordinates, and the point queries
-// answer for that place.
+// Coordinates follow TInlineImage (InlineObjects.h) and the drawing convention of Canvas.h:
+// DrawImage takes document coordinates and subtracts the document's ScrollTop where it meets
+// the canvas; DrawX and DrawY keep the top-left of the picture area (the box less its border)
+// as last drawn, in document coordinates, and the point queries answer for that place.
 //
 // A form's image input is one of these (TFormImage) that answers clicks itself. An svg element
 // written inline in a page is one too, holding the element's source instead of a SRC
@@ -98,15 +98,16 @@ class TImageObj : public TInlineImage {
 
   TPicture Image;                    // borrowed from the cache, the copy below, or a placeholder
   const TBitmap* Mask = nullptr;     // borrowed
+  const TBitmap* Cut = nullptr;      // borrowed: the picture to draw through Mask
   std::unique_ptr<TGIFImage> GifCopy;  // an animated GIF of the cache's, for this image alone
   std::unique_ptr<TBitmap> HostCopy;
   std::u32string CacheKey;           // the cache entry this image holds; empty for none
   bool Drawn = false;                // DrawX and DrawY are known
 };
 
-// Draws text word by word into the rectangle from (left, top) to (right, bottom): lines of
-// the height of "A", each holding the words that fit (a word wider than the rectangle stands
-// alone), every line cut to the rectangle; drawing stops at the first line that would pass
-// bottom.
+// Draws text word by word into the rectangle from (left, top) to (right, bottom), canvas
+// coordinates: lines of the height of "A", each holding the words that fit (a word wider than
+// the rectangle stands alone), every line cut to the rectangle; drawing stops at the first
+// line that would pass bottom.
 void DrawAltText(TCanvas& canvas, int left, int top, std::u32string_view text, int bottom,
                  int right);

@@ -16,8 +16,8 @@ enum TTransparency : std::uint8_t {
   trNone,       // opaque
   trLowerLeft,  // the colour of the lower-left pixel is transparent (the TRANSP attribute)
   trGif,        // the GIF's own transparent colour index
-  trPng,        // a PNG's transparent palette entry, transparent colour or alpha channel
-  trSvg,        // an SVG's transparent parts
+  trAlpha,      // an alpha channel of its own: a PNG's (also from a transparent palette
+                // entry or colour) or an SVG's
 };
 
 // What the first bytes of image data say it is (order fixed).

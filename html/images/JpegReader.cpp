@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "html/images/ExifOrientation.h"
 #include "html/images/JpegErrors.h"
 #include "platform/Bitmap.h"
 
@@ -21,11 +22,17 @@ std::uint32_t FromCmyk(const JSAMPLE* p) {
 // by the caller before the jump point, so a jump skips none.
 bool Decode(jpeg_decompress_struct& info, TJpegErrors& errors, TImageBytes bytes,
             const TPalette* palette, std::unique_ptr<TBitmap>& bitmap,
-            std::vector<JSAMPLE>& row) {
+            std::vector<JSAMPLE>& row, int& orientation) {
   if (setjmp(errors.Jump)) return false;
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+  jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
   if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return false;
+  for (jpeg_saved_marker_ptr marker = info.marker_list; marker; marker = marker->next) {
+    if (marker->marker != JPEG_APP0 + 1) continue;
+    orientation = ExifOrientation(TImageBytes(marker->data, marker->data_length));
+    if (orientation != 1) break;
+  }
   if (!ImageSizeAllowed(info.image_width, info.image_height)) return false;
   const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
   info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
@@ -85,8 +92,10 @@ std::unique_ptr<TBitmap> ReadJpeg(TImageBytes bytes, const TPalette* palettised)
   errors.Public.output_message = SilentMessage;
   std::unique_ptr<TBitmap> bitmap;
   std::vector<JSAMPLE> row;
-  const bool decoded = Decode(info, errors, bytes, palettised, bitmap, row);
+  int orientation = 1;
+  const bool decoded = Decode(info, errors, bytes, palettised, bitmap, row, orientation);
   jpeg_destroy_decompress(&info);
   if (!decoded) return nullptr;
+  if (orientation != 1) *bitmap = Oriented(*bitmap, orientation);
   return bitmap;
 }

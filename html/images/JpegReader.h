@@ -6,6 +6,8 @@
 // the given palette's 256 colours, a grey-scale one to 256 greys of its own. Corrupt data
 // that libjpeg can only warn about gives what it decoded; data it fails on, or a picture
 // beyond the size limit (ImageTypes.h), gives nothing. libjpeg's messages are not printed.
+// A picture whose EXIF data records an orientation (ExifOrientation.h) comes upright, its
+// width and height swapped when it is turned a quarter.
 
 #include <memory>
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "html/support/LetterCase.h"
-#include "platform/Geometry.h"
 
 namespace {
 
@@ -54,10 +54,57 @@ std::vector<int> ReadCoords(std::u32string_view text) {
   return numbers;
 }
 
-// Corners one past a number, kept within the int range.
-int After(int value) { return value == INT_MAX ? value : value + 1; }
+using Wide = __int128;  // room for products of any two coordinate differences
+
+bool InRectangle(const std::vector<int>& c, int x, int y) {
+  return c[0] <= x && x <= c[2] && c[1] <= y && y <= c[3];
+}
+
+// The pixel's centre against the circle of radius r about (cx, cy): 2 dx and 2 dy are whole,
+// and (2 dx)^2 + (2 dy)^2 <= (2r + 1)^2 is the test of the inscribed ellipse.
+bool InCircle(const std::vector<int>& c, int x, int y) {
+  const Wide r = c[2];
+  if (r < 0) return false;
+  const Wide dx = 2 * (Wide(x) - c[0]), dy = 2 * (Wide(y) - c[1]);
+  return dx * dx + dy * dy <= (2 * r + 1) * (2 * r + 1);
+}
+
+// The winding number of the edges round the pixel's centre (x + 0.5, y + 0.5). An edge from
+// row y1 to row y2 (y1 < y2) crosses the centres of rows y1 .. y2 - 1; it counts when the first
+// pixel centre at or right of its crossing is at or left of x.
+bool InPolygon(const std::vector<int>& c, int x, int y) {
+  const std::size_t points = c.size() / 2;
+  int winding = 0;
+  for (std::size_t i = 0; i < points; ++i) {
+    const std::size_t j = (i + 1) % points;
+    Wide x1 = c[2 * i], y1 = c[2 * i + 1], x2 = c[2 * j], y2 = c[2 * j + 1];
+    int direction = 1;
+    if (y1 == y2) continue;
+    if (y1 > y2) {
+      std::swap(x1, x2);
+      std::swap(y1, y2);
+      direction = -1;
+    }
+    if (y < y1 || y >= y2) continue;
+    // The crossing at height y + 0.5 is n / d; the first pixel whose centre is at or beyond
+    // it is ceil((2n - d) / 2d), and it is at or left of x when 2n - d <= 2d x.
+    const Wide d = 2 * (y2 - y1);
+    const Wide n = 2 * x1 * (y2 - y1) + (2 * Wide(y) + 1 - 2 * y1) * (x2 - x1);
+    if (2 * n - d <= 2 * d * x) winding += direction;
+  }
+  return winding != 0;
+}
 
 }  // namespace
+
+bool TMapItem::TArea::Contains(int x, int y) const {
+  switch (Shape) {
+    case shRect: return InRectangle(Coords, x, y);
+    case shCircle: return InCircle(Coords, x, y);
+    case shPoly: return InPolygon(Coords, x, y);
+  }
+  return false;
+}
 
 std::u32string MapNameKey(std::u32string_view name) { return UpperLatin1(name); }
 
@@ -75,32 +122,15 @@ void TMapItem::AddArea(const TAttributeList& attributes) {
       default: break;
     }
   }
-  switch (shape) {
-    case shRect:
-      if (coords.size() < 4) return;
-      area.Region = TRegion::Rectangle({coords[0], coords[1], After(coords[2]), After(coords[3])});
-      break;
-    case shCircle: {
-      if (coords.size() < 3) return;
-      const long long x = coords[0], y = coords[1], r = coords[2];
-      const auto clamp = [](long long v) { return int(std::clamp<long long>(v, INT_MIN, INT_MAX)); };
-      area.Region = TRegion::Ellipse({clamp(x - r), clamp(y - r), clamp(x + r + 1), clamp(y + r + 1)});
-      break;
-    }
-    case shPoly: {
-      if (coords.size() < 6) return;
-      std::vector<TPoint> points;
-      for (std::size_t i = 0; i + 1 < coords.size(); i += 2) points.push_back({coords[i], coords[i + 1]});
-      area.Region = TRegion::Polygon(points);
-      break;
-    }
-  }
+  constexpr std::size_t Needed[] = {4, 3, 6};  // by shape: rectangle, circle, polygon
+  if (coords.size() < Needed[shape]) return;
+  area.Coords = std::move(coords);
   Areas.push_back(std::move(area));
 }
 
 std::optional<TUrlTarget> TMapItem::HitArea(int x, int y) const {
   for (const TArea& area : Areas) {
-    if (!area.Region.Contains(x, y)) continue;
+    if (!area.Contains(x, y)) continue;
     if (area.Href.empty()) return std::nullopt;
     TUrlTarget link;
     link.Url = area.Href;

@@ -9,7 +9,6 @@
 
 #include "html/document/UrlTarget.h"
 #include "html/parser/Attributes.h"
-#include "platform/Region.h"
 
 // The form in which map names are kept and compared: ASCII and Latin-1 letters upper-cased.
 std::u32string MapNameKey(std::u32string_view name);
@@ -17,12 +16,20 @@ std::u32string MapNameKey(std::u32string_view name);
 class TMapItem {
  public:
   enum TShape { shRect, shCircle, shPoly };
-  // One area: its link (empty for NOHREF), its target and its shape, in picture pixels.
+  // One area: its link (empty for NOHREF), its target and its shape, in picture pixels. The
+  // shape is kept as its numbers and a point is tested against it when asked, so an area costs
+  // its numbers whatever size it spans.
   struct TArea {
     std::u32string Href;
     std::u32string Target;
     TShape Shape = shRect;
-    TRegion Region;
+    std::vector<int> Coords;  // as read, at least as many as the shape needs
+
+    // Whether the pixel (x, y) belongs to the shape, by the rules of regions (Region.h): its
+    // centre (x + 0.5, y + 0.5) lies inside. A rectangle covers left..right by top..bottom,
+    // both corners included; a circle is the ellipse inscribed in the box from (x - r, y - r)
+    // to (x + r + 1, y + r + 1); a polygon is filled with the winding rule.
+    bool Contains(int x, int y) const;
   };
 
   std::u32string Name;  // the MAP's NAME, upper-cased by the builder

@@ -1,5 +1,6 @@
 #include "html/images/PngReader.h"
 
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -8,22 +9,6 @@
 #include "platform/Bitmap.h"
 
 namespace {
-
-// Alpha below this is transparent.
-constexpr png_byte AlphaThreshold = 128;
-
-// Frees libpng's reading state however the decoding ends.
-class TPngImage {
- public:
-  TPngImage() {
-    std::memset(&Image, 0, sizeof Image);
-    Image.version = PNG_IMAGE_VERSION;
-  }
-  ~TPngImage() { png_image_free(&Image); }
-  TPngImage(const TPngImage&) = delete;
-  TPngImage& operator=(const TPngImage&) = delete;
-  png_image Image;
-};
 
 constexpr std::size_t SignatureSize = 8;
 constexpr std::size_t ChunkOverhead = 12;  // length, type and CRC
@@ -56,40 +41,107 @@ std::vector<png_byte> NeededChunks(TImageBytes bytes) {
   return kept;
 }
 
-}  // namespace
+// Where libpng reads from: the kept chunks, never past their end.
+struct TPngInput {
+  const std::vector<png_byte>& Data;
+  std::size_t Pos = 0;
+};
 
-std::unique_ptr<TBitmap> ReadPng(TImageBytes bytes, TTransparency& transparency,
-                                 std::unique_ptr<TBitmap>& mask) {
-  const std::vector<png_byte> chunks = NeededChunks(bytes);
-  if (chunks.empty()) return nullptr;
-  TPngImage png;
-  png_image& image = png.Image;
-  if (!png_image_begin_read_from_memory(&image, chunks.data(), chunks.size())) return nullptr;
-  if (!ImageSizeAllowed(image.width, image.height)) return nullptr;
-  const bool transparent = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
-  image.format = PNG_FORMAT_RGBA;
-  const int width = int(image.width), height = int(image.height);
-  std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return nullptr;
+void ReadInput(png_structp png, png_bytep out, png_size_t length) {
+  auto& input = *static_cast<TPngInput*>(png_get_io_ptr(png));
+  if (length > input.Data.size() - input.Pos) png_error(png, "cut short");
+  std::memcpy(out, input.Data.data() + input.Pos, length);
+  input.Pos += length;
+}
 
-  auto bitmap = std::make_unique<TBitmap>(width, height);
-  std::unique_ptr<TBitmap> alphaMask;
-  if (transparent) alphaMask = std::make_unique<TBitmap>(width, height, true);
-  for (int y = 0; y < height; ++y) {
-    const png_byte* in = pixels.data() + std::size_t(y) * std::size_t(width) * 4;
-    std::uint32_t* out = bitmap->ScanLine(y);
-    for (int x = 0; x < width; ++x, in += 4) {
-      if (alphaMask && in[3] < AlphaThreshold) {
-        alphaMask->SetPixel(x, y, clWhite);
-        out[x] = TBitmap::ToWord(clBlack);
-      } else {
-        out[x] = TBitmap::ToWord(Rgb(in[0], in[1], in[2]));
-      }
+// A failure leaves libpng by the jump back to the setjmp of the step that runs; warnings are
+// dropped.
+[[noreturn]] void Failed(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void Warned(png_structp, png_const_charp) {}
+
+// libpng's reading state, freed however the decoding ends.
+class TPngReading {
+ public:
+  TPngReading() {
+    Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Failed, Warned);
+    if (Png) Info = png_create_info_struct(Png);
+  }
+  ~TPngReading() { png_destroy_read_struct(&Png, &Info, nullptr); }
+  TPngReading(const TPngReading&) = delete;
+  TPngReading& operator=(const TPngReading&) = delete;
+  png_structp Png = nullptr;
+  png_infop Info = nullptr;
+};
+
+// The two steps libpng may jump out of. Objects with destructors are made by the caller
+// between them, so a jump skips none.
+
+// Reads the header and asks for 8-bit samples in the words of a TBitmap: blue, green, red and
+// alpha in memory order (0xAARRGGBB), with alpha 255 where the picture has none.
+static_assert(std::endian::native == std::endian::little, "rows are read straight into words");
+bool ReadHeader(TPngReading& reading, TPngInput& input, png_uint_32& width, png_uint_32& height,
+                bool& mayBeTransparent) {
+  png_structp png = reading.Png;
+  png_infop info = reading.Info;
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_read_fn(png, &input, ReadInput);
+  png_set_user_limits(png, MaxImageSide, MaxImageSide);
+  png_read_info(png, info);
+  width = png_get_image_width(png, info);
+  height = png_get_image_height(png, info);
+  if (!ImageSizeAllowed(width, height)) return false;
+  const png_byte colorType = png_get_color_type(png, info);
+  mayBeTransparent =
+      (colorType & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS) != 0;
+  png_set_expand(png);  // palettes to colours, small greys to 8 bits, tRNS to alpha
+  png_set_scale_16(png);
+  png_set_gray_to_rgb(png);
+  png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+  png_set_bgr(png);
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+  return png_get_rowbytes(png, info) == png_size_t(width) * 4;
+}
+
+bool ReadRows(TPngReading& reading, png_bytepp rows) {
+  if (setjmp(png_jmpbuf(reading.Png))) return false;
+  png_read_image(reading.Png, rows);
+  png_read_end(reading.Png, nullptr);
+  return true;
+}
+
+// Premultiplies the words (straight alpha as read) in place; false when every pixel is opaque.
+bool Premultiply(TBitmap& bitmap) {
+  bool transparent = false;
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    std::uint32_t* row = bitmap.ScanLine(y);
+    for (int x = 0; x < bitmap.Width(); ++x) {
+      const std::uint8_t alpha = std::uint8_t(row[x] >> 24);
+      if (alpha == 255) continue;
+      transparent = true;
+      row[x] = TBitmap::PremultipliedWord(TBitmap::FromWord(row[x]), alpha);
     }
   }
-  if (alphaMask) {
-    mask = std::move(alphaMask);
-    transparency = trPng;
-  }
+  return transparent;
+}
+
+}  // namespace
+
+std::unique_ptr<TBitmap> ReadPng(TImageBytes bytes) {
+  const std::vector<png_byte> chunks = NeededChunks(bytes);
+  if (chunks.empty()) return nullptr;
+  TPngReading reading;
+  if (!reading.Png || !reading.Info) return nullptr;
+  TPngInput input{chunks};
+  png_uint_32 width = 0, height = 0;
+  bool mayBeTransparent = false;
+  if (!ReadHeader(reading, input, width, height, mayBeTransparent)) return nullptr;
+
+  auto bitmap = std::make_unique<TBitmap>(int(width), int(height));
+  std::vector<png_bytep> rows(height);
+  for (png_uint_32 y = 0; y < height; ++y)
+    rows[y] = reinterpret_cast<png_bytep>(bitmap->ScanLine(int(y)));
+  if (!ReadRows(reading, rows.data())) return nullptr;
+  if (mayBeTransparent && Premultiply(*bitmap)) bitmap->SetAlphaChannel(true);
   return bitmap;
 }

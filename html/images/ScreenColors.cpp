@@ -1,5 +1,6 @@
 #include "html/images/ScreenColors.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <unordered_map>
@@ -82,8 +83,23 @@ int NearestColorIndex(const TPalette& palette, TColor color) {
   return best;
 }
 
+namespace {
+
+// The colour a premultiplied word stands for, before its alpha (above 0) was applied.
+TColor Unpremultiplied(std::uint32_t word, std::uint32_t alpha) {
+  const auto channel = [&](int shift) {
+    return std::uint8_t(std::min<std::uint32_t>(((word >> shift & 0xFF) * 255 + alpha / 2) / alpha, 255));
+  };
+  return Rgb(channel(16), channel(8), channel(0));
+}
+
+}  // namespace
+
 void MapToPalette(TBitmap& bitmap, const TPalette& palette) {
   if (palette.Entries.empty() || bitmap.Monochrome()) return;
+  const auto nearest = [&palette](TColor color) {
+    return palette.Entries[std::size_t(NearestColorIndex(palette, color))];
+  };
   // Pictures repeat few colours, so each distinct colour is looked up once.
   std::unordered_map<std::uint32_t, std::uint32_t> mapped;
   for (int y = 0; y < bitmap.Height(); ++y) {
@@ -91,9 +107,14 @@ void MapToPalette(TBitmap& bitmap, const TPalette& palette) {
     for (int x = 0; x < bitmap.Width(); ++x) {
       auto [found, added] = mapped.try_emplace(row[x], 0);
       if (added) {
-        const TColor nearest =
-            palette.Entries[std::size_t(NearestColorIndex(palette, TBitmap::FromWord(row[x])))];
-        found->second = TBitmap::ToWord(nearest);
+        const std::uint32_t alpha = bitmap.HasAlpha() ? row[x] >> 24 : 255;
+        if (alpha == 255)
+          found->second = TBitmap::ToWord(nearest(TBitmap::FromWord(row[x])));
+        else if (alpha == 0)
+          found->second = row[x];
+        else  // a partly transparent pixel keeps its alpha over the nearest colour
+          found->second =
+              TBitmap::PremultipliedWord(nearest(Unpremultiplied(row[x], alpha)), std::uint8_t(alpha));
       }
       row[x] = found->second;
     }

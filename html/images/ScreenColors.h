@@ -33,7 +33,8 @@ TPalette BuildSharedPalette();
 // blue; the lowest index of equals). The palette must not be empty.
 int NearestColorIndex(const TPalette& palette, TColor color);
 
-// Replaces every pixel of a colour bitmap by its nearest palette colour.
+// Replaces every pixel of a colour bitmap by its nearest palette colour; a pixel with alpha
+// keeps its alpha.
 void MapToPalette(TBitmap& bitmap, const TPalette& palette);
 
 // Makes a decoded picture ready to paint: on an 8-bit display its colours become palette

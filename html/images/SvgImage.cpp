@@ -15,31 +15,6 @@
 
 namespace {
 
-// Alpha below this is transparent. Well under half, so that thin lines and the stems of
-// small letters, drawn faint where they fall between pixels, are not lost.
-constexpr std::uint32_t AlphaThreshold = 48;
-
-// Turns the alpha of a picture into a mask (white where it is below AlphaThreshold, those
-// pixels black) and leaves every word opaque, as bitmaps are drawn; null when nothing is
-// transparent.
-std::unique_ptr<TBitmap> CutAlpha(TBitmap& picture) {
-  std::unique_ptr<TBitmap> mask;
-  const std::uint32_t white = TBitmap::ToWord(clWhite), black = TBitmap::ToWord(clBlack);
-  for (int y = 0; y < picture.Height(); ++y) {
-    std::uint32_t* pixels = picture.ScanLine(y);
-    for (int x = 0; x < picture.Width(); ++x) {
-      if (pixels[x] >> 24 < AlphaThreshold) {
-        if (!mask) mask = std::make_unique<TBitmap>(picture.Width(), picture.Height(), true);
-        mask->ScanLine(y)[x] = white;
-        pixels[x] = black;
-      } else {
-        pixels[x] |= 0xFF000000u;
-      }
-    }
-  }
-  return mask;
-}
-
 // The cache key of an inline picture: a NUL, which no file name holds and every host source
 // loses when its ends are trimmed, then the colour and the source's bytes.
 std::u32string InlineKey(const std::string& source, TColor color) {
@@ -108,8 +83,8 @@ TDecodedImage DecodeSvg(TImageBytes data, const TSvgRenderer* renderer, TColor c
   if (!result.Bitmap || result.Bitmap->Width() != size->Width ||
       result.Bitmap->Height() != size->Height)
     return {};
-  if ((result.Mask = CutAlpha(*result.Bitmap)))
-    transparency = trSvg;
+  if (result.Bitmap->HasAlpha())
+    transparency = trAlpha;
   else if (transparency == trLowerLeft)
     result.Mask = MakeTransparencyMask(*result.Bitmap);
   ConvertToScreenBitmap(*result.Bitmap);

@@ -2,12 +2,8 @@
 // SVG pictures: drawn by the platform (platform/SvgRenderer.h) at the size the document gives
 // itself (SvgRoot.h), for IMG sources and backgrounds through the image loading like any
 // other picture, and for the svg elements written inline in a page.
-//
-// Transparency. The platform's picture keeps its alpha; canvases draw opaque pixels through a
-// mask, so here the pixels that are nearly transparent (alpha below 48 of 255) become the mask
-// (white, and black in the picture, as a GIF's transparent pixels are) and the others are
-// drawn opaque in their own colour. A cut at half would lose thin lines and small letters,
-// which anti-aliasing draws faint.
+// The platform's picture keeps its alpha, which canvases blend with what lies beneath, as for
+// a PNG.
 
 #include <memory>
 #include <string>
@@ -21,9 +17,9 @@ class TImageObj;
 class TSvgRenderer;
 
 // SVG data drawn at its picture size, currentColor standing for color (plain red, green and
-// blue). A picture with transparent parts gets its mask and transparency trSvg; one without
-// leaves both alone, so that TRANSP still asks for a mask from the lower-left pixel. Empty
-// when data is no SVG or there is no renderer or it cannot draw the picture.
+// blue). A picture with transparent parts keeps its alpha channel and answers trAlpha; one
+// without leaves transparency alone, so that TRANSP still asks for a mask from the lower-left
+// pixel. Empty when data is no SVG or there is no renderer or it cannot draw the picture.
 TDecodedImage DecodeSvg(TImageBytes data, const TSvgRenderer* renderer, TColor color,
                         TTransparency& transparency);
 

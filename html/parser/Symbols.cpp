@@ -10,75 +10,95 @@ struct TTagEntry {
   std::string_view Name;
   TSymbol Start;
   TSymbol End;  // symUnknownTag for tags that have no end form
-  bool StoresAttributes;
+  TTagContent Content = tcMarkup;
 };
 
-// Searched in this order; the first 48 have an end symbol.
-constexpr std::array<TTagEntry, 64> TagTable{{
-    {"HTML", symHtml, symHtmlEnd, false},
-    {"TITLE", symTitle, symTitleEnd, false},
-    {"BODY", symBody, symBodyEnd, true},
-    {"HEAD", symHead, symHeadEnd, false},
-    {"B", symBold, symBoldEnd, false},
-    {"I", symItalic, symItalicEnd, false},
-    {"H", symHeading, symHeadingEnd, true},
-    {"EM", symEm, symEmEnd, false},
-    {"STRONG", symStrong, symStrongEnd, false},
-    {"U", symUnderline, symUnderlineEnd, false},
-    {"CITE", symCite, symCiteEnd, false},
-    {"VAR", symVar, symVarEnd, false},
-    {"TT", symTt, symTtEnd, false},
-    {"CODE", symCode, symCodeEnd, false},
-    {"KBD", symKbd, symKbdEnd, false},
-    {"SAMP", symSamp, symSampEnd, false},
-    {"OL", symOl, symOlEnd, true},
-    {"UL", symUl, symUlEnd, true},
-    {"DIR", symDir, symDirEnd, false},
-    {"MENU", symMenu, symMenuEnd, false},
-    {"DL", symDl, symDlEnd, false},
-    {"A", symAnchor, symAnchorEnd, true},
-    {"ADDRESS", symAddress, symAddressEnd, false},
-    {"BLOCKQUOTE", symBlockquote, symBlockquoteEnd, false},
-    {"PRE", symPre, symPreEnd, false},
-    {"CENTER", symCenter, symCenterEnd, false},
-    {"TABLE", symTable, symTableEnd, true},
-    {"TD", symTd, symTdEnd, true},
-    {"TH", symTh, symThEnd, true},
-    {"CAPTION", symCaption, symCaptionEnd, true},
-    {"FORM", symForm, symFormEnd, true},
-    {"TEXTAREA", symTextarea, symTextareaEnd, true},
-    {"SELECT", symSelect, symSelectEnd, true},
-    {"OPTION", symOption, symOptionEnd, true},
-    {"FONT", symFont, symFontEnd, true},
-    {"SUB", symSub, symSubEnd, false},
-    {"SUP", symSup, symSupEnd, false},
-    {"BIG", symBig, symBigEnd, false},
-    {"SMALL", symSmall, symSmallEnd, false},
-    {"P", symPara, symParaEnd, true},
-    {"MAP", symMap, symMapEnd, true},
-    {"FRAMESET", symFrameset, symFramesetEnd, true},
-    {"NOFRAMES", symNoframes, symNoframesEnd, false},
-    {"SCRIPT", symScript, symScriptEnd, true},
-    {"DIV", symDiv, symDivEnd, true},
-    {"S", symS, symSEnd, false},
-    {"STRIKE", symStrike, symStrikeEnd, false},
-    {"TR", symTr, symTrEnd, true},
-    {"LI", symLi, symUnknownTag, false},
-    {"BR", symBr, symUnknownTag, true},
-    {"HR", symHr, symUnknownTag, true},
-    {"DD", symDd, symUnknownTag, false},
-    {"DT", symDt, symUnknownTag, false},
-    {"IMG", symImg, symUnknownTag, true},
-    {"BASE", symBase, symUnknownTag, true},
-    {"BUTTON", symButton, symUnknownTag, false},
-    {"INPUT", symInput, symUnknownTag, true},
-    {"SELECTED", symSelected, symUnknownTag, false},
-    {"BASEFONT", symBasefont, symUnknownTag, true},
-    {"AREA", symArea, symUnknownTag, true},
-    {"FRAME", symFrame, symUnknownTag, true},
-    {"BGSOUND", symBgsound, symUnknownTag, true},
-    {"WRAP", symWrap, symUnknownTag, true},
-    {"META", symMeta, symUnknownTag, true},
+// Searched in this order. Of the first 64 the first 48 have an end symbol; of the later
+// elements all but WBR have one.
+constexpr std::array<TTagEntry, 83> TagTable{{
+    {"HTML", symHtml, symHtmlEnd},
+    {"TITLE", symTitle, symTitleEnd},
+    {"BODY", symBody, symBodyEnd},
+    {"HEAD", symHead, symHeadEnd},
+    {"B", symBold, symBoldEnd},
+    {"I", symItalic, symItalicEnd},
+    {"H", symHeading, symHeadingEnd},
+    {"EM", symEm, symEmEnd},
+    {"STRONG", symStrong, symStrongEnd},
+    {"U", symUnderline, symUnderlineEnd},
+    {"CITE", symCite, symCiteEnd},
+    {"VAR", symVar, symVarEnd},
+    {"TT", symTt, symTtEnd},
+    {"CODE", symCode, symCodeEnd},
+    {"KBD", symKbd, symKbdEnd},
+    {"SAMP", symSamp, symSampEnd},
+    {"OL", symOl, symOlEnd},
+    {"UL", symUl, symUlEnd},
+    {"DIR", symDir, symDirEnd},
+    {"MENU", symMenu, symMenuEnd},
+    {"DL", symDl, symDlEnd},
+    {"A", symAnchor, symAnchorEnd},
+    {"ADDRESS", symAddress, symAddressEnd},
+    {"BLOCKQUOTE", symBlockquote, symBlockquoteEnd},
+    {"PRE", symPre, symPreEnd},
+    {"CENTER", symCenter, symCenterEnd},
+    {"TABLE", symTable, symTableEnd},
+    {"TD", symTd, symTdEnd},
+    {"TH", symTh, symThEnd},
+    {"CAPTION", symCaption, symCaptionEnd},
+    {"FORM", symForm, symFormEnd},
+    {"TEXTAREA", symTextarea, symTextareaEnd},
+    {"SELECT", symSelect, symSelectEnd},
+    {"OPTION", symOption, symOptionEnd},
+    {"FONT", symFont, symFontEnd},
+    {"SUB", symSub, symSubEnd},
+    {"SUP", symSup, symSupEnd},
+    {"BIG", symBig, symBigEnd},
+    {"SMALL", symSmall, symSmallEnd},
+    {"P", symPara, symParaEnd},
+    {"MAP", symMap, symMapEnd},
+    {"FRAMESET", symFrameset, symFramesetEnd},
+    {"NOFRAMES", symNoframes, symNoframesEnd},
+    {"SCRIPT", symScript, symScriptEnd},
+    {"DIV", symDiv, symDivEnd},
+    {"S", symS, symSEnd},
+    {"STRIKE", symStrike, symStrikeEnd},
+    {"TR", symTr, symTrEnd},
+    {"LI", symLi, symUnknownTag},
+    {"BR", symBr, symUnknownTag},
+    {"HR", symHr, symUnknownTag},
+    {"DD", symDd, symUnknownTag},
+    {"DT", symDt, symUnknownTag},
+    {"IMG", symImg, symUnknownTag},
+    {"BASE", symBase, symUnknownTag},
+    {"BUTTON", symButton, symUnknownTag},
+    {"INPUT", symInput, symUnknownTag},
+    {"SELECTED", symSelected, symUnknownTag},
+    {"BASEFONT", symBasefont, symUnknownTag},
+    {"AREA", symArea, symUnknownTag},
+    {"FRAME", symFrame, symUnknownTag},
+    {"BGSOUND", symBgsound, symUnknownTag},
+    {"WRAP", symWrap, symUnknownTag},
+    {"META", symMeta, symUnknownTag},
+    {"SECTION", symSection, symSectionEnd},
+    {"ARTICLE", symArticle, symArticleEnd},
+    {"ASIDE", symAside, symAsideEnd},
+    {"NAV", symNav, symNavEnd},
+    {"HEADER", symHeader, symHeaderEnd},
+    {"FOOTER", symFooter, symFooterEnd},
+    {"MAIN", symMain, symMainEnd},
+    {"FIGURE", symFigure, symFigureEnd},
+    {"FIGCAPTION", symFigcaption, symFigcaptionEnd},
+    {"HGROUP", symHgroup, symHgroupEnd},
+    {"DETAILS", symDetails, symDetailsEnd},
+    {"SUMMARY", symSummary, symSummaryEnd},
+    {"LISTING", symListing, symListingEnd},
+    {"XMP", symXmp, symXmpEnd},
+    {"STYLE", symStyle, symStyleEnd, tcSkipped},
+    {"TEMPLATE", symTemplate, symTemplateEnd, tcSkipped},
+    {"MATH", symMath, symMathEnd, tcSkipped},
+    {"SVG", symSvg, symSvgEnd, tcGathered},
+    {"WBR", symWbr, symUnknownTag},
 }};
 
 struct TAttributeEntry {
@@ -87,7 +107,7 @@ struct TAttributeEntry {
 };
 
 // VALUE stands twice; both rows give the same symbol. There is no VSPACE.
-constexpr std::array<TAttributeEntry, 58> AttributeTable{{
+constexpr std::array<TAttributeEntry, 60> AttributeTable{{
     {"HREF", symHref}, {"NAME", symName}, {"SRC", symSrc}, {"ALT", symAlt},
     {"ALIGN", symAlign}, {"TEXT", symText}, {"BGCOLOR", symBgcolor}, {"LINK", symLink},
     {"BACKGROUND", symBackground}, {"COLSPAN", symColspan}, {"ROWSPAN", symRowspan},
@@ -107,7 +127,7 @@ constexpr std::array<TAttributeEntry, 58> AttributeTable{{
     {"MARGINWIDTH", symMarginwidth}, {"MARGINHEIGHT", symMarginheight},
     {"LOOP", symLoop}, {"ONCLICK", symOnclick}, {"WRAP", symWrap},
     {"NOSHADE", symNoshade}, {"HTTP-EQUIV", symHttpEquiv}, {"CONTENT", symContent},
-    {"ENCTYPE", symEnctype},
+    {"ENCTYPE", symEnctype}, {"ID", symId}, {"NOWRAP", symNowrap},
 }};
 
 // Tables are searched on every tag, so each gets an index built once; the first entry of a
@@ -189,24 +209,42 @@ constexpr std::array<std::string_view, SymbolCount> SymbolNames = [] {
   TAMBLIN_NAME(symLoop); TAMBLIN_NAME(symOnclick); TAMBLIN_NAME(symWrap);
   TAMBLIN_NAME(symNoshade); TAMBLIN_NAME(symMeta); TAMBLIN_NAME(symHttpEquiv);
   TAMBLIN_NAME(symContent); TAMBLIN_NAME(symEnctype); TAMBLIN_NAME(symEol);
+  TAMBLIN_NAME(symSection); TAMBLIN_NAME(symSectionEnd); TAMBLIN_NAME(symArticle);
+  TAMBLIN_NAME(symArticleEnd); TAMBLIN_NAME(symAside); TAMBLIN_NAME(symAsideEnd);
+  TAMBLIN_NAME(symNav); TAMBLIN_NAME(symNavEnd); TAMBLIN_NAME(symHeader);
+  TAMBLIN_NAME(symHeaderEnd); TAMBLIN_NAME(symFooter); TAMBLIN_NAME(symFooterEnd);
+  TAMBLIN_NAME(symMain); TAMBLIN_NAME(symMainEnd); TAMBLIN_NAME(symFigure);
+  TAMBLIN_NAME(symFigureEnd); TAMBLIN_NAME(symFigcaption); TAMBLIN_NAME(symFigcaptionEnd);
+  TAMBLIN_NAME(symHgroup); TAMBLIN_NAME(symHgroupEnd); TAMBLIN_NAME(symDetails);
+  TAMBLIN_NAME(symDetailsEnd); TAMBLIN_NAME(symSummary); TAMBLIN_NAME(symSummaryEnd);
+  TAMBLIN_NAME(symListing); TAMBLIN_NAME(symListingEnd); TAMBLIN_NAME(symXmp);
+  TAMBLIN_NAME(symXmpEnd); TAMBLIN_NAME(symStyle); TAMBLIN_NAME(symStyleEnd);
+  TAMBLIN_NAME(symTemplate); TAMBLIN_NAME(symTemplateEnd); TAMBLIN_NAME(symMath);
+  TAMBLIN_NAME(symMathEnd); TAMBLIN_NAME(symSvg); TAMBLIN_NAME(symSvgEnd);
+  TAMBLIN_NAME(symWbr); TAMBLIN_NAME(symId); TAMBLIN_NAME(symNowrap);
 #undef TAMBLIN_NAME
   return names;
 }();
 
-constexpr std::array<bool, SymbolCount> StoresAttributesTable = [] {
-  std::array<bool, SymbolCount> stores{};
-  for (const TTagEntry& entry : TagTable) stores[entry.Start] = entry.StoresAttributes;
-  return stores;
+// The entry of each start symbol.
+constexpr std::array<const TTagEntry*, SymbolCount> EntryOfStart = [] {
+  std::array<const TTagEntry*, SymbolCount> entries{};
+  for (const TTagEntry& entry : TagTable) entries[entry.Start] = &entry;
+  return entries;
 }();
 
 }  // namespace
 
-std::string_view SymbolName(TSymbol symbol) {
-  return symbol < SymbolCount ? SymbolNames[symbol] : std::string_view();
+std::string_view SymbolName(TSymbol symbol) { return SymbolNames[symbol]; }
+
+TTagContent TagContent(TSymbol tag) {
+  const TTagEntry* entry = EntryOfStart[tag];
+  return entry ? entry->Content : tcMarkup;
 }
 
-bool TagStoresAttributes(TSymbol tag) {
-  return tag < SymbolCount && StoresAttributesTable[tag];
+TSymbol EndSymbolOf(TSymbol tag) {
+  const TTagEntry* entry = EntryOfStart[tag];
+  return entry ? entry->End : symUnknownTag;
 }
 
 TSymbol LookupTag(std::string_view upperName, bool isEndTag) {

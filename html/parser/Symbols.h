@@ -45,10 +45,20 @@ enum TSymbol : std::uint8_t {
   symFrameborder = 160, symMarginwidth = 161, symMarginheight = 162,
   symBgsound = 163, symLoop = 164, symOnclick = 165, symWrap = 166, symNoshade = 167,
   symMeta = 168, symHttpEquiv = 169, symContent = 170, symEnctype = 171, symEol = 172,
+  // Elements of later HTML and the attributes they brought.
+  symSection = 176, symSectionEnd = 177, symArticle = 178, symArticleEnd = 179,
+  symAside = 180, symAsideEnd = 181, symNav = 182, symNavEnd = 183, symHeader = 184,
+  symHeaderEnd = 185, symFooter = 186, symFooterEnd = 187, symMain = 188, symMainEnd = 189,
+  symFigure = 190, symFigureEnd = 191, symFigcaption = 192, symFigcaptionEnd = 193,
+  symHgroup = 194, symHgroupEnd = 195, symDetails = 196, symDetailsEnd = 197,
+  symSummary = 198, symSummaryEnd = 199, symListing = 200, symListingEnd = 201,
+  symXmp = 202, symXmpEnd = 203, symStyle = 204, symStyleEnd = 205, symTemplate = 206,
+  symTemplateEnd = 207, symMath = 208, symMathEnd = 209, symSvg = 210, symSvgEnd = 211,
+  symWbr = 212, symId = 213, symNowrap = 214,
 };
 
-// Number of values the enumeration spans (some are unused).
-inline constexpr int SymbolCount = 176;
+// Number of values a symbol can take (some are unused).
+inline constexpr int SymbolCount = 256;
 
 // A set of symbols, used by the builder for stop sets.
 class TSymbolSet {
@@ -71,8 +81,16 @@ class TSymbolSet {
 // The symbol's name as written in code ("symHref"), or "" for an unused value.
 std::string_view SymbolName(TSymbol symbol);
 
-// Whether a tag's attributes are stored in the parser's attribute list when it is scanned.
-bool TagStoresAttributes(TSymbol tag);
+// How the tokenizer reads what stands between a start tag and its end tag.
+enum TTagContent : std::uint8_t {
+  tcMarkup,    // text and tags, read symbol by symbol
+  tcSkipped,   // never shown (a style sheet, a template, a formula): passed over whole
+  tcGathered,  // markup of another language (SVG) that the builder takes whole as one symbol
+};
+TTagContent TagContent(TSymbol tag);
+
+// The end symbol of a start tag, or symUnknownTag for a tag that has no end form.
+TSymbol EndSymbolOf(TSymbol tag);
 
 // Table searches. Names are upper-cased ASCII; no match gives symUnknownTag / symUnknownAttr.
 TSymbol LookupTag(std::string_view upperName, bool isEndTag);

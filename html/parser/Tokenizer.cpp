@@ -96,12 +96,13 @@ void TTokenizer::ReadChar() {
   } else {
     ch = ReadSourceChar();
   }
+  CurChIsTab = ch == 9;
   if (ch == 10 || ch == 13) {
     // CR LF, LF CR, a lone LF and a lone CR are each one line end.
     char32_t next = ReadSourceChar();
     if (next + ch != 10 + 13) PushBack(next);
     ch = LineEnd;
-  } else if (ch == 9) {
+  } else if (CurChIsTab) {
     ch = U' ';
   }
   CurCh = ch;
@@ -120,6 +121,10 @@ void TTokenizer::NextCharSlow() {
     ReadChar();
     if (CurCh != U'<' || InScript) return;
     char32_t raw = ReadSourceChar();
+    if (raw == U'?') {
+      SkipProcessingInstruction();
+      continue;
+    }
     if (raw != U'!') {
       PushBack(raw);
       return;
@@ -153,6 +158,13 @@ void TTokenizer::SkipComment() {
     while (CurCh == U' ' || CurCh == LineEnd) ReadChar();
     if (CurCh == U'>') return;
   }
+}
+
+// "<?xml ...?>" and its kind are not part of an HTML page: everything up to the next ">" goes.
+// Unlike a comment it ends quietly at the end of input.
+void TTokenizer::SkipProcessingInstruction() {
+  do ReadChar();
+  while (CurCh != U'>' && CurCh != EndOfInput);
 }
 
 void TTokenizer::ProcessInclude() {
@@ -200,6 +212,13 @@ void TTokenizer::SkipWhiteSpace() {
 void TTokenizer::NextSymbol() {
   TokenText.clear();
   TokenValue = 0;
+  StartTag = SelfClosing = false;
+  if (PendingEnd != symUnknownTag) {
+    CurSym = PendingEnd;
+    TokenValue = PendingEndValue;
+    PendingEnd = symUnknownTag;
+    return;
+  }
   if (CurCh == EndOfInput) {
     CurSym = symEof;
   } else if (CurCh == U'<') {
@@ -239,6 +258,12 @@ void TTokenizer::ScanTag() {
     NextChar();
   }
   CurSym = LookupTag(name, isEndTag);
+  StartTag = !isEndTag;
+  if (StartTag) Attributes.Clear();
+  if (StartTag && TagContent(CurSym) == tcGathered) {
+    GatherElement(name);
+    return;
+  }
 
   SkipWhiteSpace();
   if ((CurSym == symHeading || CurSym == symHeadingEnd) && CurCh >= U'1' && CurCh <= U'6') {
@@ -246,16 +271,28 @@ void TTokenizer::ScanTag() {
     NextChar();
   }
 
-  bool storesAttributes = TagStoresAttributes(CurSym);
-  if (storesAttributes) Attributes.Clear();
   TSymbol symbol;
   std::int32_t intValue;
   std::u32string value;
   while (ScanAttribute(symbol, intValue, value))
-    if (storesAttributes) Attributes.Emplace(symbol, intValue, value);
+    if (StartTag) Attributes.Emplace(symbol, intValue, value);
 
-  while (CurCh != U'>' && CurCh != EndOfInput) NextChar();
+  // A "/" that ends an unquoted value belongs to it; only one standing on its own closes.
+  bool slash = false;
+  while (CurCh != U'>' && CurCh != EndOfInput) {
+    slash = CurCh == U'/';
+    NextChar();
+  }
+  SelfClosing = StartTag && slash && CurCh == U'>';
   NextChar();
+  if (!StartTag) return;
+  if (SelfClosing) {
+    PendingEnd = EndSymbolOf(CurSym);
+    PendingEndValue = TokenValue;
+  } else if (TagContent(CurSym) == tcSkipped) {
+    TMarkupSink nothing;
+    ReadElementContent(name, nothing);
+  }
 }
 
 bool TTokenizer::ScanAttribute(TSymbol& symbol, std::int32_t& intValue,
@@ -414,10 +451,10 @@ bool TTokenizer::ScanTextRun() {
 }
 
 // Raw characters up to a line end, end of input or "<" (and "&" when entities count).
-void TTokenizer::ScanRawRun(bool stopAtAmpersand) {
+void TTokenizer::ScanRawRun(bool stopAtAmpersand, bool keepTabs) {
   while (TokenText.size() < MaxTextRun && CurCh != LineEnd && CurCh != EndOfInput &&
          CurCh != U'<' && !(stopAtAmpersand && CurCh == U'&')) {
-    TokenText += CurCh;
+    TokenText += keepTabs && CurChIsTab ? U'\t' : CurCh;
     NextChar();
   }
   CurSym = symText;
@@ -452,7 +489,7 @@ void TTokenizer::NextTextareaSymbol() {
     CurSym = symText;
     ScanEntity(TokenText);
   } else {
-    ScanRawRun(true);
+    ScanRawRun(true, true);
   }
 }
 
@@ -472,6 +509,6 @@ void TTokenizer::NextScriptSymbol() {
     }
     CurSym = EqualsIgnoringCase(TokenText, U"</SCRIPT>") ? symScriptEnd : symUnknownTag;
   } else {
-    ScanRawRun(false);
+    ScanRawRun(false, false);
   }
 }

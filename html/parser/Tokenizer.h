@@ -1,9 +1,12 @@
 #pragma once
 // The tokenizer: turns the characters of one document into the symbols the builder reads.
-// It normalises line ends (every line end becomes the single character 13), skips comments
-// and declarations, splices in text the host supplies for include directives, collapses
-// white space outside preformatted text, decodes entities and scans tags with their
-// attributes into the attribute list.
+// It normalises line ends (every line end becomes the single character 13), skips comments,
+// declarations and processing instructions, splices in text the host supplies for include
+// directives, collapses white space outside preformatted text, decodes entities and scans
+// tags with their attributes into the attribute list. What an element that is never shown
+// holds (a style sheet, a template, a formula) is passed over with its start tag, and inline
+// SVG comes whole, as one symbol. A start tag written self-closed ("<p/>") is followed by its
+// end tag's symbol when the element has an end form.
 //
 // One tokenizer is one parse. Only one parse runs at a time on a stack: making a tokenizer
 // while another lives on the same stack (for instance from an include handler) throws
@@ -51,6 +54,7 @@ class TTokenizer {
       if (char32_t ch = Source.NextPlainAscii()) {
         CurCh = ch;
         CurChUpper = UpperAscii(ch);
+        CurChIsTab = false;
         return;
       }
     }
@@ -58,16 +62,22 @@ class TTokenizer {
   }
   void SkipWhiteSpace();
   void NextSymbol();
+  // The raw content of TEXTAREA (tabs kept as "\t") and of SCRIPT.
   void NextTextareaSymbol();
   void NextScriptSymbol();
 
   // State the builder reads and sets.
   char32_t CurCh = 0;
   char32_t CurChUpper = 0;
+  bool CurChIsTab = false;      // CurCh is the space a tab reads as
   TSymbol CurSym = symEof;
+  // The text of the current symbol; for inline SVG its whole markup, "<svg" to "</svg>" (empty
+  // when it is longer than MaxGatheredMarkup).
   std::u32string TokenText;
   int TokenValue = 0;           // the level of an H tag, else 0
-  TAttributeList Attributes;    // of the last tag that stores attributes
+  TAttributeList Attributes;    // of the last start tag
+  bool StartTag = false;        // the current symbol is a start tag
+  bool SelfClosing = false;     // ... written self-closed: the element holds nothing
   bool InPreformatted = false;  // white space is kept
   bool InScript = false;        // comment skipping is off
   bool AfterParagraph = false;  // the builder's flag against stacking paragraph spaces
@@ -78,6 +88,9 @@ class TTokenizer {
   // StrValue of the first attribute with this symbol in the current list, or "".
   std::u32string AttributeText(TSymbol symbol) const;
 
+  // Gathered markup longer than this many characters is dropped.
+  static constexpr std::size_t MaxGatheredMarkup = std::size_t(1) << 21;
+
  private:
   void NextCharSlow();
   char32_t ReadSourceChar();
@@ -86,7 +99,25 @@ class TTokenizer {
   void SkipComment();
   void ProcessInclude();
 
+  void SkipProcessingInstruction();
   void ScanTag();
+  // --- Whole elements (TokenizerContent.cpp).
+  // Characters read as they stand, kept up to a limit.
+  struct TMarkupSink {
+    std::u32string* Content = nullptr;  // none: nothing is kept
+    std::size_t Limit = 0;
+    bool Dropped = false;  // some did not fit
+    void Keep(char32_t ch);
+  };
+  // Just past the name of a tcGathered element's start tag: the element as written, from "<"
+  // to its end tag, into TokenText.
+  void GatherElement(std::string_view upperName);
+  // The content of the element whose start tag was just read, up to and with its end tag.
+  // Elements of the same name inside it nest.
+  void ReadElementContent(std::string_view upperName, TMarkupSink& sink);
+  // The rest of a tag, up to and with its ">" (a quoted value may hold one); true when the
+  // tag ends with "/>".
+  bool ReadRestOfTag(TMarkupSink& sink);
   bool ScanAttribute(TSymbol& symbol, std::int32_t& intValue, std::u32string& value);
   void ScanAttributeValue(TSymbol symbol, std::int32_t& intValue, std::u32string& value);
   void ScanQuotedValue(std::u32string& value);
@@ -96,7 +127,7 @@ class TTokenizer {
   void ScanNumericEntity(std::u32string& out);
   void ScanNamedEntity(std::u32string& out, bool inAttribute);
   bool ScanTextRun();
-  void ScanRawRun(bool stopAtAmpersand);
+  void ScanRawRun(bool stopAtAmpersand, bool keepTabs);
   bool ScanRawBoundary();
 
   TSourceText Source;
@@ -106,4 +137,6 @@ class TTokenizer {
   bool HasPushedBack = false;
   bool InDeclaration = false;
   bool InDirective = false;     // reading the attributes of an include directive
+  TSymbol PendingEnd = symUnknownTag;  // the end symbol a self-closed start tag implies
+  int PendingEndValue = 0;
 };

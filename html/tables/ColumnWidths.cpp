@@ -33,6 +33,7 @@ void ThtmlTable::MeasureCells(TCanvas& canvas) {
     for (const auto& cell : row->Cells) {
       if (cell->IsFiller()) continue;
       cell->Cell.MeasureWidths(canvas, cell->MinWidth, cell->MaxWidth);
+      if (cell->NoWrap) cell->MinWidth = cell->MaxWidth;
       cell->MinWidth += allowance;
       cell->MaxWidth += allowance;
     }

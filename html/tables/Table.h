@@ -41,7 +41,7 @@ class TCellObj {
  public:
   // A filler slot: colSpan 0, rowSpan as given (that of a multi-column cell, or 0).
   TCellObj(TSectionList& document, int rowSpan);
-  // A cell from the TD or TH attributes (BGCOLOR, COLSPAN, ROWSPAN, WIDTH, HEIGHT).
+  // A cell from the TD or TH attributes (BGCOLOR, COLSPAN, ROWSPAN, WIDTH, HEIGHT, NOWRAP).
   TCellObj(TSectionList& document, const TAttributeList& attributes, int vAlign);
 
   int ColSpan = 1;   // 0: a filler slot
@@ -54,6 +54,7 @@ class TCellObj {
   int VAlign = vaMiddle;
   int SpecWd = 0;    // WIDTH: pixels, or per mille with PercentWd
   bool PercentWd = false;
+  bool NoWrap = false;  // NOWRAP: the content is as wide as it is unbroken
   TCell Cell;        // the content; its background is the cell's BGCOLOR
 
   bool IsFiller() const { return ColSpan == 0; }
@@ -187,8 +188,9 @@ class ThtmlTable : public TSectionBase {
   std::vector<int> Heights;
 };
 
-// Draws the 3-D frame through (left, top) and (right, bottom), both corners included: raised
-// frames are light on the top and left and dark on the right and bottom, sunken ones the other
-// way round. On a white page the light edge is silver, so it shows.
+// Draws the 3-D frame through (left, top) and (right, bottom), canvas coordinates, both
+// corners included: raised frames are light on the top and left and dark on the right and
+// bottom, sunken ones the other way round. On a white page the light edge is silver, so it
+// shows.
 void Draw3DFrame(TCanvas& canvas, const TSectionList& document, int left, int top, int right,
                  int bottom, bool raised);

@@ -25,8 +25,12 @@ void Draw3DFrame(TCanvas& canvas, const TSectionList& document, int left, int to
 }
 
 int ThtmlTable::Render(TCanvas& canvas, const TRect& clip, IndentManager&, int x, int y) {
+  // Everything below is worked out in document coordinates; ScrollTop is subtracted where a
+  // rectangle meets the canvas (Canvas.h), and the clip is in the canvas's coordinates.
   const int scrollTop = Document->ScrollTop;
-  if (y + PaintHeight - scrollTop < clip.Top || y - scrollTop >= clip.Bottom) return y + FlowHeight;
+  const auto onCanvas = [scrollTop](const TRect& rect) { return rect.Offset(0, -scrollTop); };
+  const TRect view = clip.Offset(0, scrollTop);  // the clip in document coordinates
+  if (y + PaintHeight < view.Top || y >= view.Bottom) return y + FlowHeight;
   DrawX = x + TableLeft;
   DrawY = y;
   const int captionX = x + TableIndent;
@@ -36,18 +40,17 @@ int ThtmlTable::Render(TCanvas& canvas, const TRect& clip, IndentManager&, int x
     bodyTop += CaptionHeight;
   }
 
-  // The spacing between and around the cells: the body less every drawn cell's box.
+  // The spacing between and around the cells: the body less every drawn cell's box, kept to
+  // the rows the clip shows.
   std::optional<TRegion> spacing;
   if (HasBorderColor) {
-    const int top = std::max(bodyTop - scrollTop, clip.Top);
-    const int bottom = std::min(bodyTop + TableHeight - scrollTop, clip.Bottom);
-    spacing = TRegion::Rectangle({DrawX, top, DrawX + TableWidth, bottom});
+    const int top = std::max(bodyTop, view.Top), bottom = std::min(bodyTop + TableHeight, view.Bottom);
+    spacing = TRegion::Rectangle(onCanvas({DrawX, top, DrawX + TableWidth, bottom}));
   }
   int rowTop = bodyTop;
   int rowsHeight = 0;
   for (const auto& row : Rows) {
-    const bool visible = rowTop + row->RowSpanHeight - scrollTop >= clip.Top &&
-                         rowTop - scrollTop < clip.Bottom;
+    const bool visible = rowTop + row->RowSpanHeight >= view.Top && rowTop < view.Bottom;
     int columnX = DrawX;
     for (std::size_t c = 0; visible && c < row->Cells.size(); ++c) {
       TCellObj& cell = *row->Cells[c];
@@ -55,20 +58,20 @@ int ThtmlTable::Render(TCanvas& canvas, const TRect& clip, IndentManager&, int x
       columnX += Widths[c];
       // An empty cell shows neither background nor border.
       if (cell.IsFiller() || cell.Cell.Count() == 0) continue;
-      const TRect box{slotX + CellSpacing, rowTop + CellSpacing - scrollTop, slotX + cell.Wd,
-                      rowTop + cell.Ht - scrollTop};
+      const TRect box{slotX + CellSpacing, rowTop + CellSpacing, slotX + cell.Wd, rowTop + cell.Ht};
+      const TRect shown = onCanvas(box);
       if (cell.Cell.HasBackground) {
         canvas.SetBrush(cell.Cell.BackgroundColor);
-        canvas.FillRect(box);
+        canvas.FillRect(shown);
       }
       cell.Cell.Render(canvas, clip, ContentWidthOf(cell), box.Left + CellPadding,
-                       rowTop + CellSpacing + CellPadding + cell.YIndent);
+                       box.Top + CellPadding + cell.YIndent);
       if (HasBorder)
-        Draw3DFrame(canvas, *Document, box.Left - 1, box.Top - 1, box.Right, box.Bottom, false);
+        Draw3DFrame(canvas, *Document, shown.Left - 1, shown.Top - 1, shown.Right, shown.Bottom, false);
       if (spacing) {
         const int grow = HasBorder ? 1 : 0;
         spacing->Subtract(TRegion::Rectangle(
-            {box.Left - grow, box.Top - grow, box.Right + grow, box.Bottom + grow}));
+            {shown.Left - grow, shown.Top - grow, shown.Right + grow, shown.Bottom + grow}));
       }
     }
     rowTop += row->RowHeight;
@@ -78,9 +81,10 @@ int ThtmlTable::Render(TCanvas& canvas, const TRect& clip, IndentManager&, int x
     canvas.SetBrush(BorderColor);
     canvas.FillRegion(*spacing);
   }
-  if (HasBorder)
-    Draw3DFrame(canvas, *Document, DrawX, bodyTop - scrollTop, DrawX + TableWidth - 1,
-                bodyTop + rowsHeight + CellSpacing - 1 - scrollTop, true);
+  if (HasBorder) {
+    const TRect frame = onCanvas({DrawX, bodyTop, DrawX + TableWidth - 1, bodyTop + rowsHeight + CellSpacing - 1});
+    Draw3DFrame(canvas, *Document, frame.Left, frame.Top, frame.Right, frame.Bottom, true);
+  }
   if (!CaptionOnTop)
     Caption->Cell.Render(canvas, clip, TotalWidth, captionX, bodyTop + TableHeight);
   return y + FlowHeight;

@@ -59,6 +59,7 @@ TCellObj::TCellObj(TSectionList& document, const TAttributeList& attributes, int
         }
         break;
       case symHeight: SpecHt = std::clamp(attribute->IntValue, 0, MaxTablePixels); break;
+      case symNowrap: NoWrap = true; break;
       default: break;
     }
   }

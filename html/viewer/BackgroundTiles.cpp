@@ -21,6 +21,7 @@ TBitmap RepeatedBlock(const TBitmap& picture) {
   const int across = (MinBlock + w - 1) / w;
   const int down = (MinBlock + h - 1) / h;
   TBitmap block(w * across, h * down);
+  block.SetAlphaChannel(picture.HasAlpha());
   for (int y = 0; y < block.Height(); ++y) {
     const std::uint32_t* from = picture.ScanLine(y % h);
     std::uint32_t* to = block.ScanLine(y);

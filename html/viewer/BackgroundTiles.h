@@ -13,6 +13,7 @@ class TCanvas;
 // covered. tileWidth and tileHeight must be above 0.
 TPoint FirstTile(const TRect& clip, int tileWidth, int tileHeight, int vScroll, int hScroll);
 
-// Covers clip (panel coordinates) with copies of picture, which must not be empty.
+// Covers clip (panel coordinates) with copies of picture, which must not be empty. A picture
+// with an alpha channel is laid over what the canvas holds there.
 void TileBackground(TCanvas& canvas, const TRect& clip, const TBitmap& picture, int vScroll,
                     int hScroll);

@@ -105,6 +105,8 @@ std::optional<std::uint64_t> TriruRedu::OpenAndRecord(const std::string& name, T
   const std::int64_t oldPosition = DocPosition();
   std::uint64_t document = 0;
   {
+    // The busy cursor shows before OnProcessing announces the load.
+    TBusyCursor busy(FWindowing);
     // The page left is in the history before OnProcessing announces the end of the load, so a
     // handler that goes on from there to another page finds it recorded.
     TProcessingScope processing(*this);
@@ -130,7 +132,6 @@ std::uint64_t TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKin
   CancelLoad(true);
   if (FProgressive && kind != dkImage)
     return LoadInSlices(name, kind, hasAnchor ? &anchor : nullptr);
-  TBusyCursor busy(FWindowing);
   FRefreshDelay = 0;
   PrepareDocument();
   const std::uint64_t document = CurrentDocument();

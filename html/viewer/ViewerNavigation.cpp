@@ -9,6 +9,7 @@
 #include "html/support/Utf8.h"
 #include "html/viewer/LinkPath.h"
 #include "html/viewer/Viewer.h"
+#include "platform/Windowing.h"
 
 std::string TriruRedu::ExpandLink(std::u32string_view link) const {
   // While a load runs in slices, pictures laid out right after a BASE go by it already.
@@ -144,6 +145,7 @@ void TriruRedu::SetHistoryIndex(int index) {
   {
     // The move is complete, the history with it, before OnProcessing announces the end of
     // the load.
+    TBusyCursor busy(FWindowing);
     TProcessingScope processing(*this);
     loaded = LoadDocument(file, entry.FileKind);
     move();

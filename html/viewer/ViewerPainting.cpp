@@ -142,6 +142,10 @@ void TriruRedu::PaintBackground(TCanvas& canvas, const TRect& area, int vScroll,
   const TBitmap* picture = FSections->ImagesEnabled ? FSections->BackgroundImage : nullptr;
   if (picture && !picture->IsEmpty()) {
     try {
+      if (picture->HasAlpha()) {  // the page colour shows through
+        canvas.SetBrush(FPanelColor);
+        canvas.FillRect(area);
+      }
       TileBackground(canvas, area, *picture, vScroll, hScroll);
       return;
     } catch (...) {

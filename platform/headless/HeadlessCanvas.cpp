@@ -68,11 +68,15 @@ void THeadlessCanvas::BlitDevice(const TRect& area, const std::vector<int>& colu
   // is written.
   std::vector<TColor> result;
   result.reserve(columns.size() * rows.size());
+  const bool blends = Blends(bitmap, op);
   for (std::size_t j = 0; j < rows.size(); ++j) {
     const std::uint32_t* dest = FSurface.ScanLine(area.Top + int(j));
     for (std::size_t i = 0; i < columns.size(); ++i) {
-      const TColor source = SourceColor(bitmap, columns[i], rows[j]);
-      result.push_back(Combine(source, TBitmap::FromWord(dest[area.Left + int(i)]), op));
+      const std::uint32_t under = dest[area.Left + int(i)];
+      if (blends)
+        result.push_back(TBitmap::FromWord(TBitmap::Over(bitmap.ScanLine(rows[j])[columns[i]], under)));
+      else
+        result.push_back(Combine(SourceColor(bitmap, columns[i], rows[j]), TBitmap::FromWord(under), op));
     }
   }
   auto next = result.begin();

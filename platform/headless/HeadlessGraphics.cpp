@@ -14,7 +14,8 @@ public:
         FAdvance(THeadlessGraphics::AdvanceForPixels(pixels)) {}
 
 protected:
-  int MeasureAdvance(char32_t) override { return FAdvance; }
+  // The zero-width space marks where a line may break and takes no room.
+  int MeasureAdvance(char32_t ch) override { return ch == 0x200B ? 0 : FAdvance; }
 
 private:
   int FAdvance;

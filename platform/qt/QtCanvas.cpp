@@ -93,12 +93,16 @@ void TQtCanvas::PaintText(QPainter& painter, TFontFace& face, int x, int y,
 void TQtCanvas::BlitDevice(const TRect& area, const std::vector<int>& columns,
                            const std::vector<int>& rows, const TBitmap& bitmap, TRasterOp op) {
   // The source (which may be the surface itself) is read completely before anything is drawn.
-  QImage piece(area.Width(), area.Height(), QImage::Format_RGB32);
+  // A picture with alpha goes as its premultiplied words, which Qt lays over the surface.
+  const bool blends = Blends(bitmap, op);
+  QImage piece(area.Width(), area.Height(),
+               blends ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
   for (std::size_t j = 0; j < rows.size(); ++j) {
     auto* line = reinterpret_cast<std::uint32_t*>(piece.scanLine(int(j)));
+    const std::uint32_t* source = bitmap.ScanLine(rows[j]);
     for (std::size_t i = 0; i < columns.size(); ++i)
-      line[i] = TBitmap::ToWord(SourceColor(bitmap, columns[i], rows[j]));
+      line[i] = blends ? source[columns[i]] : TBitmap::ToWord(SourceColor(bitmap, columns[i], rows[j]));
   }
-  FPainter->setCompositionMode(ModeOf(op));
+  FPainter->setCompositionMode(blends ? QPainter::CompositionMode_SourceOver : ModeOf(op));
   FPainter->drawImage(QPoint(area.Left, area.Top), piece);
 }

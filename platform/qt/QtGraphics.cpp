@@ -111,5 +111,6 @@ std::unique_ptr<TCanvas> TQtGraphics::CanvasFor(TBitmap& bitmap) {
 QImage QtImageOf(TBitmap& bitmap) {
   if (bitmap.IsEmpty()) return {};
   return QImage(reinterpret_cast<uchar*>(bitmap.ScanLine(0)), bitmap.Width(), bitmap.Height(),
-                qsizetype(bitmap.Width()) * 4, QImage::Format_RGB32);
+                qsizetype(bitmap.Width()) * 4,
+                bitmap.HasAlpha() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }

@@ -64,5 +64,7 @@ private:
 };
 
 // A QImage that shares the bitmap's pixels (no copy); valid while the bitmap lives and keeps
-// its size. Null for an empty bitmap. Drawing on it draws on the bitmap.
+// its size. Null for an empty bitmap. Drawing on it draws on the bitmap. A bitmap with an
+// alpha channel gives premultiplied ARGB, so copies of it (the clipboard's, the image
+// window's) keep its transparency.
 QImage QtImageOf(TBitmap& bitmap);

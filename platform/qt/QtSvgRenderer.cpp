@@ -260,11 +260,16 @@ std::unique_ptr<TBitmap> TQtSvgRenderer::Render(std::span<const std::uint8_t> sv
   }
   if (drawWidth != width || drawHeight != height)
     image = image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  // Straight alpha: words 0xAARRGGBB, as the bitmap keeps them.
-  image.convertTo(QImage::Format_ARGB32);
+  // Premultiplied words 0xAARRGGBB, as a bitmap with an alpha channel keeps them.
+  image.convertTo(QImage::Format_ARGB32_Premultiplied);
   if (image.isNull() || image.width() != width || image.height() != height) return nullptr;
   auto bitmap = std::make_unique<TBitmap>(width, height);
-  for (int y = 0; y < height; ++y)
-    std::memcpy(bitmap->ScanLine(y), image.constScanLine(y), std::size_t(width) * 4);
+  bool opaque = true;
+  for (int y = 0; y < height; ++y) {
+    const auto* line = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+    std::memcpy(bitmap->ScanLine(y), line, std::size_t(width) * 4);
+    for (int x = 0; x < width && opaque; ++x) opaque = line[x] >> 24 == 0xFF;
+  }
+  bitmap->SetAlphaChannel(!opaque);
   return bitmap;
 }

@@ -110,8 +110,18 @@ TEST_F(FormsTest, OptionsAndTextAreaContent) {
   EXPECT_TRUE(list.Options[1].Selected);
   EXPECT_EQ(list.Options[1].Value, U"");
   auto& area = Named<TTextAreaFormControlObj>(U"t");
-  EXPECT_EQ(area.TheText, (std::vector<std::u32string>{U"", U"<b>&"}));
+  // The line end right after the start tag is not text.
+  EXPECT_EQ(area.TheText, (std::vector<std::u32string>{U"<b>&"}));
   // The text after the end tag is page text again.
+  const TSection& section = SectionAt(Document, 0);
+  EXPECT_EQ(section.Text.substr(section.Text.size() - 5), U"after");
+}
+
+TEST_F(FormsTest, TextAreaTabsReachTheNextTabStop) {
+  Build("<textarea name=t>\r\n\ta\tb\r\n12345678\t|</textarea><textarea name=\"e\"/>after");
+  EXPECT_EQ(Named<TTextAreaFormControlObj>(U"t").TheText,
+            (std::vector<std::u32string>{U"        a       b", U"12345678        |"}));
+  EXPECT_TRUE(Named<TTextAreaFormControlObj>(U"e").TheText.empty());
   const TSection& section = SectionAt(Document, 0);
   EXPECT_EQ(section.Text.substr(section.Text.size() - 5), U"after");
 }

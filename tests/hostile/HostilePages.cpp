@@ -30,7 +30,10 @@ constexpr std::string_view NestingTags[] = {
     "tt", "code", "kbd", "samp", "ol", "ul", "dir", "menu", "dl", "a href=x", "address",
     "blockquote", "pre", "center", "table", "td", "th", "caption", "form", "textarea",
     "select", "option", "font size=7", "sub", "sup", "big", "small", "p", "map", "frameset",
-    "noframes", "script", "div align=right", "s", "strike", "tr", "li", "dd", "dt"};
+    "noframes", "script", "div align=right", "s", "strike", "tr", "li", "dd", "dt",
+    "section", "article", "aside", "nav", "header", "footer", "main", "figure", "figcaption",
+    "hgroup", "details", "summary", "listing", "xmp", "style", "template", "math", "svg",
+    "span id=x"};
 
 class TWriter {
  public:
@@ -109,6 +112,18 @@ void WriteAttributes(const std::string& dir, const TSizes& sizes) {
   }
 }
 
+// Every element its own link target, and inline SVG longer than the markup kept of it.
+void WriteTargetsAndSvg(const std::string& dir, const TSizes& sizes) {
+  {
+    TWriter page(dir, "ids.html");
+    for (int i = 0; i < sizes.Attributes; ++i) page << "<a id=" << std::to_string(i) << "></a>";
+  }
+  TWriter page(dir, "svg-long.html");
+  page << "<svg><text>";
+  page.Repeat("x", sizes.LineBytes);
+  page << "</text></svg>after";
+}
+
 void WriteLongLines(const std::string& dir, const TSizes& sizes) {
   {
     TWriter page(dir, "long-line.html");
@@ -172,6 +187,7 @@ void WriteBadBytes(const std::string& dir, const TSizes& sizes) {
       "<", "b>", "</", "a href=\"", "\"", "&#", "&amp", ";", "<!--", "-->", "<pre>", "</pre>",
       "<ul><li>", "<font size=", "<h", "<table><tr><td>", "<img src=", "<p align=", "<!",
       "<script>", "</script>", "<textarea>", "</textarea>", "<title>", "\r", "\n", " ", "x",
+      "<svg>", "</svg>", "<style>", "<xmp>", "</xmp>", "/>", "<?", " id=",
       std::string_view("\0", 1), "\xFF", "\xC3", "\xE2\x82", "\xF0\x9F\x98", "\xC0\x80",
       "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80\x80", "\x1A"};
   for (std::string_view name : {"bad-bytes.html", "bad-bytes-bom.html", "bad-bytes.txt"}) {
@@ -212,6 +228,7 @@ int main(int argc, char** argv) {
   const std::string& dir = args[0];
   WriteNesting(dir, sizes);
   WriteAttributes(dir, sizes);
+  WriteTargetsAndSvg(dir, sizes);
   WriteLongLines(dir, sizes);
   WriteTablesAndImages(dir, sizes);
   WriteBadBytes(dir, sizes);

@@ -6,6 +6,7 @@
 #include "html/images/JpegReader.h"
 #include "html/images/PngReader.h"
 #include "platform/Bitmap.h"
+#include "tests/images/PngSamples.h"
 #include "tools/PictureFiles.h"
 
 namespace {
@@ -23,6 +24,33 @@ TBitmap Sample(int width, int height, const std::vector<TColor>& colors) {
 bool Near(TColor a, TColor b, int tolerance) {
   return std::abs(RedOf(a) - RedOf(b)) <= tolerance && std::abs(GreenOf(a) - GreenOf(b)) <= tolerance &&
          std::abs(BlueOf(a) - BlueOf(b)) <= tolerance;
+}
+
+// A grey JPEG of 2 x 3 blocks of 8 x 8 pixels, A B / C D / E F from the top left, with an
+// EXIF orientation in either byte order, as cameras write it (APP1 right after APP0).
+TBytes Photo(int orientation, bool bigEndian) {
+  TBitmap picture(16, 24);
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 16; ++x) {
+      const auto level = std::uint8_t(20 + 40 * (y / 8 * 2 + x / 8));
+      picture.SetPixel(x, y, Rgb(level, level, level));
+    }
+  TBytes jpeg = WriteJpeg(picture, true);
+  const char order = bigEndian ? 'M' : 'I';
+  TBytes exif = {'E', 'x', 'i', 'f', 0, 0, std::uint8_t(order), std::uint8_t(order)};
+  const auto put = [&](std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) exif.push_back(std::uint8_t(value >> 8 * (bigEndian ? size - 1 - i : i)));
+  };
+  put(42, 2), put(8, 4), put(2, 2);                          // the first directory: two entries
+  put(0x0100, 2), put(3, 2), put(1, 4), put(16, 2), put(0, 2);  // the width, a short
+  put(0x0112, 2), put(3, 2), put(1, 4), put(std::uint32_t(orientation), 2), put(0, 2);
+  put(0, 4);                                                 // no next directory
+  const std::size_t length = exif.size() + 2;
+  TBytes segment = {0xFF, 0xE1, std::uint8_t(length >> 8), std::uint8_t(length)};
+  segment.insert(segment.end(), exif.begin(), exif.end());
+  const std::size_t afterApp0 = 4 + (std::size_t(jpeg[4]) << 8 | jpeg[5]);
+  jpeg.insert(jpeg.begin() + std::ptrdiff_t(afterApp0), segment.begin(), segment.end());
+  return jpeg;
 }
 
 void Put32(TBytes& bytes, std::size_t at, std::uint32_t value) {
@@ -160,45 +188,115 @@ TEST(JpegReaderTest, BrokenDataGivesNothing) {
   EXPECT_EQ(ReadJpeg(TBytes{}), nullptr);
 }
 
+TEST(JpegReaderTest, ExifOrientationTurnsThePhotoUpright) {
+  // The blocks as shown, row by row, for each orientation.
+  const std::vector<std::vector<std::string>> shown = {
+      {"AB", "CD", "EF"},  // 1 as stored
+      {"BA", "DC", "FE"},  // 2 mirrored
+      {"FE", "DC", "BA"},  // 3 turned half round
+      {"EF", "CD", "AB"},  // 4 flipped
+      {"ACE", "BDF"},      // 5 mirrored along the main diagonal
+      {"ECA", "FDB"},      // 6 turned a quarter clockwise
+      {"FDB", "ECA"},      // 7 mirrored along the other diagonal
+      {"BDF", "ACE"},      // 8 turned a quarter anticlockwise
+  };
+  for (int orientation = 1; orientation <= 8; ++orientation) {
+    const std::vector<std::string>& blocks = shown[std::size_t(orientation - 1)];
+    for (const bool bigEndian : {false, true}) {
+      const auto read = ReadJpeg(Photo(orientation, bigEndian));
+      ASSERT_NE(read, nullptr) << orientation;
+      ASSERT_EQ(read->Width(), int(blocks[0].size()) * 8) << orientation;
+      ASSERT_EQ(read->Height(), int(blocks.size()) * 8) << orientation;
+      for (std::size_t row = 0; row < blocks.size(); ++row)
+        for (std::size_t column = 0; column < blocks[row].size(); ++column) {
+          const int level = 20 + 40 * (blocks[row][column] - 'A');
+          EXPECT_TRUE(Near(read->Pixel(int(column) * 8 + 4, int(row) * 8 + 4), Rgb(level, level, level), 6))
+              << "orientation " << orientation << " block " << blocks[row][column];
+        }
+    }
+  }
+}
+
+TEST(JpegReaderTest, BrokenOrAbsentExifLeavesThePhotoAsStored) {
+  // An orientation out of range; a first directory past the end (the last byte of its offset,
+  // after the APP1 length, "Exif\0\0" and four bytes of TIFF header); a segment not EXIF.
+  TBytes cutShort = Photo(6, true), notExif = Photo(6, false);
+  const std::size_t app1 = 4 + (std::size_t(cutShort[4]) << 8 | cutShort[5]);
+  cutShort[app1 + 4 + 6 + 7] = 0xF0;
+  notExif[app1 + 4] = 'X';
+  for (const TBytes& jpeg : {Photo(9, false), cutShort, notExif}) {
+    const auto read = ReadJpeg(jpeg);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->Width(), 16);
+  }
+}
+
 TEST(PngReaderTest, RoundTripsOpaqueAlphaAndPalettePictures) {
   const TBitmap picture = Sample(9, 4, {clRed, clLime, clBlue, clYellow});
-  TTransparency transparency = trNone;
-  std::unique_ptr<TBitmap> mask;
-  const auto opaque = ReadPng(WritePng(picture), transparency, mask);
+  const auto opaque = ReadPng(WritePng(picture));
   ASSERT_NE(opaque, nullptr);
   EXPECT_EQ(*opaque, picture);
-  EXPECT_EQ(transparency, trNone);
-  EXPECT_EQ(mask, nullptr);
+  EXPECT_FALSE(opaque->HasAlpha());
   // The fast writer hands libpng the bitmap's own words.
-  const auto fast = ReadPng(WriteFastPng(picture), transparency, mask);
+  const auto fast = ReadPng(WriteFastPng(picture));
   ASSERT_NE(fast, nullptr);
   EXPECT_EQ(*fast, picture);
 
+  // An alpha channel, and a palette with a transparent entry, both give alpha: 0 at the holes.
   TBitmap holes(9, 4, true);
   holes.SetPixel(2, 1, clWhite);
   holes.SetPixel(8, 3, clWhite);
   for (const bool palette : {false, true}) {
-    transparency = trNone;
-    mask.reset();
-    const auto read = ReadPng(WritePng(picture, &holes, palette), transparency, mask);
+    const auto read = ReadPng(WritePng(picture, &holes, palette));
     ASSERT_NE(read, nullptr) << palette;
-    EXPECT_EQ(transparency, trPng);
-    ASSERT_NE(mask, nullptr);
-    EXPECT_EQ(*mask, holes) << palette;
-    EXPECT_EQ(read->Pixel(2, 1), clBlack);  // transparent pixels are black, as in a GIF
-    EXPECT_EQ(read->Pixel(0, 0), picture.Pixel(0, 0));
+    ASSERT_TRUE(read->HasAlpha()) << palette;
+    EXPECT_EQ(read->ScanLine(1)[2], 0u) << palette;
+    EXPECT_EQ(read->Alpha(8, 3), 0) << palette;
+    EXPECT_EQ(read->Alpha(0, 0), 255) << palette;
+    EXPECT_EQ(read->Pixel(0, 0), picture.Pixel(0, 0)) << palette;
+  }
+  // An alpha channel that is opaque everywhere gives a plain picture.
+  const TBitmap noHoles(9, 4, true);
+  const auto solid = ReadPng(WritePng(picture, &noHoles));
+  ASSERT_NE(solid, nullptr);
+  EXPECT_FALSE(solid->HasAlpha());
+  EXPECT_EQ(*solid, picture);
+}
+
+TEST(PngReaderTest, SixteenBitSamplesReadBackExactlyPlainAndInterlaced) {
+  // Every sample is 257 v, v differing from pixel to pixel and channel to channel; 11 x 9
+  // leaves every Adam7 pass some pixels. Grey and alpha: every third pixel opaque.
+  const auto v = [](int x, int y, int channel) { return (x * 37 + y * 101 + channel * 53) % 256; };
+  const auto alpha = [&v](int x, int y) { return x % 3 == 0 ? 255 : v(x, y, 1); };
+  std::vector<int> rgb, greyAlpha;
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 11; ++x) {
+      rgb.insert(rgb.end(), {257 * v(x, y, 0), 257 * v(x, y, 1), 257 * v(x, y, 2)});
+      greyAlpha.insert(greyAlpha.end(), {257 * v(x, y, 0), 257 * alpha(x, y)});
+    }
+  for (const bool adam7 : {false, true}) {
+    const auto colours = ReadPng(WritePngSamples(11, 9, 16, PNG_COLOR_TYPE_RGB, adam7, rgb));
+    const auto greys = ReadPng(WritePngSamples(11, 9, 16, PNG_COLOR_TYPE_GRAY_ALPHA, adam7, greyAlpha));
+    ASSERT_TRUE(colours && greys) << adam7;
+    for (int y = 0; y < 9; ++y)
+      for (int x = 0; x < 11; ++x) {
+        const auto at = [&](int channel) { return std::uint8_t(v(x, y, channel)); };
+        ASSERT_EQ(colours->Pixel(x, y), Rgb(at(0), at(1), at(2))) << x << "," << y << " " << adam7;
+        ASSERT_EQ(greys->Alpha(x, y), alpha(x, y)) << x << "," << y << " " << adam7;
+        if (x % 3 == 0) {
+          ASSERT_EQ(greys->Pixel(x, y), Rgb(at(0), at(0), at(0))) << x << "," << y;
+        }
+      }
   }
 }
 
 TEST(PngReaderTest, BrokenDataGivesNothing) {
   const TBytes good = WritePng(Sample(6, 6, {clRed, clBlue}));
-  TTransparency transparency = trNone;
-  std::unique_ptr<TBitmap> mask;
   for (const std::size_t length : {std::size_t(0), std::size_t(8), std::size_t(30), good.size() - 13})
-    EXPECT_EQ(ReadPng(TImageBytes(good.data(), length), transparency, mask), nullptr) << length;
+    EXPECT_EQ(ReadPng(TImageBytes(good.data(), length)), nullptr) << length;
   TBytes corrupt = good;
   corrupt[corrupt.size() / 2] ^= 0x55;
-  EXPECT_EQ(ReadPng(corrupt, transparency, mask), nullptr);
+  EXPECT_EQ(ReadPng(corrupt), nullptr);
 }
 
 TEST(ImageKindTest, KnownByTheFirstBytes) {

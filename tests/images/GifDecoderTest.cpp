@@ -213,18 +213,38 @@ TEST(GifDecoderTest, RestorePreviousPutsBackWhatLayUnder) {
   EXPECT_EQ(gif.Composed().Pixel(0, 0), clRed);
 }
 
-TEST(GifDecoderTest, ACopySharesNothingAndStartsAtFrameOne) {
-  TGifSpec spec = OneFrame(SolidFrame(2, 2, 1));
-  spec.Frames.push_back(SolidFrame(2, 2, 2));
+TEST(GifDecoderTest, ACopySharesTheFramesAndComposesOnItsOwnFromFrameOne) {
+  // Red, then blue all over and put back (restore previous), then a yellow dot at the top left,
+  // then an aqua one at the bottom right.
+  TGifSpec spec;
+  spec.ScreenWidth = spec.ScreenHeight = 3;
+  spec.GlobalColors = Colors;
+  TGifFrameSpec cover = SolidFrame(3, 3, 3);
+  cover.Control = true;
+  cover.Disposal = 3;
+  TGifFrameSpec aqua = SolidFrame(1, 1, 6);
+  aqua.Left = aqua.Top = 2;
+  spec.Frames = {SolidFrame(3, 3, 1), cover, SolidFrame(1, 1, 5), aqua};
   TGIFImage gif;
   ASSERT_TRUE(gif.Load(WriteGif(spec)));
   gif.SetCurrentFrame(2);
   const auto copy = gif.CreateCopy();
   EXPECT_TRUE(copy->IsCopy());
   EXPECT_EQ(copy->CurrentFrame(), 1);
-  EXPECT_EQ(copy->Composed().Pixel(0, 0), clRed);
-  EXPECT_EQ(gif.Composed().Pixel(0, 0), clLime);
-  EXPECT_NE(copy->Frame(1).Picture.get(), gif.Frame(1).Picture.get());
+  EXPECT_EQ(&copy->Frame(2), &gif.Frame(2));
+  EXPECT_EQ(copy->Composed().Pixel(1, 1), clRed);
+  EXPECT_EQ(gif.Composed().Pixel(1, 1), clBlue);
+  // The copy covers a screen with an aqua dot; the original must still put back its own.
+  copy->SetCurrentFrame(4);
+  copy->SetCurrentFrame(2);
+  gif.SetCurrentFrame(3);
+  copy->SetCurrentFrame(3);
+  EXPECT_EQ(gif.Composed().Pixel(2, 2), clRed);
+  EXPECT_EQ(copy->Composed().Pixel(2, 2), clAqua);
+  for (const TGIFImage* image : {&gif, copy.get()}) {
+    EXPECT_EQ(image->Composed().Pixel(1, 1), clRed);
+    EXPECT_EQ(image->Composed().Pixel(0, 0), clYellow);
+  }
 }
 
 TEST(GifDecoderTest, AScanDescribesFramesWithoutPictures) {

@@ -5,6 +5,7 @@
 #include "html/images/GIFImage.h"
 #include "html/images/MapItem.h"
 #include "html/images/Placeholders.h"
+#include "tests/images/PngSamples.h"
 
 namespace {
 
@@ -60,10 +61,11 @@ TEST_F(ImageTest, APercentageWidthFollowsTheLayoutWidth) {
   Offer(U"p", RedBmp(40, 20));
   Show(R"(<img src=p width="50%"><br><img src=p width="150%">)", 600);
   EXPECT_EQ(ImageAt(0).ImageWidth, 300);
-  EXPECT_EQ(ImageAt(0).ImageHeight, 20);
+  EXPECT_EQ(ImageAt(0).ImageHeight, 150);  // without a HEIGHT the proportions stay
   EXPECT_EQ(ImageAt(1).ImageWidth, 40);  // 150 percent is ignored
   Arrange(300);
   EXPECT_EQ(ImageAt(0).ImageWidth, 150);
+  EXPECT_EQ(ImageAt(0).ImageHeight, 75);
 }
 
 TEST_F(ImageTest, OneGivenSideKeepsTheAspectRatioAndTwoStretch) {
@@ -248,12 +250,55 @@ TEST_F(ImageTest, TransparentGifAndPngPixelsShowThePageBehindThem) {
   Offer(U"n", WritePng(Solid(4, 4, clLime), &holes));
   Show("<img src=g><img src=n>");
   EXPECT_EQ(ImageAt(0).Transparent, trGif);
-  EXPECT_EQ(ImageAt(1).Transparent, trPng);
+  EXPECT_EQ(ImageAt(1).Transparent, trAlpha);
   // A line of images only has no text height: both pictures fill rows 0 to 3.
   EXPECT_EQ(Surface.Pixel(0, 0), clWhite);
   EXPECT_EQ(Surface.Pixel(1, 0), clBlue);
   EXPECT_EQ(Surface.Pixel(7, 3), clWhite);
   EXPECT_EQ(Surface.Pixel(6, 3), clLime);
+}
+
+TEST_F(ImageTest, APngWithAlphaBlendsWithTheCellColourBeneath) {
+  // Red at alpha 128, clear, opaque red and white at alpha 128, in a blue cell.
+  Offer(U"h", AlphaPng(4, 1, {{clRed, 128}, {clRed, 0}, {clRed, 255}, {clWhite, 128}}));
+  Show("<table cellspacing=0 cellpadding=0><tr><td bgcolor=#0000FF><img src=h></table>");
+  const TColor half = Rgb(128, 0, 127);  // 255 x 128 / 255 of the picture, 255 x 127 / 255 of the cell
+  ASSERT_EQ(CountOf(half), 1);
+  for (int y = 0; y < Surface.Height(); ++y)
+    for (int x = 0; x + 3 < Surface.Width(); ++x)
+      if (Surface.Pixel(x, y) == half) {
+        EXPECT_EQ(Surface.Pixel(x + 1, y), clBlue);
+        EXPECT_EQ(Surface.Pixel(x + 2, y), clRed);
+        EXPECT_EQ(Surface.Pixel(x + 3, y), Rgb(128, 128, 255));
+      }
+}
+
+TEST_F(ImageTest, EverythingDrawnMovesUpByTheScroll) {
+  // Text, a plain and a TRANSP picture, one with alpha, an animated GIF, a missing one with
+  // its frame, and a table with borders, a cell colour and coloured spacing.
+  Offer(U"p", RedBmp(6, 5));
+  TBitmap framed = Solid(6, 6, clNavy);
+  framed.SetPixel(2, 2, clYellow);
+  Offer(U"t", WriteBmp(framed, 24));
+  Offer(U"h", AlphaPng(2, 2, {{clRed, 128}, {clLime, 0}, {clBlue, 200}, {clWhite, 255}}));
+  Offer(U"a", TwoFrameGif());
+  Show("line<br><a href=x><img src=p></a><img src=t transp><img src=h width=6 height=6>"
+       "<img src=a><img src=none alt=gone width=40 height=30>"
+       "<table border=2 cellspacing=3 bordercolor=#FF00FF><tr><td bgcolor=#00FF00>cell"
+       "<td><img src=p></table>");
+  const TBitmap still = Surface;
+  const int scroll = 13;
+  Document->SetScrollTop(scroll);
+  Render();
+  for (int y = 0; y + scroll < Surface.Height(); ++y)
+    for (int x = 0; x < Surface.Width(); ++x)
+      ASSERT_EQ(Surface.Pixel(x, y), still.Pixel(x, y + scroll)) << x << "," << y;
+  // The animation knows where its picture shows now, to repaint it there.
+  const TGIFImage& gif = *ImageAt(3).Picture().Gif;
+  const TRect shown = gif.DrawnRect(0, scroll);
+  EXPECT_EQ(shown.Top, ImageAt(3).DrawY - scroll);
+  EXPECT_EQ(gif.DrawnRect(0, 0).Top, ImageAt(3).DrawY);
+  EXPECT_EQ(Surface.Pixel(shown.Left, shown.Top), clRed);
 }
 
 TEST_F(ImageTest, AnimatedGifsAreSharedOnceAndCopiedForEveryFurtherImage) {

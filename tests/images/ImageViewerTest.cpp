@@ -7,6 +7,7 @@
 #include "html/images/ImageLoad.h"
 #include "html/images/ImageObj.h"
 #include "html/images/ImageSource.h"
+#include "tests/images/PngSamples.h"
 #include "tools/PictureFiles.h"
 
 namespace {
@@ -118,6 +119,22 @@ TEST_F(ImageViewerTest, TheBodyBackgroundPictureIsTiled) {
   Viewer->SetViewImages(true);
   Paint();
   EXPECT_EQ(Panel().Surface().Pixel(1, 1), clBlue);
+}
+
+TEST_F(ImageViewerTest, APictureWithAlphaShowsThePageColourOrTheTilesBeneath) {
+  Folder.Write("glass.png", AsStream(AlphaPng(4, 4, std::vector(16, std::pair{clRed, 128}))));
+  Folder.Write("tile.bmp", AsStream(WriteBmp(Solid(3, 3, clLime), 24)));
+  Viewer->OpenHtmlFile(Folder.Write("colour.htm", "<body bgcolor=#0000FF><img src=glass.png>"));
+  Paint();
+  EXPECT_EQ(PagePixel(), Rgb(128, 0, 127));  // 255 x 128 / 255 red, 255 x 127 / 255 blue
+  Viewer->OpenHtmlFile(Folder.Write("tiles.htm", "<body background=tile.bmp><img src=glass.png>"));
+  Paint();
+  EXPECT_EQ(PagePixel(), Rgb(128, 127, 0));
+  // A background picture with alpha shows the page colour through it.
+  Viewer->OpenHtmlFile(Folder.Write("glass.htm", "<body bgcolor=#0000FF background=glass.png>"));
+  Paint();
+  EXPECT_EQ(Panel().Surface().Pixel(0, 0), Rgb(128, 0, 127));
+  EXPECT_EQ(Panel().Surface().Pixel(37, 21), Rgb(128, 0, 127));
 }
 
 TEST_F(ImageViewerTest, SwitchingImagesOnFetchesPicturesNeverShown) {

@@ -1,7 +1,11 @@
 // Image map areas: shapes, coordinates, and which area a point finds.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "html/images/MapItem.h"
+#include "platform/Region.h"
 
 namespace {
 
@@ -40,6 +44,30 @@ TEST(MapItemTest, CirclesAndPolygons) {
   EXPECT_EQ(HitUrl(map, 58, 58), U"-");
   EXPECT_EQ(HitUrl(map, 2, 2), U"p");
   EXPECT_EQ(HitUrl(map, 15, 15), U"-");
+}
+
+TEST(MapItemTest, ShapesHoldThePixelsTheirRegionsHold) {
+  // Point by point against regions of the same shapes: a star that crosses itself, a bowtie,
+  // a notched square, a sliver with a repeated point, a one-pixel-wide rectangle, circles.
+  std::vector<std::pair<std::u32string, std::vector<TPoint>>> polygons = {
+      {U"10,0,16,20,0,7,20,7,4,20", {{10, 0}, {16, 20}, {0, 7}, {20, 7}, {4, 20}}},
+      {U"0,0,20,20,20,0,0,20", {{0, 0}, {20, 20}, {20, 0}, {0, 20}}},
+      {U"0,0,20,0,20,20,10,5,0,20", {{0, 0}, {20, 0}, {20, 20}, {10, 5}, {0, 20}}},
+      {U"0,3,21,4,2,5,2,5", {{0, 3}, {21, 4}, {2, 5}, {2, 5}}}};
+  std::vector<std::tuple<std::u32string, std::u32string, TRegion>> cases = {
+      {U"rect", U"3,4,3,9", TRegion::Rectangle({3, 4, 4, 10})}};
+  for (const auto& [coords, points] : polygons) cases.emplace_back(U"poly", coords, TRegion::Polygon(points));
+  for (int r = 0; r <= 7; ++r)
+    cases.emplace_back(U"circle", U"10,9," + std::u32string(1, char32_t(U'0' + r)),
+                       TRegion::Ellipse({10 - r, 9 - r, 11 + r, 10 + r}));
+  for (const auto& [shape, coords, region] : cases) {
+    TMapItem map;
+    map.AddArea(Area({{symShape, shape}, {symCoords, coords}, {symHref, U"in"}}));
+    for (int y = -2; y < 24; ++y)
+      for (int x = -2; x < 24; ++x)
+        ASSERT_EQ(HitUrl(map, x, y), region.Contains(x, y) ? U"in" : U"-")
+            << std::string(coords.begin(), coords.end()) << " at " << x << "," << y;
+  }
 }
 
 TEST(MapItemTest, TooFewNumbersDropTheArea) {

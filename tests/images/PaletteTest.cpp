@@ -9,6 +9,7 @@
 #include "html/images/ImageLoad.h"
 #include "html/images/ScreenColors.h"
 #include "platform/Bitmap.h"
+#include "tests/images/PngSamples.h"
 #include "tools/PictureFiles.h"
 
 namespace {
@@ -103,6 +104,19 @@ TEST_F(EightBitTest, BitmapsGifsJpegsAndPngsTakePaletteColours) {
   TGIFImage gif;
   ASSERT_TRUE(gif.Load(WriteGif(spec)));
   ExpectPaletteColours(gif.Composed());
+}
+
+TEST_F(EightBitTest, APngWithAlphaKeepsItsAlphaOverPaletteColours) {
+  // Nearly red at three alphas: each becomes palette red seen through the same alpha.
+  TTransparency transparency = trNone;
+  std::unique_ptr<TBitmap> mask;
+  const auto png = DecodeBitmap(AlphaPng(3, 1, {{Rgb(250, 4, 4), 255}, {Rgb(250, 4, 4), 128}, {clBlue, 0}}),
+                                transparency, mask);
+  ASSERT_NE(png, nullptr);
+  EXPECT_EQ(transparency, trAlpha);
+  EXPECT_EQ(png->ScanLine(0)[0], 0xFFFF0000u);
+  EXPECT_EQ(png->ScanLine(0)[1], 0x80800000u);  // 255 x 128 / 255 red
+  EXPECT_EQ(png->ScanLine(0)[2], 0u);
 }
 
 TEST_F(EightBitTest, AGreyJpegIsQuantisedToGreys) {

@@ -31,12 +31,12 @@ class TStandInRenderer : public TSvgRenderer {
                                   TColor color) const override {
     ++Calls;
     LastColor = color;
+    // The left half clear, then one column a quarter opaque, the rest opaque in color.
     auto picture = std::make_unique<TBitmap>(width, height);
+    if (width > 1) picture->SetAlphaChannel(true);
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x)
-        picture->ScanLine(y)[x] = x < width / 2    ? 0x00123456u
-                                  : x == width / 2 ? 0x40000000u | TBitmap::ToWord(color)
-                                                   : TBitmap::ToWord(color);
+        picture->SetPixelAlpha(x, y, color, x < width / 2 ? 0 : x == width / 2 ? 0x40 : 0xFF);
     return picture;
   }
 };
@@ -112,20 +112,19 @@ TEST_F(ImageTest, SvgShowsThePlaceholderOnTheHeadlessPlatform) {
   EXPECT_EQ(ImageAt(1).ImageHeight, 20);
 }
 
-TEST(SvgDecode, NearlyTransparentPartsBecomeTheMask) {
+TEST(SvgDecode, TransparentPartsKeepTheirAlpha) {
   ImageCache().Clear();
   TStandInRenderer renderer;
   const std::string svg = "<svg width='4' height='2'/>";
   TTransparency transparency = trNone;
   const TDecodedImage decoded = DecodeSvg(Bytes(svg), &renderer, clRed, transparency);
-  ASSERT_TRUE(decoded.Bitmap && decoded.Mask);
-  EXPECT_EQ(transparency, trSvg);
+  ASSERT_TRUE(decoded.Bitmap);
+  EXPECT_FALSE(decoded.Mask);
+  EXPECT_EQ(transparency, trAlpha);
   EXPECT_EQ(renderer.LastColor, clRed);
-  for (int x = 0; x < 4; ++x) {
-    EXPECT_EQ(decoded.Mask->Pixel(x, 1), x < 2 ? clWhite : clBlack);
-    EXPECT_EQ(decoded.Bitmap->Pixel(x, 1), x < 2 ? clBlack : clRed);
-    EXPECT_EQ(decoded.Bitmap->ScanLine(1)[x] >> 24, 0xFFu);
-  }
+  for (int x = 0; x < 4; ++x)
+    EXPECT_EQ(decoded.Bitmap->Alpha(x, 1), x < 2 ? 0 : x == 2 ? 0x40 : 0xFF) << x;
+  EXPECT_EQ(decoded.Bitmap->Pixel(3, 1), clRed);
   // Nothing transparent: TRANSP asks for the lower-left colour, as for other pictures.
   transparency = trLowerLeft;
   const TDecodedImage opaque =

@@ -67,17 +67,21 @@ TEST(TokenizerAttributes, HeadingKeepsItsAttributes) {
   EXPECT_EQ(tokens.AttributeText(symAlign), U"center");
 }
 
-TEST(TokenizerAttributes, ListKeptAcrossTagsThatStoreNone) {
-  TTokenizer tokens("<p align=right><b class=x></p><br>");
+TEST(TokenizerAttributes, EveryStartTagHasItsOwnAndEndTagsKeepThem) {
+  TTokenizer tokens("<p align=right></p><b id=x><span><br>");
   tokens.Start();
-  tokens.NextSymbol();
-  EXPECT_EQ(tokens.CurSym, symBold);
-  EXPECT_EQ(tokens.AttributeText(symAlign), U"right");
+  EXPECT_TRUE(tokens.StartTag);
   tokens.NextSymbol();
   EXPECT_EQ(tokens.CurSym, symParaEnd);
+  EXPECT_FALSE(tokens.StartTag);
   EXPECT_EQ(tokens.AttributeText(symAlign), U"right");
   tokens.NextSymbol();
-  EXPECT_EQ(tokens.CurSym, symBr);
+  EXPECT_EQ(tokens.CurSym, symBold);
+  EXPECT_EQ(tokens.AttributeText(symAlign), U"");
+  EXPECT_EQ(tokens.AttributeText(symId), U"x");
+  tokens.NextSymbol();
+  EXPECT_EQ(tokens.CurSym, symUnknownTag);
+  EXPECT_TRUE(tokens.StartTag);
   EXPECT_EQ(tokens.Attributes.Count(), 0u);
 }
 

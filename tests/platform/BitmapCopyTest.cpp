@@ -49,6 +49,30 @@ TEST(CopyRect, RasterOperationsCombineSourceAndDestination) {
   }
 }
 
+TEST(CopyRect, APictureWithAlphaIsLaidOverTheSurface) {
+  THeadlessGraphics graphics;
+  const TColor under = Rgb(0, 60, 255);
+  TBitmap glass(4, 1);
+  glass.SetAlphaChannel(true);
+  glass.SetPixelAlpha(0, 0, Rgb(200, 100, 0), 128);
+  glass.SetPixelAlpha(1, 0, clRed, 0);
+  glass.SetPixelAlpha(2, 0, Rgb(9, 8, 7), 255);
+  glass.SetPixelAlpha(3, 0, clWhite, 1);
+  EXPECT_EQ(glass.ScanLine(0)[0], 0x80643200u);  // premultiplied: 200 x 128 / 255 = 100.4
+
+  // Each channel: the picture's share plus the surface's through 255 - alpha.
+  TBitmap surface = Row({under, under, under, under, under});
+  graphics.CanvasFor(surface)->Draw(1, 0, glass);
+  EXPECT_EQ(surface.Pixel(0, 0), under);
+  EXPECT_EQ(surface.Pixel(1, 0), Rgb(100, 50 + 30, 127));  // 60 x 127 / 255 = 29.9
+  EXPECT_EQ(surface.Pixel(2, 0), under);
+  EXPECT_EQ(surface.Pixel(3, 0), Rgb(9, 8, 7));
+  EXPECT_EQ(surface.Pixel(4, 0), Rgb(1, 1 + 60, 255));  // 1 of white, 254/255 of the surface
+  // Another operation takes the colour the pixel shows over black.
+  graphics.CanvasFor(surface)->Draw(0, 0, glass, ropOr);
+  EXPECT_EQ(surface.Pixel(0, 0), Rgb(100, 50 | 60, 255));
+}
+
 TEST(CopyRect, StretchesAndShrinksByNearestPixel) {
   THeadlessGraphics graphics;
   TBitmap source(2, 2);

@@ -130,6 +130,31 @@ TEST(QtCanvas, ShapesAndCopiesMatchTheHeadlessPixelsExactly) {
       ASSERT_EQ(actual.ScanLine(y)[x], expected.ScanLine(y)[x]) << "at " << x << "," << y;
 }
 
+TEST(QtCanvas, AlphaPicturesBlendToTheHeadlessPixelsExactly) {
+  // Every alpha over a coloured surface, in three colours, at its size and stretched.
+  TBitmap glass(256, 3);
+  glass.SetAlphaChannel(true);
+  for (int a = 0; a < 256; ++a)
+    for (const auto& [row, color] : {std::pair{0, clRed}, std::pair{1, Rgb(200, 100, 51)}, std::pair{2, clWhite}})
+      glass.SetPixelAlpha(a, row, color, std::uint8_t(a));
+  const auto draw = [&glass](TGraphicsFactory& graphics) {
+    TBitmap surface(256, 9);
+    surface.Fill(Rgb(10, 200, 77));
+    auto canvas = graphics.CanvasFor(surface);
+    canvas->Draw(0, 0, glass);
+    canvas->StretchDraw({0, 3, 256, 9}, glass);
+    return surface;
+  };
+  TQtGraphics qt;
+  THeadlessGraphics headless;
+  const TBitmap expected = draw(headless), actual = draw(qt);
+  for (int y = 0; y < expected.Height(); ++y)
+    for (int x = 0; x < expected.Width(); ++x)
+      ASSERT_EQ(actual.Pixel(x, y), expected.Pixel(x, y)) << "at " << x << "," << y;
+  EXPECT_EQ(expected.Pixel(0, 0), Rgb(10, 200, 77));
+  EXPECT_EQ(expected.Pixel(255, 1), Rgb(200, 100, 51));
+}
+
 TEST(QtSystemColors, FollowTheApplicationPalette) {
   TQtGraphics graphics;
   const QPalette saved = QApplication::palette();

@@ -218,6 +218,15 @@ TEST(QtServices, ClipboardCarriesTextAndImages) {
   ASSERT_TRUE(clipboard.Image());
   EXPECT_EQ(*clipboard.Image(), picture);
   EXPECT_FALSE(clipboard.Text());
+
+  // A picture with an alpha channel keeps it.
+  TBitmap glass(1, 1);
+  glass.SetAlphaChannel(true);
+  glass.SetPixelAlpha(0, 0, clRed, 128);
+  clipboard.SetImage(glass);
+  const QColor held = QGuiApplication::clipboard()->image().pixelColor(0, 0);
+  EXPECT_EQ(held.alpha(), 128);
+  EXPECT_EQ(held.red(), 255);
 }
 
 TEST(QtServices, MessageBoxAnswersWithTheButtonChosen) {

@@ -52,9 +52,10 @@ TEST_F(ViewerTest, ScrollStylesDecideWhichBarsMayShow) {
   Viewer->SetScrollBars(ssNone);
   EXPECT_FALSE(Viewer->VScrollBar().Visible());
   EXPECT_FALSE(Viewer->HScrollBar().Visible());
-  // Keys still scroll, within the document's height: 13 + 30 x 16 + one margin.
+  // Keys still scroll, within the document's height: the PRE's line and the paragraph
+  // space after it, 30 x 16 and one margin.
   EXPECT_TRUE(Windowing.PressKey(vkEnd));
-  EXPECT_EQ(Viewer->VScrollPos(), 13 + 480 + 5 - 298);
+  EXPECT_EQ(Viewer->VScrollPos(), 13 + 14 + 480 + 5 - 298);
 }
 
 TEST_F(ViewerTest, WideContentStaysReachable) {

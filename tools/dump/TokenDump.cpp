@@ -10,7 +10,7 @@ std::string SymbolJson(TSymbol symbol) { return JsonString(SymbolName(symbol)); 
 void PrintSymbol(const TTokenizer& tokens, std::ostream& out) {
   out << "{\"sym\":" << SymbolJson(tokens.CurSym) << ",\"value\":" << tokens.TokenValue
       << ",\"text\":" << JsonString(tokens.TokenText);
-  if (TagStoresAttributes(tokens.CurSym)) {
+  if (tokens.StartTag) {
     out << ",\"attrs\":[";
     bool first = true;
     for (const auto& attribute : tokens.Attributes) {
