@@ -5,8 +5,8 @@ set -euo pipefail
 
 PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libjpeg-dev libpng-dev zlib1g-dev
-  fonts-liberation fonts-dejavu-core
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libjpeg-dev libpng-dev zlib1g-dev libicu-dev
+  fonts-liberation fonts-dejavu-core fonts-noto-cjk
   libgtest-dev
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick xauth poppler-utils

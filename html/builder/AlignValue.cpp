@@ -9,3 +9,10 @@ std::optional<TJustify> AlignFromText(std::u32string_view value) {
   if (lower == U"right") return jRight;
   return std::nullopt;
 }
+
+std::optional<bool> RightToLeftFromText(std::u32string_view value) {
+  const std::u32string lower = LowerAscii(value);
+  if (lower == U"rtl") return true;
+  if (lower == U"ltr") return false;
+  return std::nullopt;
+}

@@ -35,14 +35,18 @@ void THtmlBuilder::ParseBlock(int level, const TSymbolSet& stopSet, const TEleme
   }
   TNesting nesting(Nesting);
   const TJustify savedAlign = CurrentAlign;
-  if (block.Centred)
+  const bool savedRightToLeft = CurrentRightToLeft;
+  if (block.Centred) {
     CurrentAlign = jCentre;
-  else
+  } else {
+    EnterDirection();
     CurrentAlign = AlignFromText(Tokens.AttributeText(symAlign)).value_or(CurrentAlign);
+  }
   if (ItemAwaitsText()) {
     // A list item whose text has not begun takes the block's first lines beside its marker,
     // and a P right at the block's start adds no space, as right after LI.
     CurrentSection->Justify = CurrentAlign;
+    CurrentSection->RightToLeft = CurrentRightToLeft;
     Tokens.SkipWhiteSpace();
     NextSymbol();
     if (Sym() == symPara) NextSymbol();
@@ -53,10 +57,13 @@ void THtmlBuilder::ParseBlock(int level, const TSymbolSet& stopSet, const TEleme
   // Any block's end tag closes the innermost block.
   ParseBody(level, stopSet + BlockEndSymbols());
   CurrentAlign = savedAlign;
-  if (ItemAwaitsText())
+  CurrentRightToLeft = savedRightToLeft;
+  if (ItemAwaitsText()) {
     CurrentSection->Justify = CurrentAlign;
-  else
+    CurrentSection->RightToLeft = CurrentRightToLeft;
+  } else {
     StartSection(level, CurrentAlign);
+  }
   if (BlockEndSymbols().Contains(Sym())) NextSymbol();
 }
 
@@ -119,6 +126,9 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
           item->NoBullet = plain;
           StartSection(std::move(item));
         }
+        // Items are read from the side their direction starts from.
+        CurrentSection->RightToLeft = TagRightToLeft(symLi);
+        if (CurrentSection->RightToLeft) CurrentSection->Justify = jRight;
         itemLevel = level;
         Tokens.SkipWhiteSpace();
         NextSymbol();
@@ -133,6 +143,7 @@ void THtmlBuilder::ParseList(int level, TSymbol listSymbol, const TSymbolSet& st
         StartSection(
             std::make_unique<TDListItem>(Document.RunFonts, itemLevel, &CurrentUrlTarget,
                                          TopFont(), CurrentStyle));
+        if (CurrentRightToLeft) CurrentSection->Justify = jRight;
         NextSymbol();
         break;
       case symTable:

@@ -16,9 +16,20 @@ void THtmlBuilder::ParseTitle() {
   }
 }
 
+void THtmlBuilder::ParseHtmlTag() {
+  // Its DIR is the page's direction, given to the section that is open before any text.
+  if (CurrentCell->Count() == 0 && CurrentSection && CurrentSection->Text.empty()) {
+    EnterDirection();
+    CurrentSection->RightToLeft = CurrentRightToLeft;
+    CurrentSection->Justify = CurrentAlign;
+  }
+  NextSymbol();
+}
+
 void THtmlBuilder::ParseBodyTag(int level) {
   // Only a BODY before the first section sets the page up; any later one is ignored.
   if (CurrentCell->Count() == 0) {
+    EnterDirection();
     // Text that stood before BODY is dropped with its section; anchors entered for that
     // section move to the one that replaces it.
     const TSection* dropped = CurrentSection.get();

@@ -1,6 +1,7 @@
 // The builder's state, its section and font helpers, and the body loop.
 #include "html/builder/HtmlBuilder.h"
 
+#include "html/builder/AlignValue.h"
 #include "html/document/SectionList.h"
 
 THtmlBuilder::THtmlBuilder(TSourceText source, TSectionList& document,
@@ -62,6 +63,7 @@ void THtmlBuilder::StartSection(std::unique_ptr<TSection> section) {
   // An open section is kept, never dropped: anchors may point at it.
   CloseSection();
   CurrentSection = std::move(section);
+  CurrentSection->RightToLeft = CurrentRightToLeft;
   CurrentScript = skNormal;
   PlacePendingAnchors();
 }
@@ -69,6 +71,18 @@ void THtmlBuilder::StartSection(std::unique_ptr<TSection> section) {
 void THtmlBuilder::PlacePendingAnchors() {
   for (const std::u32string& name : PendingAnchors) AnchorList.Add(name, CurrentSection.get());
   PendingAnchors.clear();
+}
+
+std::optional<bool> THtmlBuilder::TagDirection() const {
+  const TAttribute* dir = FindAttribute(Tokens.Attributes, symDir);
+  return dir ? RightToLeftFromText(dir->StrValue) : std::nullopt;
+}
+
+void THtmlBuilder::EnterDirection() {
+  const std::optional<bool> rightToLeft = TagDirection();
+  if (!rightToLeft) return;
+  CurrentRightToLeft = *rightToLeft;
+  CurrentAlign = *rightToLeft ? jRight : jLeft;
 }
 
 bool THtmlBuilder::PushNewFont() {
@@ -117,6 +131,7 @@ void THtmlBuilder::ParseBody(int level, const TSymbolSet& stopSet) {
   while (Sym() != symEof && Sym() != symBodyEnd) {
     switch (Sym()) {
       case symTitle: ParseTitle(); break;
+      case symHtml: ParseHtmlTag(); break;
       case symBody: ParseBodyTag(level); break;
       case symHr: ParseHorzLine(); break;
       case symBase: ParseBase(); break;

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -109,8 +110,16 @@ class THtmlBuilder {
   void ParseAnchor(int level);
   bool ParseFontTag(TSymbol symbol, const std::array<int, 7>& scales);
   bool ParseBigSmall(TSymbol symbol);
-  // Justification of a P or H tag: its ALIGN, else CurrentAlign.
+  // Justification of a P or H tag: its ALIGN, else the side its DIR starts from, else
+  // CurrentAlign.
   TJustify ParagraphAlign(TSymbol symbol) const;
+  // The current tag's DIR, when it names a direction (true: right to left).
+  std::optional<bool> TagDirection() const;
+  // Direction of a P, H or LI tag: its DIR, else CurrentRightToLeft.
+  bool TagRightToLeft(TSymbol symbol) const;
+  // The DIR of a block tag (HTML, BODY, DIV) sets the direction of what follows and aligns it
+  // to the side that direction starts from; an ALIGN read afterwards overrides that.
+  void EnterDirection();
 
   // --- Blocks and lists (BlockMarkup.cpp).
   // A block element up to any block's end tag (which it consumes) or a symbol of stopSet.
@@ -155,6 +164,7 @@ class THtmlBuilder {
 
   // --- Head elements (HeadElements.cpp).
   void ParseTitle();
+  void ParseHtmlTag();
   void ParseBodyTag(int level);
   void ParseHorzLine();
   void ParseBase();
@@ -199,6 +209,7 @@ class THtmlBuilder {
   TUrlTarget CurrentUrlTarget;
   bool InLink = false;
   TJustify CurrentAlign = jLeft;
+  bool CurrentRightToLeft = false;  // direction of new sections: the enclosing block's DIR
   TFontStyles CurrentStyle = 0;
   int CurrentScript = skNormal;
   int BaseFontSize = 3;

@@ -50,27 +50,39 @@ void THtmlBuilder::ParseBreakOpportunity(int level) {
 TJustify THtmlBuilder::ParagraphAlign(TSymbol symbol) const {
   // An end tag of P stores no attributes: the list still holds an earlier tag's.
   if (symbol == symParaEnd) return CurrentAlign;
-  return AlignFromText(Tokens.AttributeText(symAlign)).value_or(CurrentAlign);
+  const std::optional<bool> rightToLeft = TagDirection();
+  const TJustify start = !rightToLeft ? CurrentAlign : *rightToLeft ? jRight : jLeft;
+  return AlignFromText(Tokens.AttributeText(symAlign)).value_or(start);
+}
+
+bool THtmlBuilder::TagRightToLeft(TSymbol symbol) const {
+  if (symbol == symParaEnd) return CurrentRightToLeft;
+  return TagDirection().value_or(CurrentRightToLeft);
 }
 
 void THtmlBuilder::ParseParagraph(int level) {
   CloseSection();
   if (!Tokens.AfterParagraph) CurrentCell->AddSection(std::make_unique<TParagraphSpace>());
   TJustify justify;
+  bool rightToLeft;
   do {
     justify = ParagraphAlign(Sym());
+    rightToLeft = TagRightToLeft(Sym());
     Tokens.SkipWhiteSpace();
     Tokens.AfterParagraph = true;
     NextSymbol();
   } while (Sym() == symPara || Sym() == symParaEnd);
   StartSection(level, justify);
+  CurrentSection->RightToLeft = rightToLeft;
 }
 
 void THtmlBuilder::ParseBreak(int level) {
   // An empty line gets a space so that it keeps the height of a line of text.
   const TJustify justify = CurrentSection ? CurrentSection->EnsureText() : CurrentAlign;
+  const bool rightToLeft = CurrentSection ? CurrentSection->RightToLeft : CurrentRightToLeft;
   CloseSection();
   StartSection(level, justify);
+  CurrentSection->RightToLeft = rightToLeft;
   CurrentSection->ReadClear(Tokens.Attributes);
 }
 
@@ -83,6 +95,7 @@ void THtmlBuilder::ParseHeading(int level) {
   if (headingLevel > 0) TopFont().SetStyle(TopFont().Style() | fsBold);
   CurrentCell->AddSection(std::make_unique<THeadingSpace>(headingLevel));
   StartSection(level, ParagraphAlign(symHeading));
+  CurrentSection->RightToLeft = TagRightToLeft(symHeading);
 }
 
 void THtmlBuilder::ParseHeadingEnd() {

@@ -39,6 +39,9 @@ void THtmlBuilder::ParseTable(int level) {
   TCell* const savedCell = CurrentCell;
   const TJustify savedAlign = CurrentAlign;
   const TFontStyles savedStyle = CurrentStyle;
+  const bool savedRightToLeft = CurrentRightToLeft;
+  // Cells take the table's direction unless their own DIR says otherwise.
+  const bool tableRightToLeft = TagDirection().value_or(CurrentRightToLeft);
   CurrentCell = nullptr;
 
   auto table = std::make_unique<ThtmlTable>(Document, level, savedCell, savedAlign,
@@ -74,6 +77,7 @@ void THtmlBuilder::ParseTable(int level) {
     CurrentCell->AddSection(std::move(table));
     CurrentStyle = savedStyle;
     CurrentAlign = savedAlign;
+    CurrentRightToLeft = savedRightToLeft;
   };
 
   try {
@@ -98,11 +102,12 @@ void THtmlBuilder::ParseTable(int level) {
             rowJustify.reset();
             rowValign = vaMiddle;
           }
+          CurrentRightToLeft = TagDirection().value_or(tableRightToLeft);
           if (Sym() == symTh) {
             CurrentAlign = rowJustify.value_or(jCentre);
             CurrentStyle |= fsBold;
           } else {
-            CurrentAlign = rowJustify.value_or(jLeft);
+            CurrentAlign = rowJustify.value_or(CurrentRightToLeft ? jRight : jLeft);
             CurrentStyle = TFontStyles(CurrentStyle & ~fsBold);
           }
           CurrentAlign = AlignFromText(Tokens.AttributeText(symAlign)).value_or(CurrentAlign);

@@ -64,7 +64,14 @@ void DrawListMarker(TCanvas& canvas, const TSection& item, int markerX, int base
     const std::u32string label = ListLabel(ordered.ListNumber, ordered.NumberStyle);
     canvas.SetFont(item.MarkerFont->Desc());
     canvas.SetBackgroundMode(bmTransparent);
-    canvas.TextOut(markerX - LabelGap - canvas.TextWidth(label), baseline, label);
+    if (item.RightToLeft) {
+      // Read from the right, the label's full stop comes first on its left.
+      const std::u32string shown = label.back() == U'.' ? U'.' + label.substr(0, label.size() - 1)
+                                                         : label;
+      canvas.TextOut(markerX + LabelGap, baseline, shown);
+    } else {
+      canvas.TextOut(markerX - LabelGap - canvas.TextWidth(label), baseline, label);
+    }
     return;
   }
   if (item.ListKind != lkUnordered || static_cast<const TUListItem&>(item).NoBullet) return;
@@ -85,7 +92,8 @@ void DrawListMarker(TCanvas& canvas, const TSection& item, int markerX, int base
     canvas.SetPen(document.FontColor);
     canvas.SetClearBrush();
   }
-  const int cx = markerX - BulletOffset, cy = textMiddle;
+  const int cx = item.RightToLeft ? markerX + BulletOffset : markerX - BulletOffset;
+  const int cy = textMiddle;
   canvas.Ellipse({cx - 2, cy - 2, cx + 3, cy + 3});
   canvas.SetBrush(document.Background);
   canvas.SetPen(document.FontColor);

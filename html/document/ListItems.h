@@ -43,8 +43,8 @@ class TOListItem : public TUListItem {
 // below 1 are written in decimal in every style.
 std::u32string ListLabel(int number, char32_t style);
 
-// Draws the marker of a list item's first line: markerX is the x the marker hangs left of,
-// baseline the line's baseline and textMiddle the vertical middle of its text, all in window
-// coordinates.
+// Draws the marker of a list item's first line: markerX is the x the marker hangs left of (or,
+// for an item read right to left, right of), baseline the line's baseline and textMiddle the
+// vertical middle of its text, all in window coordinates.
 void DrawListMarker(TCanvas& canvas, const TSection& item, int markerX, int baseline,
                     int textMiddle);

@@ -26,6 +26,7 @@ int TPreFormated::Arrange(TCanvas& canvas, int y, IndentManager& indent, int& ma
 void TPreFormated::MeasureWidths(TCanvas&, int& minWidth, int& maxWidth) {
   minWidth = maxWidth = 0;
   if (Text.empty()) return;
+  AnalyseText();
   const int width = TextWidth(0, int(Text.size()), false) + Indent;
   maxWidth = width;
   minWidth = std::min(width, 500);

@@ -115,6 +115,7 @@ int TSection::TextWidth(int start, int count, bool trim) const {
   int end = std::clamp(start + std::max(count, 0), start, length);
   if (trim)
     while (end > start + 1 && Text[std::size_t(end - 1)] == U' ' && !ObjectAt(end - 1)) --end;
+  const std::u32string_view glyphs = Glyphs();
   int width = 0;
   for (int pos = start; pos < end;) {
     if (const TInlineImage* image = ImageAtPos(pos)) {
@@ -128,7 +129,7 @@ int TSection::TextWidth(int start, int count, bool trim) const {
       int index = 0;
       const TFontObj& run = Fonts.RunAt(pos, index);
       width += run.Face().TextWidth(
-                   std::u32string_view(Text).substr(std::size_t(pos), std::size_t(pieceEnd - pos))) -
+                   glyphs.substr(std::size_t(pos), std::size_t(pieceEnd - pos))) -
                run.Overhang();
       pos = pieceEnd;
     }
@@ -139,6 +140,7 @@ int TSection::TextWidth(int start, int count, bool trim) const {
 void TSection::MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth) {
   minWidth = maxWidth = 0;
   if (Text.empty()) return;
+  AnalyseText();
   int floatSum = 0;
   for (const auto& image : Images) {
     int index = 0;
@@ -151,14 +153,15 @@ void TSection::MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth) {
   }
   const int length = int(Text.size());
   maxWidth = floatSum + TextWidth(0, length, false) + Indent;
-  // Words run between spaces, image markers and break opportunities.
+  // Words run between spaces, image markers and break opportunities, and end where the
+  // Unicode rules break lines.
   int wordStart = 0;
   for (int pos = 0; pos <= length; ++pos) {
     const bool boundary = pos == length || (Text[std::size_t(pos)] == U' ' && !ObjectAt(pos)) ||
                           ImageAtPos(pos) || Text[std::size_t(pos)] == BreakOpportunity;
-    if (!boundary) continue;
+    if (!boundary && !RuleBreak(pos)) continue;
     if (pos > wordStart) minWidth = std::max(minWidth, TextWidth(wordStart, pos - wordStart, false));
-    wordStart = pos + 1;
+    wordStart = boundary ? pos + 1 : pos;
   }
   minWidth += floatSum + Indent;
 }

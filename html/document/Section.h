@@ -5,11 +5,13 @@
 // indent manager leaves free at each height; drawing paints the lines, the selection and the
 // embedded objects. Every line break and block boundary of the source starts a new section.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "html/document/BidiText.h"
 #include "html/document/FontObj.h"
 #include "html/document/InlineObjects.h"
 #include "html/document/SectionBase.h"
@@ -64,6 +66,9 @@ class TSection : public TSectionBase {
   TJustify Justify;
   TClearKind ClearKind = ckNone;
   int MarkerX = 0;      // left indent at the section's top; list markers hang from it
+  // The base direction of the text (DIR=RTL): lines are read from the right, and spaces at a
+  // line's end stand at its left. The builder aligns such sections right unless told otherwise.
+  bool RightToLeft = false;
 
   const char* KindName() const override { return "TSection"; }
 
@@ -134,6 +139,12 @@ class TSection : public TSectionBase {
   // How many characters from start (at most limit) fit in width as the line is drawn, without
   // layout side effects: floating images take no room.
   int FitChars(int width, int start, int limit) const;
+  // The characters of a line in the order they are drawn, left to right, mirrored where they
+  // read right to left; the stored text itself for a line drawn as stored.
+  std::u32string VisualText(const LineRec& line) const;
+  // The runs of a line of this section in drawing order, or null when the line is drawn as
+  // stored.
+  const std::vector<TVisualRun>* VisualRuns(const LineRec& line) const;
 
  protected:
   // The layout state of the line being built.
@@ -168,4 +179,62 @@ class TSection : public TSectionBase {
   // Draws one line whose text ends at textBottom (document coordinates).
   void DrawLine(TCanvas& canvas, const IndentManager& indent, const LineRec& line, int x,
                 int baseline, int textBottom);
+
+  // --- Lines in drawing order (SectionVisual.cpp).
+  // One character of a reordered line as drawn: its index, its left edge from the line's
+  // drawn left end, its width, and whether it reads right to left.
+  struct TVisualChar {
+    int Pos = 0;
+    int Left = 0;
+    int Width = 0;
+    bool RightToLeft = false;
+  };
+  // Calls visit with the characters of a reordered line, left to right, until it answers
+  // true; whether it did.
+  bool WalkVisual(const LineRec& line, const std::function<bool(const TVisualChar&)>& visit) const;
+  // Where a line's drawing starts: its DrawX, moved left in right-to-left text past the spaces
+  // that end the line, which stand at its left end.
+  int VisualLeft(const LineRec& line) const;
+  // The position before which the caret at x of a reordered line stands, with the caret's x
+  // and whether x lies on a character; the line's position count reaching beyond its end.
+  int VisualPositionAt(const LineRec& line, int x, int& caretX, bool& inText) const;
+  // The character under x of a reordered line, or -1.
+  int VisualCharAt(const LineRec& line, int x) const;
+  // The x of the caret before the character at index pos of a reordered line: its left edge,
+  // or its right edge when it reads right to left.
+  int VisualCaretX(const LineRec& line, int pos) const;
+
+  // --- What the text needs beyond spaces, left-to-right order and one form per letter.
+  // Finds it when the text has changed since it was last found (ScriptNeeds.h).
+  void AnalyseText() {
+    if (AnalysedLength != int(Text.size())) FindScriptNeeds();
+  }
+  // The characters measured and drawn for the text: Text, or its letters in their joined
+  // forms (JoinedForms.h).
+  std::u32string_view Glyphs() const {
+    return Scripts && Scripts->JoinedText.size() == Text.size()
+               ? std::u32string_view(Scripts->JoinedText)
+               : std::u32string_view(Text);
+  }
+  // Whether a line may start at index pos by the Unicode line-breaking rules.
+  bool RuleBreak(int pos) const {
+    return Scripts && std::size_t(pos) < Scripts->RuleBreakAt.size() &&
+           Scripts->RuleBreakAt[std::size_t(pos)];
+  }
+  // Rebuilds the drawing order of the lines just laid out; only for a section with Scripts.
+  void ReorderLines();
+
+ private:
+  // What a section keeps for text that needs more than spaces, left-to-right order and one
+  // form per letter, or that reads right to left.
+  struct TScriptLayout {
+    std::vector<bool> RuleBreakAt;  // by index; empty when only spaces and objects break lines
+    std::u32string JoinedText;      // the text's joined forms; empty when no letter joins
+    bool Reorders = false;          // whether lines may be drawn in another order than stored
+    std::vector<std::vector<TVisualRun>> LineRuns;  // each line's runs by line index, when
+                                                    // reordered
+  };
+  std::unique_ptr<TScriptLayout> Scripts;  // none for text that needs none of it
+  int AnalysedLength = -1;                 // the text's length when Scripts was made
+  void FindScriptNeeds();
 };

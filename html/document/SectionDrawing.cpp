@@ -1,5 +1,7 @@
 // Drawing a text section.
 #include <algorithm>
+#include <span>
+#include <string>
 
 #include "html/document/IndentManager.h"
 #include "html/document/ListItems.h"
@@ -20,10 +22,14 @@ int TSection::Render(TCanvas& canvas, const TRect& clip, IndentManager& indent, 
     const int lineTop = lineY;
     lineY += line.TextHeight + line.SpaceAbove;
     const int baseline = lineY - line.Descent;
-    if (i == 0 && ListKind != lkNone)
-      DrawListMarker(canvas, *this, MarkerX + x, baseline - scrollTop,
-                     lineY - line.TextHeight + line.TextHeight / 2 - scrollTop);
     line.DrawX = x + line.LineX;
+    if (i == 0 && ListKind != lkNone) {
+      // A list read right to left hangs its marker right of the first line's text.
+      const int markerX =
+          RightToLeft ? line.DrawX + TextWidth(line.Start, line.Count, true) : MarkerX + x;
+      DrawListMarker(canvas, *this, markerX, baseline - scrollTop,
+                     lineY - line.TextHeight + line.TextHeight / 2 - scrollTop);
+    }
     line.DrawTop = lineY - line.TextHeight;
     // Lines outside the clip are not drawn; floats hang inside the line's paint height.
     const int lineBottom = lineTop + std::max(line.Height(), line.PaintHeight);
@@ -42,10 +48,25 @@ void TSection::DrawLine(TCanvas& canvas, const IndentManager& indent, const Line
   const int selectStart = document.SelectionStart - FirstPos;
   const int selectEnd = document.SelectionEnd - FirstPos;
   const std::optional<TRect> clip = LineClip(indent, x, line.DrawTop - scrollTop, textBottom - scrollTop);
-  int penX = line.DrawX;
   bool drewBefore = false;
-  const int end = line.Start + line.Count;
-  for (int pos = line.Start; pos < end;) {
+
+  // A piece ends at the next run start, object or selection boundary, and never beyond end.
+  const auto pieceEnd = [&](int pos, int end) {
+    if (ObjectAt(pos)) return pos + 1;
+    int last = std::min(PieceEnd(pos), end);
+    if (selection) {
+      if (pos >= selectStart && pos < selectEnd)
+        last = std::min(last, selectEnd);
+      else if (selectStart > pos)
+        last = std::min(last, selectStart);
+    }
+    return last;
+  };
+  // Draws the piece pos .. last at penX and moves penX past it; in right-to-left text the
+  // characters go from the last to the first, mirrored.
+  const TRect visible = canvas.ClipRect();
+  int penX = line.DrawX;
+  const auto drawPiece = [&](int pos, int last, bool rightToLeft) {
     int index = 0;
     const TFontObj& run = Fonts.RunAt(pos, index);
     if (TInlineImage* image = ImageAtPos(pos)) {
@@ -60,8 +81,7 @@ void TSection::DrawLine(TCanvas& canvas, const IndentManager& indent, const Line
         penX += image->ImageWidth;
         drewBefore = true;
       }
-      ++pos;
-      continue;
+      return;
     }
     if (TInlineControl* control = ControlAtPos(pos)) {
       control->Shown = true;
@@ -73,20 +93,25 @@ void TSection::DrawLine(TCanvas& canvas, const IndentManager& indent, const Line
       control->LayoutX = penX - document.PageLeft;
       penX += control->Width();
       drewBefore = true;
-      ++pos;
-      continue;
+      return;
     }
-    int chunkEnd = std::min(PieceEnd(pos), end);
-    bool selected = false;
-    if (selection) {
-      selected = pos >= selectStart && pos < selectEnd;
-      if (selected)
-        chunkEnd = std::min(chunkEnd, selectEnd);
-      else if (selectStart > pos)
-        chunkEnd = std::min(chunkEnd, selectStart);
+    std::u32string_view chunk = Glyphs().substr(std::size_t(pos), std::size_t(last - pos));
+    const int width = run.Face().TextWidth(chunk) - run.Overhang();
+    const int textX = penX - run.Overhang() / 2;
+    penX += width;
+    drewBefore = true;
+    // A piece wholly beside the surface is only stepped over (a glyph may reach a line height
+    // beyond its advance), so a line far wider than the window, in many pieces, costs little
+    // more than what shows of it.
+    const int reach = run.LineHeight();
+    if (textX + width + reach < visible.Left || textX - reach >= visible.Right) return;
+    const bool selected = selection && pos >= selectStart && pos < selectEnd;
+    std::u32string mirrored;
+    if (rightToLeft) {
+      mirrored.assign(chunk.rbegin(), chunk.rend());
+      for (char32_t& ch : mirrored) ch = MirroredChar(ch);
+      chunk = mirrored;
     }
-    const std::u32string_view chunk =
-        std::u32string_view(Text).substr(std::size_t(pos), std::size_t(chunkEnd - pos));
     canvas.SetFont(run.Font().Desc());
     if (selected) {
       canvas.SetBackgroundMode(bmOpaque);
@@ -95,14 +120,33 @@ void TSection::DrawLine(TCanvas& canvas, const IndentManager& indent, const Line
     } else {
       canvas.SetBackgroundMode(bmTransparent);
     }
-    const int textX = penX - run.Overhang() / 2;
     const int textY = baseline + (UsesScriptOffsets() ? run.ScriptOffset() : 0) - scrollTop;
     if (clip)
       canvas.TextOutClipped(*clip, textX, textY, chunk);
     else
       canvas.TextOut(textX, textY, chunk);
-    penX += run.Face().TextWidth(chunk) - run.Overhang();
-    drewBefore = true;
-    pos = chunkEnd;
+  };
+
+  // A line drawn as stored is one run, left to right.
+  const std::vector<TVisualRun>* reordered = VisualRuns(line);
+  const TVisualRun whole{line.Start, line.Count, false};
+  const std::span<const TVisualRun> runs =
+      reordered ? std::span<const TVisualRun>(*reordered) : std::span<const TVisualRun>(&whole, 1);
+  if (reordered) penX = VisualLeft(line);
+  std::vector<int> starts;
+  for (const TVisualRun& run : runs) {
+    const int end = run.Start + run.Count;
+    if (!run.RightToLeft) {
+      for (int pos = run.Start; pos < end;) {
+        const int last = pieceEnd(pos, end);
+        drawPiece(pos, last, false);
+        pos = last;
+      }
+      continue;
+    }
+    starts.clear();
+    for (int pos = run.Start; pos < end; pos = pieceEnd(pos, end)) starts.push_back(pos);
+    for (std::size_t i = starts.size(); i-- > 0;)
+      drawPiece(starts[i], i + 1 < starts.size() ? starts[i + 1] : end, true);
   }
 }

@@ -52,7 +52,9 @@ void TSection::CopySelection() {
     const int from = std::max(start - line.Start, 0);
     const int to = std::min(line.Count, end - line.Start);
     if (from == 0) {
-      const int spaces = SpacesPerIndent * std::max(line.LineX / LevelIndent, 0);
+      // Text read from the right starts at the right: only its list level indents it.
+      const int indents = RightToLeft ? Level : std::max(line.LineX / LevelIndent, 0);
+      const int spaces = SpacesPerIndent * indents;
       buffer.AddText(std::u32string(std::size_t(spaces), U' '));
     }
     buffer.AddText(text.substr(std::size_t(line.Start + from), std::size_t(to - from)));

@@ -2,6 +2,9 @@
 #include <algorithm>
 
 #include "html/document/IndentManager.h"
+#include "html/document/JoinedForms.h"
+#include "html/document/LineBreaking.h"
+#include "html/document/ScriptNeeds.h"
 #include "html/document/Section.h"
 #include "html/document/SectionList.h"
 #include "platform/Font.h"
@@ -58,6 +61,7 @@ int TSection::FitChars(int width, int start, int limit) const {
 int TSection::FitLine(TLineLayout* line, int width, int start, int limit) const {
   const int length = int(Text.size());
   limit = std::min(limit, length - start);
+  const std::u32string_view glyphs = Glyphs();
   int used = 0, taken = 0;
   bool empty = true;
   while (taken < limit) {
@@ -92,7 +96,7 @@ int TSection::FitLine(TLineLayout* line, int width, int start, int limit) const 
       int index = 0;
       const TFontObj& run = Fonts.RunAt(pos, index);
       const std::u32string_view piece =
-          std::u32string_view(Text).substr(std::size_t(pos), std::size_t(pieceEnd - pos));
+          glyphs.substr(std::size_t(pos), std::size_t(pieceEnd - pos));
       int pieceWidth = 0;
       const int fit = FitPrefix(run.Face(), piece, run.Overhang(), width - used, pieceWidth);
       taken += fit;
@@ -102,6 +106,32 @@ int TSection::FitLine(TLineLayout* line, int width, int start, int limit) const 
     }
   }
   return std::min(taken, limit);
+}
+
+void TSection::FindScriptNeeds() {
+  AnalysedLength = int(Text.size());
+  const TScriptNeeds needs = ScriptNeedsOf(Text);
+  if (!needs.BreakRules && !needs.RightToLeft && !needs.Joining && !RightToLeft) {
+    Scripts.reset();
+    return;
+  }
+  Scripts = std::make_unique<TScriptLayout>();
+  if (needs.BreakRules) {
+    // A section not yet in a document breaks its lines with an iterator of its own.
+    TLineBreaker own;
+    Scripts->RuleBreakAt = (Document ? Document->LineBreaker : own).RuleBreaks(Text);
+  }
+  if (needs.Joining) Scripts->JoinedText = JoinedForms(Text);
+  Scripts->Reorders = needs.RightToLeft || RightToLeft;
+}
+
+void TSection::ReorderLines() {
+  Scripts->LineRuns.clear();
+  if (!Scripts->Reorders) return;
+  std::vector<TLineSpan> spans;
+  spans.reserve(Lines.size());
+  for (const LineRec& line : Lines) spans.push_back({line.Start, line.Count});
+  Scripts->LineRuns = ::ReorderLines(Text, RightToLeft, spans);
 }
 
 int TSection::FreeWidth(const IndentManager& indent, int y) const {
@@ -141,6 +171,7 @@ int TSection::Arrange(TCanvas& canvas, int y, IndentManager& indent, int& maxWid
   for (const TInlineControl* control : FormControls)
     maxWidth = std::max(maxWidth, control->Width() + Indent);
 
+  AnalyseText();
   const auto isSpace = [&](int pos) { return Text[std::size_t(pos)] == U' ' && !ObjectAt(pos); };
   const auto isBreak = [&](int pos) {
     return isSpace(pos) || ObjectAt(pos) || Text[std::size_t(pos)] == BreakOpportunity;
@@ -167,14 +198,16 @@ int TSection::Arrange(TCanvas& canvas, int y, IndentManager& indent, int& maxWid
       if (isSpace(last)) {
         while (pos + count < length && isSpace(pos + count)) ++count;
       } else if (!ObjectAt(pos + fit)) {
+        // Back to the last space or object that fits, or to a place where the Unicode rules
+        // break the line; those may leave a single character on it.
         int back = last;
-        while (back > pos && !isBreak(back)) --back;
-        if (back > pos) {
+        while (back > pos && !isBreak(back) && !RuleBreak(back + 1)) --back;
+        if (back > pos || RuleBreak(back + 1)) {
           count = back - pos + 1;
         } else {
           // A word longer than the line: it stays whole and overflows to the right.
           int end = pos + 1;
-          while (end < length && !isBreak(end)) ++end;
+          while (end < length && !isBreak(end) && !RuleBreak(end)) ++end;
           while (end < length && isSpace(end)) ++end;
           count = end - pos;
         }
@@ -183,6 +216,7 @@ int TSection::Arrange(TCanvas& canvas, int y, IndentManager& indent, int& maxWid
     FinishLine(line, count);
     pos += count;
   }
+  if (Scripts) ReorderLines();
   curs = FirstPos + length;
   if (Level > 0) FlowHeight = std::max(FlowHeight, indent.LevelFloatBottom() - Top);
   PaintHeight = std::max(FlowHeight, indent.FloatBottom() - Top);

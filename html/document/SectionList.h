@@ -13,6 +13,7 @@
 
 #include "html/document/Cell.h"
 #include "html/document/FontObj.h"
+#include "html/document/LineBreaking.h"
 #include "platform/Color.h"
 #include "platform/Font.h"
 
@@ -46,6 +47,7 @@ class TSectionList : public TCell {
 
   TGraphicsFactory& Graphics;
   TFontTable RunFonts;             // the fonts of every text run of the page
+  TLineBreaker LineBreaker;        // breaks the lines of scripts written without spaces
   int FontSize = DefaultFontSize;  // default font size in points
   bool ImagesEnabled = true;
   // Counts the page's layouts; Arrange starts a new one. A table keeps the generation and the

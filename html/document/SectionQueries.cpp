@@ -25,6 +25,7 @@ int TSection::PositionAt(TCanvas&, int x, int y, int& caretX, int& caretY, int& 
   if (!line) return -1;
   caretHeight = line->TextHeight;
   caretY = lineTop + line->SpaceAbove;
+  if (VisualRuns(*line)) return FirstPos + VisualPositionAt(*line, x, caretX, inText);
   caretX = line->DrawX;
   inText = true;
   if (x < line->DrawX) {
@@ -54,7 +55,8 @@ bool TSection::PositionToPoint(TCanvas&, int position, int& x, int& y) {
   int top = Top;
   for (const LineRec& line : Lines) {
     if (rest < line.Count) {
-      x = line.DrawX + TextWidth(line.Start, rest, false);
+      x = VisualRuns(line) ? VisualCaretX(line, line.Start + rest)
+                           : line.DrawX + TextWidth(line.Start, rest, false);
       // The top of the line's text, where PositionAt puts the caret: a word is found on the
       // line it was clicked on also when an image raises the line.
       y = top + line.SpaceAbove;
@@ -90,11 +92,17 @@ bool TSection::LinkAt(TCanvas&, int x, int y, TInlineControl*& formControl,
   }
   int lineTop = 0;
   const LineRec* line = LineAtY(y, lineTop);
-  if (!line || x < line->DrawX) return false;
-  const int n = FitChars(x - line->DrawX, line->Start, line->Count);
-  if (n >= line->Count) return false;
+  if (!line) return false;
+  int pos = -1;
+  if (VisualRuns(*line)) {
+    pos = VisualCharAt(*line, x);
+  } else if (x >= line->DrawX) {
+    const int n = FitChars(x - line->DrawX, line->Start, line->Count);
+    if (n < line->Count) pos = line->Start + n;
+  }
+  if (pos < 0) return false;
   int index = 0;
-  const TFontObj& run = Fonts.RunAt(line->Start + n, index);
+  const TFontObj& run = Fonts.RunAt(pos, index);
   if (!run.IsLink()) return false;
   urlTarget = run.UrlTarget();
   return true;

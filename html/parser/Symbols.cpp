@@ -107,7 +107,7 @@ struct TAttributeEntry {
 };
 
 // VALUE stands twice; both rows give the same symbol. There is no VSPACE.
-constexpr std::array<TAttributeEntry, 60> AttributeTable{{
+constexpr std::array<TAttributeEntry, 61> AttributeTable{{
     {"HREF", symHref}, {"NAME", symName}, {"SRC", symSrc}, {"ALT", symAlt},
     {"ALIGN", symAlign}, {"TEXT", symText}, {"BGCOLOR", symBgcolor}, {"LINK", symLink},
     {"BACKGROUND", symBackground}, {"COLSPAN", symColspan}, {"ROWSPAN", symRowspan},
@@ -127,7 +127,7 @@ constexpr std::array<TAttributeEntry, 60> AttributeTable{{
     {"MARGINWIDTH", symMarginwidth}, {"MARGINHEIGHT", symMarginheight},
     {"LOOP", symLoop}, {"ONCLICK", symOnclick}, {"WRAP", symWrap},
     {"NOSHADE", symNoshade}, {"HTTP-EQUIV", symHttpEquiv}, {"CONTENT", symContent},
-    {"ENCTYPE", symEnctype}, {"ID", symId}, {"NOWRAP", symNowrap},
+    {"ENCTYPE", symEnctype}, {"ID", symId}, {"NOWRAP", symNowrap}, {"DIR", symDir},
 }};
 
 // Tables are searched on every tag, so each gets an index built once; the first entry of a

@@ -212,6 +212,42 @@ void WriteBadBytes(const std::string& dir, const TSizes& sizes) {
   }
 }
 
+// Long paragraphs of scripts without spaces and of right-to-left text, and a storm of
+// directional controls: line breaking by the Unicode rules, reordering and letter joining run
+// over the whole of each.
+void WriteScripts(const std::string& dir, const TSizes& sizes) {
+  const auto repeatTo = [&](TWriter& page, std::string_view piece, std::size_t bytes) {
+    page.Repeat(piece, bytes / piece.size());
+  };
+  {
+    TWriter page(dir, "cjk-long-line.html");  // 中文。「 without end
+    repeatTo(page, "\xE4\xB8\xAD\xE6\x96\x87\xE3\x80\x82\xE3\x80\x8C", sizes.LineBytes);
+  }
+  {
+    TWriter page(dir, "cjk-table.html");  // a cell of 字 without end
+    page << "<table><tr><td>";
+    repeatTo(page, "\xE5\xAD\x97", sizes.LineBytes);
+  }
+  {
+    TWriter page(dir, "rtl-long-line.html");
+    // Words and spaces: a paragraph of a great many lines, each reordered. A quarter of the
+    // long line, since the dump, which shows every line's drawing order too, holds about a
+    // kilobyte for each line.
+    page << "<p dir=rtl>";  // "שלום word 123 " without end
+    repeatTo(page, "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D word 123 ", sizes.LineBytes / 4);
+  }
+  {
+    TWriter page(dir, "arabic-long-line.html");  // لامس without a space
+    repeatTo(page, "\xD9\x84\xD8\xA7\xD9\x85\xD8\xB3", sizes.LineBytes);
+  }
+  {
+    // Embeddings, overrides, isolates and brackets opened far beyond any depth the algorithm
+    // keeps, on one line.
+    TWriter page(dir, "bidi-controls.html");
+    repeatTo(page, "\xE2\x80\xAE\xE2\x81\xA7" "a\xD7\x90\xE2\x80\xAB(", sizes.LineBytes);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -232,5 +268,6 @@ int main(int argc, char** argv) {
   WriteLongLines(dir, sizes);
   WriteTablesAndImages(dir, sizes);
   WriteBadBytes(dir, sizes);
+  WriteScripts(dir, sizes);
   return 0;
 }

@@ -50,13 +50,20 @@ TJson LineJson(const LineRec& line) {
 void AddTextFields(TJson& json, const TSection& section) {
   json.Set("level", section.Level)
       .Set("justify", section.Justify)
-      .Set("clear", section.ClearKind)
-      .Set("text", std::u32string_view(section.Text));
+      .Set("clear", section.ClearKind);
+  if (section.RightToLeft) json.Set("rtl", true);
+  json.Set("text", std::u32string_view(section.Text));
   TJson runs = TJson::MakeArray();
   for (const TFontObj& run : section.Fonts) runs.Push(RunJson(run));
   json.Set("runs", std::move(runs));
   TJson lines = TJson::MakeArray();
-  for (const LineRec& line : section.Lines) lines.Push(LineJson(line));
+  for (const LineRec& line : section.Lines) {
+    TJson lineJson = LineJson(line);
+    // A line drawn in another order than stored shows what is drawn, left to right.
+    if (section.VisualRuns(line))
+      lineJson.Set("visual", std::u32string_view(section.VisualText(line)));
+    lines.Push(std::move(lineJson));
+  }
   json.Set("lines", std::move(lines));
   if (HasFormControls(section)) json.Set("controls", ControlsJson(section));
   AddImageFields(json, section);
