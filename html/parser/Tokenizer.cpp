@@ -235,7 +235,9 @@ void TTokenizer::NextSymbol() {
   if (AfterParagraph) {
     static const TSymbolSet endsParagraphGap{symBr,  symHeading, symHr,      symImg,   symText,
                                              symTable, symInput,  symTextarea, symSelect};
-    if (endsParagraphGap.Contains(CurSym)) AfterParagraph = false;
+    // Collapsed white space between tags shows nothing, so the gap still stands after it.
+    const bool blank = CurSym == symText && !InPreformatted && TokenText == U" ";
+    if (endsParagraphGap.Contains(CurSym) && !blank) AfterParagraph = false;
   }
 }
 
