@@ -28,8 +28,10 @@ class TSectionList;
 // How a load is cut into slices.
 struct TSlicePacing {
   // The time a slice may take, in microseconds: it ends at the first look at the clock past
-  // it, after a section is laid out or between two pieces of source.
-  std::int64_t Budget = 20000;
+  // it, after a section is laid out or between two pieces of source. Half of the 30 ms a
+  // window may stay deaf to its user: the step that crosses the line, and what a busy machine
+  // takes from the program while a slice runs, count on the wall clock too.
+  std::int64_t Budget = 15000;
   // Bytes of source the parse reads between two looks at the clock.
   std::size_t Piece = 8192;
   // A steady clock in microseconds; none: the system's.

@@ -14,8 +14,9 @@
 // link URLs, anchor names, META values) is Unicode (std::u32string).
 //
 // Everything runs on the GUI thread. Handlers receive the viewer as sender. While a load or
-// relayout is under way (Processing()), most setters and operations do nothing, so a handler
-// called during a load cannot start another one.
+// relayout is under way (Processing(); a load in slices is under way inside its slices only,
+// see "Loading in slices" below), most setters and operations do nothing, so a handler called
+// during a load cannot start another one.
 //
 // Host events: one rule for every event. A handler may call any of the viewer's operations,
 // opening another page or clearing this one included, and the viewer stays sound:
