@@ -42,7 +42,8 @@ long long WallMicros() {
 // wall clock (microseconds since the epoch) once the first screen of the page it was started
 // with has gone to the display, and ends. With TAMBLIN_LOAD_REPORT set as well, it goes on
 // until that page is loaded whole, then prints the wall clock again, the longest time a slice
-// of the load held the event loop, the number of slices and its peak memory, and ends.
+// of the load held the event loop (in wall and in processor time), the number of slices and
+// its peak memory, and ends.
 class TFirstScreenClock : public QObject {
  public:
   TFirstScreenClock(TriruRedu& viewer, bool untilLoaded)
@@ -60,8 +61,10 @@ class TFirstScreenClock : public QObject {
       if (on) return;
       Loading = false;
       const TriruRedu::TLoadStatistics& statistics = Viewer.LoadStatistics();
-      std::printf("load end at %lld\nlongest slice %lld us\nslices %d\n", WallMicros(),
-                  static_cast<long long>(statistics.LongestSlice), statistics.Slices);
+      std::printf("load end at %lld\nlongest slice %lld us\nlongest slice processor %lld us\n"
+                  "slices %d\n",
+                  WallMicros(), static_cast<long long>(statistics.LongestSlice),
+                  static_cast<long long>(statistics.LongestSliceProcessor), statistics.Slices);
       std::fflush(stdout);
       EndWhenDone();
     };

@@ -2,7 +2,7 @@
 # Builds the benchmarks in Release and runs them on one CPU: the two cores of these
 # machines differ in speed, so every figure is taken on the same one.
 #   bench/run.sh [--table | --window] [--before BUILD_DIR]
-#     --table: only the whole-process table against links2
+#     --table: only the whole-process table against links2, and the window's table
 #     --window: only the window's table of first screens, slices, loads and memory
 #     --before BUILD_DIR: that table also for the program built there (an earlier version)
 set -euo pipefail
@@ -145,19 +145,23 @@ if [[ -z "${DISPLAY:-}" ]]; then
 fi
 : >"$pages/empty.html"
 
-# One run of a window program on a page: "first end slice peak" (ms, ms, ms or -, KB).
+# One run of a window program on a page: "first end slice peak slice-cpu" (ms, ms, ms or -,
+# KB, ms or -). The slice is the longest in wall time and, apart, in processor time, which
+# leaves out what others on a shared machine took while it ran.
 window_run() {
-  local program="$1" page="$2" start out first end slice peak
+  local program="$1" page="$2" start out first end slice cpu peak
   start=${EPOCHREALTIME/./}
   out=$(TAMBLIN_FIRST_SCREEN=1 TAMBLIN_LOAD_REPORT=1 QT_QPA_PLATFORM=xcb \
           /usr/bin/time -o "$pages/time.txt" -f '%M' "${pin[@]}" "$program" "$page" 2>/dev/null)
   peak=$(tail -1 "$pages/time.txt")
   first=$(sed -n 's/^first screen at //p' <<<"$out")
   end=$(sed -n 's/^load end at //p' <<<"$out")
-  slice=$(sed -n 's/^longest slice \(.*\) us$/\1/p' <<<"$out")
+  slice=$(sed -n 's/^longest slice \([0-9]*\) us$/\1/p' <<<"$out")
+  cpu=$(sed -n 's/^longest slice processor \([0-9]*\) us$/\1/p' <<<"$out")
   [[ -n $end ]] || end=$first
   if [[ -n $slice ]]; then slice=$((slice / 1000)); else slice=-; fi
-  echo "$(((first - start) / 1000)) $(((end - start) / 1000)) $slice $peak"
+  if [[ -n $cpu ]]; then cpu=$((cpu / 1000)); else cpu=-; fi
+  echo "$(((first - start) / 1000)) $(((end - start) / 1000)) $slice $peak $cpu"
 }
 # The median of the runs' values in column $1 (1-based) of the lines given.
 column_median() {
@@ -180,8 +184,8 @@ for i in "${!programs[@]}"; do
   echo "empty window (${names[$i]}): first screen $(column_median 1 "${runs[@]}") ms," \
        "peak $((emptyPeak[$i] / 1024)) MB"
 done
-printf '%-16s %-6s %8s %8s %8s %8s %8s | %9s %8s\n' page version "first" "slice" "loaded" \
-  "peak" "B/byte" "links2 ms" "links2 MB"
+printf '%-16s %-6s %8s %8s %8s %8s %8s %8s | %9s %8s\n' page version "first" "slice" \
+  "cpu" "loaded" "peak" "B/byte" "links2 ms" "links2 MB"
 for page in page-1kb.html page-10kb.html page-100kb.html page-1mb.html page-10mb.html \
             mixed-50mb.html log-1kb.txt log-100kb.txt log-1mb.txt log-10mb.txt log-100mb.txt; do
   bytes=$(stat -c %s "$pages/$page")
@@ -198,8 +202,9 @@ for page in page-1kb.html page-10kb.html page-100kb.html page-1mb.html page-10mb
   for i in "${!programs[@]}"; do
     IFS=';' read -r -a runs <<<"${results[$i]}"
     peak=$(column_median 4 "${runs[@]}")
-    printf '%-16s %-6s %8s %8s %8s %8.1f %8.2f | %9s %8.1f\n' "$page" "${names[$i]}" \
+    printf '%-16s %-6s %8s %8s %8s %8s %8.1f %8.2f | %9s %8.1f\n' "$page" "${names[$i]}" \
       "$(column_median 1 "${runs[@]}")" "$(column_median 3 "${runs[@]}")" \
+      "$(column_median 5 "${runs[@]}")" \
       "$(column_median 2 "${runs[@]}")" "$(awk "BEGIN{print $peak/1024}")" \
       "$(awk "BEGIN{print ($peak - ${emptyPeak[$i]}) * 1024 / $bytes}")" \
       "$(column_median 1 "${peer[@]}")" "$(awk "BEGIN{print $(column_median 2 "${peer[@]}")/1024}")"

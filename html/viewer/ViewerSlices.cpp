@@ -2,6 +2,7 @@
 // while they run, and how a load is cancelled or finished at once (Viewer.h says when).
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 
 #include "html/document/SectionList.h"
 #include "html/viewer/LinkPath.h"
@@ -11,6 +12,7 @@
 std::uint64_t TriruRedu::LoadInSlices(const std::string& name, TDocKind kind,
                                       const std::u32string* anchor) {
   const std::int64_t start = NowMicros();
+  const std::int64_t startProcessor = ProcessorMicros();
   FRefreshDelay = 0;
   PrepareDocument();
   const std::string previousName = FDocFileName;
@@ -44,7 +46,10 @@ std::uint64_t TriruRedu::LoadInSlices(const std::string& name, TDocKind kind,
   ++FLoadNumber;
   PostSlice();
   // The open operation holds the event loop as a slice does.
-  FLoadStatistics = {NowMicros() - start, 0};
+  // The open operation holds the event loop as a slice does, though it is none.
+  FLoadStatistics = {};
+  CountSlice(start, startProcessor);
+  FLoadStatistics.Slices = 0;
   return CurrentDocument();
 }
 
@@ -58,6 +63,7 @@ void TriruRedu::RunLoadSlice() {
   // Posted calls run also in a message loop a slice's handler opens: that slice posts the next.
   if (FLoad->Running()) return;
   const std::int64_t start = NowMicros();
+  const std::int64_t startProcessor = ProcessorMicros();
   const int heightBefore = FSections->ArrangedHeight();
   bool more = false;
   try {
@@ -70,7 +76,7 @@ void TriruRedu::RunLoadSlice() {
   }
   TakeHead(FLoadHead);
   ShowLoadProgress(heightBefore);
-  CountSlice(start);
+  CountSlice(start, startProcessor);
   if (more)
     PostSlice();
   else
@@ -192,8 +198,16 @@ std::int64_t TriruRedu::NowMicros() const {
   return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void TriruRedu::CountSlice(std::int64_t startMicros) {
+std::int64_t TriruRedu::ProcessorMicros() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return std::int64_t(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
+}
+
+void TriruRedu::CountSlice(std::int64_t startMicros, std::int64_t startProcessorMicros) {
   FLoadStatistics.LongestSlice =
       std::max(FLoadStatistics.LongestSlice, NowMicros() - startMicros);
+  FLoadStatistics.LongestSliceProcessor = std::max(FLoadStatistics.LongestSliceProcessor,
+                                                   ProcessorMicros() - startProcessorMicros);
   ++FLoadStatistics.Slices;
 }
