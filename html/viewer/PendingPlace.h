@@ -20,6 +20,11 @@ class TPendingPlace {
   void SetY(int y);
   void SetAnchor(std::u32string name);
   void SetPosition(std::int64_t position);
+  // The reading position waited for, if that is the place.
+  std::optional<std::int64_t> Position() const {
+    if (FKind != pkPosition) return std::nullopt;
+    return FPosition;
+  }
 
   // The document y of the place once the sections laid out hold it; nothing before, and
   // nothing for a name the anchors do not hold (yet). Cheap to ask after every section laid

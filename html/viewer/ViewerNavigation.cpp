@@ -88,6 +88,11 @@ bool TriruRedu::ScrollToAnchor(std::u32string_view name) {
 }
 
 std::int64_t TriruRedu::DocPosition() const {
+  // A page laid out again, or opened again, shows nothing until it reaches the reading
+  // position it keeps: that is still where the reader is.
+  if (FLoad) {
+    if (const std::optional<std::int64_t> position = FPlace.Position()) return *position;
+  }
   const int y = VScrollPos();
   int top = 0, index = 0;
   if (!FSections->SectionAtY(y, top, index)) return 0;

@@ -258,6 +258,8 @@ TEST_F(SlicedLoading, AWidthChangeLaysThePageOutAgainKeepingTheReadingPosition) 
   const std::int64_t position = Viewer->DocPosition();
   Host->SetBounds({0, 0, 200, HostHeight});
   EXPECT_FALSE(Viewer->PageShown());
+  // Meanwhile the history and a reload keep the place the reader left.
+  EXPECT_EQ(Viewer->DocPosition(), position);
   ShowFirstScreen();
   EXPECT_EQ(Viewer->DocPosition(), position);
   LoadRest();
