@@ -12,5 +12,10 @@ std::string GenerateMarkupPage(std::size_t bytes);
 // deep), each item a line of words.
 std::string GenerateListPage(std::size_t bytes);
 
+// An HTML page of about `bytes` bytes of mixed markup, as a large generated reference page
+// has it: headings with anchors, paragraphs with inline markup and links, nested lists, small
+// tables, preformatted examples, rules and a form now and then.
+std::string GenerateMixedPage(std::size_t bytes);
+
 // A plain-text log of about `bytes` bytes: time-stamped lines of varying length.
 std::string GenerateTextLog(std::size_t bytes);

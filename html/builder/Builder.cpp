@@ -39,10 +39,12 @@ void ParseHtmlBuffer(TSectionList& document, TAnchorList& anchorList, std::strin
 void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
                    const TMetaType& metaHandler, TriruRedu* viewer,
                    const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
-                   const TScriptEvent& scriptHandler, TDocumentHead& head) {
+                   const TScriptEvent& scriptHandler, TDocumentHead& head,
+                   const TReadPace& pace) {
   const std::unique_ptr<TByteSource> file = OpenDocumentSource(fileName);
+  TPacedBytes paced(*file, pace);
   try {
-    BuildHtml(TSourceText(*file), document, anchorList, metaHandler, viewer, soundHandler,
+    BuildHtml(TSourceText(paced), document, anchorList, metaHandler, viewer, soundHandler,
               includeHandler, scriptHandler, head);
   } catch (const EParseRefused&) {
     throw;
@@ -52,9 +54,10 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
 }
 
 void ParseTextFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
-                   TDocumentHead& head) {
+                   TDocumentHead& head, const TReadPace& pace) {
   const std::unique_ptr<TByteSource> file = OpenDocumentSource(fileName);
-  THtmlBuilder builder(TSourceText(*file, TSourceKind::PlainText), document, anchorList, head);
+  TPacedBytes paced(*file, pace);
+  THtmlBuilder builder(TSourceText(paced, TSourceKind::PlainText), document, anchorList, head);
   try {
     builder.BuildPlainText();
   } catch (const EParseError&) {
