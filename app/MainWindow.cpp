@@ -171,6 +171,8 @@ void TTamblinF::CreateComponents() {
   viewer->SetBorderStyle(htFocused);
   viewer->SetHistoryMaxCount(25);
   viewer->SetNoSelect(false);
+  // The first screen of any page at once; the rest loads while the window stays live.
+  viewer->SetProgressiveLoading(true);
 
   FindDialog1 = new TFindDialog(this);
   FindDialog1->OnFind = [this](const QString& text, bool matchCase) {

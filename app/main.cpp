@@ -12,13 +12,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Shell.h"
 #include "html/support/HeapReserve.h"
+#include "html/viewer/Viewer.h"
 #include "platform/qt/QtGraphics.h"
+#include "platform/qt/QtWindow.h"
 #include "platform/qt/QtWindowing.h"
 
 namespace {
@@ -30,30 +33,76 @@ QString PagesFolder() {
   return QDir::cleanPath(program.filePath(QStringLiteral("../share/tamblin")));
 }
 
-// With TAMBLIN_FIRST_SCREEN set, the program prints the wall clock (microseconds since the
-// epoch) once the first screen of the page it was started with has gone to the display, and
-// ends; a benchmark started the clock. It watches paints from when that page is loaded (the
-// window has painted itself empty before).
+long long WallMicros() {
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  return static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count());
+}
+
+// For benchmarks, which start the clock. With TAMBLIN_FIRST_SCREEN set, the program prints the
+// wall clock (microseconds since the epoch) once the first screen of the page it was started
+// with has gone to the display, and ends. With TAMBLIN_LOAD_REPORT set as well, it goes on
+// until that page is loaded whole, then prints the wall clock again, the longest time a slice
+// of the load held the event loop (in wall and in processor time), the number of slices and
+// its peak memory, and ends.
 class TFirstScreenClock : public QObject {
  public:
+  TFirstScreenClock(TriruRedu& viewer, bool untilLoaded)
+      : Viewer(viewer), UntilLoaded(untilLoaded) {}
+
+  // From when the page is asked for on; the window has painted itself empty before.
+  void Start(QWidget* panel) {
+    Panel = panel;
+    qApp->installEventFilter(this);
+    if (!UntilLoaded) return;
+    Loading = Viewer.Processing();
+    TriruRedu::TProcessingEvent previous = Viewer.OnProcessing;
+    Viewer.OnProcessing = [this, previous](TriruRedu* sender, bool on) {
+      if (previous) previous(sender, on);
+      if (on) return;
+      Loading = false;
+      const TriruRedu::TLoadStatistics& statistics = Viewer.LoadStatistics();
+      std::printf("load end at %lld\nlongest slice %lld us\nlongest slice processor %lld us\n"
+                  "slices %d\n",
+                  WallMicros(), static_cast<long long>(statistics.LongestSlice),
+                  static_cast<long long>(statistics.LongestSliceProcessor), statistics.Slices);
+      std::fflush(stdout);
+      EndWhenDone();
+    };
+  }
+
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !Seen) {
+    // The page's first screen is the first paint of the panel once the viewer shows the page.
+    if (event->type() == QEvent::Paint && !Seen && watched == Panel && Viewer.PageShown()) {
       Seen = true;
       // Fires once this paint has been flushed to the display.
-      QTimer::singleShot(0, [] {
-        const auto now = std::chrono::system_clock::now().time_since_epoch();
-        std::printf("first screen at %lld\n",
-                    static_cast<long long>(
-                        std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+      QTimer::singleShot(0, [this] {
+        std::printf("first screen at %lld\n", WallMicros());
         std::fflush(stdout);
-        std::_Exit(0);
+        Shown = true;
+        EndWhenDone();
       });
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
+  void EndWhenDone() {
+    if (!Shown || Loading) return;
+    if (UntilLoaded) {
+      rusage usage{};
+      getrusage(RUSAGE_SELF, &usage);
+      std::printf("peak %ld KB\n", usage.ru_maxrss);
+      std::fflush(stdout);
+    }
+    std::_Exit(0);
+  }
+
+  TriruRedu& Viewer;
+  bool UntilLoaded;
+  QWidget* Panel = nullptr;
   bool Seen = false;
+  bool Shown = false;
+  bool Loading = false;
 };
 
 }  // namespace
@@ -87,7 +136,6 @@ int main(int argc, char** argv) {
   // room kept for the pages after it.
   PrepareHeapForDocuments(commandLine.Action == caOpen ? commandLine.Target.Path : std::string());
 
-  TFirstScreenClock firstScreenClock;
   TQtGraphics graphics;
   TQtWindowing windowing(graphics);
   TDesktopShell shell;
@@ -96,8 +144,11 @@ int main(int argc, char** argv) {
                      QStringLiteral("tamblin"));
   TTamblinF window(windowing, shell, PagesFolder());
   window.RememberOptions(settings);
+  TFirstScreenClock firstScreenClock(window.Viewer(), std::getenv("TAMBLIN_LOAD_REPORT"));
   if (std::getenv("TAMBLIN_FIRST_SCREEN"))
-    window.AfterStart = [&] { application.installEventFilter(&firstScreenClock); };
+    window.AfterStart = [&] {
+      firstScreenClock.Start(dynamic_cast<TQtWindow&>(window.Viewer().Panel()).Widget());
+    };
   window.show();
   window.OpenWhenShown(commandLine);
   return QApplication::exec();

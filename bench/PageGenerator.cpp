@@ -67,6 +67,101 @@ std::string GenerateMarkupPage(std::size_t bytes) {
   return page;
 }
 
+namespace {
+
+// A run of count words of the page's vocabulary, now and then in bold, italics or a link.
+void AppendWords(std::string& page, TRandom& random, int count) {
+  for (int w = 0; w < count; ++w) {
+    const std::string_view word = Words[random.Below(Words.size())];
+    switch (random.Below(16)) {
+      case 0: page += "<B>"; page += word; page += "</B>"; break;
+      case 1: page += "<CODE>"; page += word; page += "</CODE>"; break;
+      case 2:
+        page += "<A HREF=\"#s" + std::to_string(random.Below(1000)) + "\">";
+        page += word;
+        page += "</A>";
+        break;
+      default: page += word; break;
+    }
+    page += (w % 14 == 13) ? "\n" : " ";
+  }
+}
+
+}  // namespace
+
+std::string GenerateMixedPage(std::size_t bytes) {
+  TRandom random;
+  std::string page;
+  page.reserve(bytes + 8192);
+  page += "<HTML><HEAD><TITLE>Reference</TITLE></HEAD>\n<BODY BGCOLOR=white>\n";
+  for (int section = 0; page.size() < bytes; ++section) {
+    page += "<H2><A NAME=\"s" + std::to_string(section) + "\">Section " +
+            std::to_string(section) + "</A></H2>\n";
+    for (int block = 0; block < 6; ++block) {
+      switch (random.Below(8)) {
+        case 0:
+        case 1:
+        case 2:
+          page += "<P>";
+          AppendWords(page, random, 30 + int(random.Below(60)));
+          page += "</P>\n";
+          break;
+        case 3: {
+          page += "<UL>\n";
+          const int items = 3 + int(random.Below(8));
+          for (int i = 0; i < items; ++i) {
+            page += "<LI>";
+            AppendWords(page, random, 4 + int(random.Below(12)));
+            if (random.Below(4) == 0) {
+              page += "<OL><LI>";
+              AppendWords(page, random, 5);
+              page += "<LI>";
+              AppendWords(page, random, 5);
+              page += "</OL>";
+            }
+            page += "\n";
+          }
+          page += "</UL>\n";
+          break;
+        }
+        case 4: {
+          page += "<TABLE BORDER=1 CELLPADDING=2>\n<TR><TH>Name<TH>Type<TH>Description\n";
+          const int rows = 2 + int(random.Below(10));
+          for (int r = 0; r < rows; ++r) {
+            page += "<TR><TD><CODE>field" + std::to_string(r) + "</CODE><TD>int<TD>";
+            AppendWords(page, random, 3 + int(random.Below(10)));
+            page += "\n";
+          }
+          page += "</TABLE>\n";
+          break;
+        }
+        case 5: {
+          page += "<PRE>\n";
+          const int lines = 2 + int(random.Below(8));
+          for (int l = 0; l < lines; ++l)
+            page += "  call(" + std::to_string(random.Below(100000)) + ", &amp;value);  /* " +
+                    std::string(Words[random.Below(Words.size())]) + " */\n";
+          page += "</PRE>\n";
+          break;
+        }
+        case 6:
+          page += "<DL><DT><B>term</B><DD>";
+          AppendWords(page, random, 10 + int(random.Below(20)));
+          page += "</DL>\n";
+          break;
+        default:
+          if (random.Below(10) == 0)
+            page += "<FORM><INPUT NAME=q SIZE=20> <INPUT TYPE=submit VALUE=Go></FORM>\n";
+          else
+            page += "<HR>\n";
+          break;
+      }
+    }
+  }
+  page += "</BODY></HTML>\n";
+  return page;
+}
+
 std::string GenerateListPage(std::size_t bytes) {
   TRandom random;
   std::string page;

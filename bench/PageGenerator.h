@@ -12,6 +12,11 @@ std::string GenerateMarkupPage(std::size_t bytes);
 // deep), each item a line of words.
 std::string GenerateListPage(std::size_t bytes);
 
+// An HTML page of about `bytes` bytes of mixed markup, as a large generated reference page
+// has it: headings with anchors, paragraphs with inline markup and links, nested lists, small
+// tables, preformatted examples, rules and a form now and then.
+std::string GenerateMixedPage(std::size_t bytes);
+
 // A documentation page of about `elements` elements (sections of headings, paragraphs with
 // classed spans, links and code, lists, preformatted text and small tables), with a STYLE
 // sheet of 2,000 rules as documentation sites write them, or without it.

@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and runs them on one CPU: the two cores of these
 # machines differ in speed, so every figure is taken on the same one.
-#   bench/run.sh [--table]   (--table: only the whole-process table against links2)
+#   bench/run.sh [--table | --window] [--before BUILD_DIR]
+#     --table: only the whole-process table against links2, and the window's table
+#     --window: only the window's table of first screens, slices, loads and memory
+#     --before BUILD_DIR: that table also for the program built there (an earlier version)
 set -euo pipefail
 table_only=false
-[[ "${1:-}" == --table ]] && table_only=true
+window_only=false
+before=""
+while (($#)); do
+  case "$1" in
+    --table) table_only=true ;;
+    --window) window_only=true ;;
+    --before) before="$(cd "$2" && pwd)"; shift ;;
+    *) echo "usage: bench/run.sh [--table | --window] [--before BUILD_DIR]" >&2; exit 2 ;;
+  esac
+  shift
+done
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="$here/build/release"
 pages="$here/bench/out"
@@ -19,7 +32,7 @@ pin=(taskset -c 1)
 command -v taskset >/dev/null || pin=()
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
-if ! $table_only; then
+if ! $table_only && ! $window_only; then
   echo "== Tokenizer"
   "${pin[@]}" "$build/bench/bench_tokenizer"
 
@@ -94,6 +107,7 @@ measure() {
 }
 median() { printf '%s\n' "$@" | sort -n | sed -n 3p; }
 
+if ! $window_only; then
 echo "== Whole process: tamblin-render against links2 -dump (median of 5 processor times; peak memory)"
 printf '%-16s %-9s %11s %9s %6s %8s\n' page platform "Tamblin ms" "links2 ms" ratio "peak MB"
 for page in page-5mb.html lists-2mb.html pre-5mb.html page-10mb.html; do
@@ -116,11 +130,18 @@ for page in page-5mb.html lists-2mb.html pre-5mb.html page-10mb.html; do
   printf '%-16s %-9s %11s %9s %6s %8.1f\n' "" links2 "" "" "" \
     "$(awk "BEGIN{print $(printf '%s\n' "${peerPeak[@]}" | sort -n | tail -1)/1024}")"
 done
+fi
 
-# The window as a user meets it: from the start of the process until the first screen of the
-# 5 MB page has gone to the display. Tamblin prints the wall clock at that moment when
-# TAMBLIN_FIRST_SCREEN is set, and ends; without a display the runs get an X server of their own.
-echo "== Window: start of the process to the first screen of page-5mb.html (median of 5)"
+# The window as a user meets it, for pages of every size from 1 KB to 100 MB: the time from
+# the start of the process until the first screen of the page has gone to the display, the
+# longest time one slice of the load held the event loop, the time until the page is loaded
+# whole, and the peak memory, also per byte of page above the empty window's. Tamblin prints
+# the wall clock at those moments, and its longest slice, when TAMBLIN_FIRST_SCREEN and
+# TAMBLIN_LOAD_REPORT are set, then ends; links2 -dump of the same page stands beside it. With
+# --before DIR, the program built in DIR (an earlier version, for a before-and-after table) runs
+# alternately with this one: a version that loads in one go prints only its first screen, which
+# follows its whole load, so that is its end of load, and its one slice is the whole load.
+echo "== Window: first screen, longest slice, end of load and peak memory (median of 3; ms, MB)"
 server=()
 if [[ -z "${DISPLAY:-}" ]]; then
   display=:$((90 + RANDOM % 100))
@@ -132,11 +153,70 @@ if [[ -z "${DISPLAY:-}" ]]; then
   export DISPLAY=$display
   sleep 1
 fi
-firstScreen=()
-for run in 1 2 3 4 5; do
+: >"$pages/empty.html"
+
+# One run of a window program on a page: "first end slice peak slice-cpu" (ms, ms, ms or -,
+# KB, ms or -). The slice is the longest in wall time and, apart, in processor time, which
+# leaves out what others on a shared machine took while it ran.
+window_run() {
+  local program="$1" page="$2" start out first end slice cpu peak
   start=${EPOCHREALTIME/./}
-  shown=$(TAMBLIN_FIRST_SCREEN=1 QT_QPA_PLATFORM=xcb "${pin[@]}" "$build/app/tamblin" \
-            "$pages/page-5mb.html" 2>/dev/null | sed -n 's/^first screen at //p')
-  firstScreen+=("$(( (shown - start) / 1000 ))")
+  out=$(TAMBLIN_FIRST_SCREEN=1 TAMBLIN_LOAD_REPORT=1 QT_QPA_PLATFORM=xcb \
+          /usr/bin/time -o "$pages/time.txt" -f '%M' "${pin[@]}" "$program" "$page" 2>/dev/null)
+  peak=$(tail -1 "$pages/time.txt")
+  first=$(sed -n 's/^first screen at //p' <<<"$out")
+  end=$(sed -n 's/^load end at //p' <<<"$out")
+  slice=$(sed -n 's/^longest slice \([0-9]*\) us$/\1/p' <<<"$out")
+  cpu=$(sed -n 's/^longest slice processor \([0-9]*\) us$/\1/p' <<<"$out")
+  [[ -n $end ]] || end=$first
+  if [[ -n $slice ]]; then slice=$((slice / 1000)); else slice=-; fi
+  if [[ -n $cpu ]]; then cpu=$((cpu / 1000)); else cpu=-; fi
+  echo "$(((first - start) / 1000)) $(((end - start) / 1000)) $slice $peak $cpu"
+}
+# The median of the runs' values in column $1 (1-based) of the lines given.
+column_median() {
+  local column="$1"
+  shift
+  printf '%s\n' "$@" | awk -v c="$column" '{print $c}' | sort -n | sed -n "$((($# + 1) / 2))p"
+}
+
+programs=("$build/app/tamblin")
+names=(after)
+if [[ -n $before ]]; then
+  programs=("$before/app/tamblin" "$build/app/tamblin")
+  names=(before after)
+fi
+declare -A emptyPeak
+for i in "${!programs[@]}"; do
+  runs=()
+  for run in 1 2 3; do runs+=("$(window_run "${programs[$i]}" "$pages/empty.html")"); done
+  emptyPeak[$i]=$(column_median 4 "${runs[@]}")
+  echo "empty window (${names[$i]}): first screen $(column_median 1 "${runs[@]}") ms," \
+       "peak $((emptyPeak[$i] / 1024)) MB"
 done
-echo "first screen: $(median "${firstScreen[@]}") ms (runs: ${firstScreen[*]})"
+printf '%-16s %-6s %8s %8s %8s %8s %8s %8s | %9s %8s\n' page version "first" "slice" \
+  "cpu" "loaded" "peak" "B/byte" "links2 ms" "links2 MB"
+for page in page-1kb.html page-10kb.html page-100kb.html page-1mb.html page-10mb.html \
+            mixed-50mb.html log-1kb.txt log-100kb.txt log-1mb.txt log-10mb.txt log-100mb.txt; do
+  bytes=$(stat -c %s "$pages/$page")
+  declare -A results=()
+  peer=()
+  for run in 1 2 3; do
+    for i in "${!programs[@]}"; do
+      results[$i]+="$(window_run "${programs[$i]}" "$pages/$page");"
+    done
+    start=${EPOCHREALTIME/./}
+    "${pin[@]}" /usr/bin/time -o "$pages/time.txt" -f '%M' links2 -dump "$pages/$page" >/dev/null
+    peer+=("$(((${EPOCHREALTIME/./} - start) / 1000)) $(tail -1 "$pages/time.txt")")
+  done
+  for i in "${!programs[@]}"; do
+    IFS=';' read -r -a runs <<<"${results[$i]}"
+    peak=$(column_median 4 "${runs[@]}")
+    printf '%-16s %-6s %8s %8s %8s %8s %8.1f %8.2f | %9s %8.1f\n' "$page" "${names[$i]}" \
+      "$(column_median 1 "${runs[@]}")" "$(column_median 3 "${runs[@]}")" \
+      "$(column_median 5 "${runs[@]}")" \
+      "$(column_median 2 "${runs[@]}")" "$(awk "BEGIN{print $peak/1024}")" \
+      "$(awk "BEGIN{print ($peak - ${emptyPeak[$i]}) * 1024 / $bytes}")" \
+      "$(column_median 1 "${peer[@]}")" "$(awk "BEGIN{print $(column_median 2 "${peer[@]}")/1024}")"
+  done
+done

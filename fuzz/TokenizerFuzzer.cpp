@@ -9,36 +9,16 @@
 #include <cstring>
 #include <string_view>
 
+#include "html/parser/MemoryBytes.h"
 #include "html/parser/Tokenizer.h"
 #include "html/support/Errors.h"
-
-namespace {
-
-class TPieces : public TByteSource {
- public:
-  TPieces(std::string_view bytes, std::size_t piece) : Bytes(bytes), Piece(piece) {}
-  std::size_t Read(char* into, std::size_t size) override {
-    const std::size_t count = std::min({size, Piece, Bytes.size() - Pos});
-    std::memcpy(into, Bytes.data() + Pos, count);
-    Pos += count;
-    return count;
-  }
-  void Rewind() override { Pos = 0; }
-
- private:
-  std::string_view Bytes;
-  std::size_t Piece;
-  std::size_t Pos = 0;
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::uint8_t flags = data[0];
   std::string_view document(reinterpret_cast<const char*>(data + 1), size - 1);
 
-  TPieces pieces(document, std::size_t(flags >> 5) + 1);
+  TMemoryBytes pieces(document, std::size_t(flags >> 5) + 1);
   try {
     TTokenizer tokens(flags & 16 ? TSourceText(pieces) : TSourceText(document));
     tokens.InPreformatted = flags & 1;

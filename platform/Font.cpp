@@ -19,7 +19,7 @@ void TFont::SetCharSet(int charSet) { Change(&TFontDesc::CharSet, charSet); }
 
 void TFont::Assign(const TFont& source) { SetDesc(source.FDesc); }
 
-int TFontFace::Advance(char32_t ch) {
+int TFontFace::FirstAdvance(char32_t ch) {
   if (ch < FLatin.size()) {
     int& advance = FLatin[ch];
     if (advance < 0) advance = MeasureAdvance(ch);

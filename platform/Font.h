@@ -103,7 +103,12 @@ public:
   TFontFace& operator=(const TFontFace&) = delete;
 
   const TTextMetrics& Metrics() const { return FMetrics; }
-  int Advance(char32_t ch);
+  // Inline for the first 256 characters once measured: most text is made of them, and
+  // callers that keep text in other forms than UTF-32 measure it a character at a time.
+  int Advance(char32_t ch) {
+    if (ch < FLatin.size() && FLatin[ch] >= 0) return FLatin[ch];
+    return FirstAdvance(ch);
+  }
   int TextWidth(std::u32string_view text);
 
 protected:
@@ -111,6 +116,9 @@ protected:
   virtual int MeasureAdvance(char32_t ch) = 0;
 
 private:
+  // Advance for a character not yet in FLatin.
+  int FirstAdvance(char32_t ch);
+
   TTextMetrics FMetrics;
   std::array<int, 256> FLatin;  // advances of U+0000..U+00FF, -1 until measured
   std::unordered_map<char32_t, int> FOthers;

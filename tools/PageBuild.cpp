@@ -3,6 +3,9 @@
 #include "html/builder/Builder.h"
 #include "html/images/ImageSource.h"
 #include "html/viewer/LinkPath.h"
+#include "html/viewer/ProgressiveLoad.h"
+
+#include <exception>
 
 namespace {
 
@@ -10,6 +13,7 @@ namespace {
 // names them.
 class TPageImages : public TImageSource {
  public:
+  // base is read at each picture: a load in slices lays pictures out while the head is read.
   TPageImages(const std::string& fileName, const std::u32string& base)
       : FileName(FullPath(fileName)), Base(base) {}
   bool AnswersImageRequests() const override { return false; }
@@ -20,7 +24,7 @@ class TPageImages : public TImageSource {
 
  private:
   std::string FileName;
-  std::u32string Base;
+  const std::u32string& Base;
 };
 
 TPageStyleOptions PageStyleOptions(const std::string& fileName, bool use) {
@@ -44,17 +48,36 @@ TDocumentSummary BuildPage(const std::string& fileName, const TPageOptions& opti
     anchors.RemoveWithin(section);
   };
   TDocumentHead head;
-  if (options.AsText)
-    ParseTextFile(document, anchors, fileName, head);
-  else
-    ParseHtmlFile(document, anchors, fileName, {}, nullptr, {}, {}, {}, head,
-                  PageStyleOptions(fileName, options.UsePageStyles));
-
-  TDocumentSummary summary{head.Title, head.BaseUrl, head.BaseTarget, 0, 0};
-  int cursor = 0;
+  const auto parse = [&](const TReadPace& pace) {
+    if (options.AsText)
+      ParseTextFile(document, anchors, fileName, head, pace);
+    else
+      ParseHtmlFile(document, anchors, fileName, {}, nullptr, {}, {}, {}, head,
+                    PageStyleOptions(fileName, options.UsePageStyles), pace);
+  };
   TPageImages images(fileName, head.BaseUrl);
-  document.ImageSource = &images;
-  summary.Height = document.Arrange(canvas, options.Top, options.Width, summary.MaxWidth, cursor);
+  TDocumentSummary summary;
+  if (options.Progressive) {
+    document.ImageSource = &images;
+    {
+      TProgressiveLoad load(document, canvas, options.Top, options.Width, parse,
+                            TSlicePacing{0, options.Piece, {}});
+      while (load.RunSlice()) {
+      }
+      if (const std::exception_ptr failure = load.TakeFailure()) std::rethrow_exception(failure);
+    }
+    summary.Height = document.ArrangedHeight();
+    summary.MaxWidth = document.ArrangedWidth();
+  } else {
+    parse(TReadPace());
+    int cursor = 0;
+    document.ImageSource = &images;
+    summary.Height =
+        document.Arrange(canvas, options.Top, options.Width, summary.MaxWidth, cursor);
+  }
   document.ImageSource = nullptr;
+  summary.Title = head.Title;
+  summary.Base = head.BaseUrl;
+  summary.BaseTarget = head.BaseTarget;
   return summary;
 }

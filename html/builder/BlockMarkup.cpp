@@ -300,12 +300,11 @@ void THtmlBuilder::ParsePreformatted(int level, const TElementAction& element) {
   CloseSection();
   Tokens.InPreformatted = false;
   if (pushed) PopFont();
-  if (lastLineHasText) {
-    // As after a P: white space is no text here, and a P right after adds no second space.
-    CurrentCell->AddSection(std::make_unique<TParagraphSpace>());
-    Tokens.SkipWhiteSpace();
-    Tokens.AfterParagraph = true;
-  }
+  if (lastLineHasText) CurrentCell->AddSection(std::make_unique<TParagraphSpace>());
+  // Either way the text ends with a gap, a blank last line or the space: as after a P, white
+  // space is no text here, and a P right after adds no second gap.
+  Tokens.SkipWhiteSpace();
+  Tokens.AfterParagraph = true;
   NextSymbol();
 }
 

@@ -42,10 +42,11 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
                    const TMetaType& metaHandler, TriruRedu* viewer,
                    const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
                    const TScriptEvent& scriptHandler, TDocumentHead& head,
-                   const TPageStyleOptions& styles) {
+                   const TPageStyleOptions& styles, const TReadPace& pace) {
   const std::unique_ptr<TByteSource> file = OpenDocumentSource(fileName);
+  TPacedBytes paced(*file, pace);
   try {
-    BuildHtml(TSourceText(*file), document, anchorList, metaHandler, viewer, soundHandler,
+    BuildHtml(TSourceText(paced), document, anchorList, metaHandler, viewer, soundHandler,
               includeHandler, scriptHandler, head, styles);
   } catch (const EParseRefused&) {
     throw;
@@ -55,9 +56,10 @@ void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::s
 }
 
 void ParseTextFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
-                   TDocumentHead& head) {
+                   TDocumentHead& head, const TReadPace& pace) {
   const std::unique_ptr<TByteSource> file = OpenDocumentSource(fileName);
-  THtmlBuilder builder(TSourceText(*file, TSourceKind::PlainText), document, anchorList, head);
+  TPacedBytes paced(*file, pace);
+  THtmlBuilder builder(TSourceText(paced, TSourceKind::PlainText), document, anchorList, head);
   try {
     builder.BuildPlainText();
   } catch (const EParseError&) {

@@ -11,6 +11,7 @@
 #include "html/builder/AnchorList.h"
 #include "html/builder/PageStyleOptions.h"
 #include "html/builder/ParseHandlers.h"
+#include "html/parser/PacedBytes.h"
 #include "html/parser/Tokenizer.h"
 
 class TSectionList;
@@ -35,13 +36,15 @@ void ParseHtmlBuffer(TSectionList& document, TAnchorList& anchorList, std::strin
 
 // Reads HTML from a file. A file that cannot be read raises EInOutError "Can't locate file:
 // NAME" before anything changes; an unclosed comment ends the parse quietly, keeping what
-// was built.
+// was built. The file is read at pace (PacedBytes.h); what its pause throws ends the parse
+// and passes on.
 void ParseHtmlFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
                    const TMetaType& metaHandler, TriruRedu* viewer,
                    const TSoundType& soundHandler, const TIncludeHandler& includeHandler,
                    const TScriptEvent& scriptHandler, TDocumentHead& head,
-                   const TPageStyleOptions& styles = {});
+                   const TPageStyleOptions& styles = {}, const TReadPace& pace = {});
 
-// Shows a plain-text file as preformatted text, one section per line. Missing files as above.
+// Shows a plain-text file as preformatted text, one section per line. Missing files and the
+// pace as above.
 void ParseTextFile(TSectionList& document, TAnchorList& anchorList, const std::string& fileName,
-                   TDocumentHead& head);
+                   TDocumentHead& head, const TReadPace& pace = {});

@@ -4,13 +4,19 @@
 #include "html/document/SectionList.h"
 #include "html/images/ImageObj.h"
 #include "html/images/MapItem.h"
+#include "html/images/SvgImage.h"
 
 void THtmlBuilder::ParseImage(int level) {
   EnsureSection(level);
   CurrentSection->InsertImage(std::make_unique<TImageObj>(Tokens.Attributes));
 }
 
-void THtmlBuilder::ParseInlineSvg(int, std::u32string) {}
+// The drawing stands in the text as a picture would; currentColor is the colour of the text
+// around it.
+void THtmlBuilder::ParseInlineSvg(int level, std::u32string markup) {
+  EnsureSection(level);
+  CurrentSection->InsertImage(MakeInlineSvgImage(markup, TopFont().Color()));
+}
 
 void THtmlBuilder::ParseMap() {
   auto map = std::make_unique<TMapItem>();

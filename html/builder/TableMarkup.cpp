@@ -85,7 +85,9 @@ void THtmlBuilder::ParseTable(int level) {
     while (Sym() != symTableEnd && Sym() != symEof) {
       switch (Sym()) {
         case symText:
-          // Text between cells shows before the table, in the cell that receives it.
+          // Text between cells shows before the table, in the cell that receives it; what
+          // the last cell still has open stays in that cell, with its controls.
+          if (CurrentCell) CloseSection();
           CurrentCell = savedCell;
           ParseBody(0, CellStops);
           CloseSection();

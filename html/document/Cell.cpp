@@ -22,29 +22,49 @@ void TCell::AddSection(std::unique_ptr<TSectionBase> section) {
   section->Document = Document;
   section->UpdateSpacing();
   Sections.push_back(std::move(section));
+  SectionAdded();
 }
 
 int TCell::Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs) {
+  BeginArrange(y, width, curs);
+  int height = 0;
+  maxWidth = 0;
+  while (ArrangeSection(canvas, height, maxWidth)) {
+  }
+  curs = FirstPos + PosCount;
+  return ArrangedHeight(height);
+}
+
+void TCell::BeginArrange(int y, int width, int curs) {
   Indents.ClearRecs();
   Indents.SetEdges(0, width);
   Indents.Width = width;
   Top = y;
   FirstPos = curs;
-  int height = 0;
-  maxWidth = 0;
-  for (std::size_t i = 0; i < Sections.size();) {
-    int sectionWidth = 0;
-    try {
-      height += Sections[i]->Arrange(canvas, y + height, Indents, sectionWidth, curs);
-    } catch (const EProcessError& error) {
-      DropSection(i, error);
-      continue;
-    }
-    maxWidth = std::max(maxWidth, sectionWidth);
-    ++i;
+  PosCount = 0;
+  FArranged = 0;
+}
+
+bool TCell::ArrangeSection(TCanvas& canvas, int& height, int& maxWidth) {
+  if (FArranged >= Sections.size()) return false;
+  int curs = FirstPos + PosCount;
+  int sectionWidth = 0;
+  try {
+    height += Sections[FArranged]->Arrange(canvas, Top + height, Indents, sectionWidth, curs);
+  } catch (const EProcessError& error) {
+    // The positions the section counted before it failed stay counted.
+    PosCount = curs - FirstPos;
+    DropSection(FArranged, error);
+    return true;
   }
   PosCount = curs - FirstPos;
-  return std::max(height, Indents.FloatBottom() - Top);
+  maxWidth = std::max(maxWidth, sectionWidth);
+  ++FArranged;
+  return true;
+}
+
+int TCell::ArrangedHeight(int flowHeight) const {
+  return std::max(flowHeight, Indents.FloatBottom() - Top);
 }
 
 void TCell::MeasureWidths(TCanvas& canvas, int& minWidth, int& maxWidth) {
@@ -77,7 +97,7 @@ void TCell::DropSection(std::size_t index, const EProcessError& error) {
 int TCell::Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y) {
   Indents.SetEdges(x, x + Indents.Width);
   Indents.ClipWidth = clipWidth;
-  for (const auto& section : Sections) y = section->Render(canvas, clip, Indents, x, y);
+  for (const auto& section : Arranged()) y = section->Render(canvas, clip, Indents, x, y);
   return y;
 }
 
@@ -85,7 +105,7 @@ bool TCell::LinkAt(TCanvas& canvas, int x, int y, TInlineControl*& formControl,
                    std::optional<TUrlTarget>& urlTarget) {
   formControl = nullptr;
   urlTarget.reset();
-  for (const auto& section : Sections)
+  for (const auto& section : Arranged())
     if (y >= section->Top && y < section->Top + section->PaintHeight &&
         section->LinkAt(canvas, x, y, formControl, urlTarget))
       return true;
@@ -94,12 +114,13 @@ bool TCell::LinkAt(TCanvas& canvas, int x, int y, TInlineControl*& formControl,
 
 TSectionBase* TCell::SectionAtY(int y, int& sectionTop, int& index) const {
   int top = 0;
-  for (std::size_t i = 0; i < Sections.size(); ++i) {
-    const int bottom = top + Sections[i]->FlowHeight;
+  const auto arranged = Arranged();
+  for (std::size_t i = 0; i < arranged.size(); ++i) {
+    const int bottom = top + arranged[i]->FlowHeight;
     if (bottom > y) {
       sectionTop = top;
       index = int(i);
-      return Sections[i].get();
+      return arranged[i].get();
     }
     top = bottom;
   }
@@ -108,7 +129,7 @@ TSectionBase* TCell::SectionAtY(int y, int& sectionTop, int& index) const {
 
 bool TCell::ImageAt(int x, int y, TInlineImage*& image, int& xInImage, int& yInImage) {
   image = nullptr;
-  for (const auto& section : Sections)
+  for (const auto& section : Arranged())
     if (y >= section->Top && y < section->Top + section->PaintHeight &&
         section->ImageAt(x, y, image, xInImage, yInImage))
       return true;
@@ -118,7 +139,7 @@ bool TCell::ImageAt(int x, int y, TInlineImage*& image, int& xInImage, int& yInI
 int TCell::PositionAt(TCanvas& canvas, int x, int y, int& caretX, int& caretY, int& caretHeight,
                       TCell*& cell, bool& inText) {
   // The first section whose flow band ends below y answers, as the caret belongs to the flow.
-  for (const auto& section : Sections) {
+  for (const auto& section : Arranged()) {
     if (section->Top + section->FlowHeight <= y) continue;
     cell = nullptr;
     const int position =
@@ -130,7 +151,7 @@ int TCell::PositionAt(TCanvas& canvas, int x, int y, int& caretX, int& caretY, i
 }
 
 int TCell::SearchText(int start, std::u32string_view text, bool matchCase) {
-  for (const auto& section : Sections) {
+  for (const auto& section : Arranged()) {
     const int found = section->SearchText(start, text, matchCase);
     if (found >= 0) return found;
   }
@@ -138,14 +159,14 @@ int TCell::SearchText(int start, std::u32string_view text, bool matchCase) {
 }
 
 bool TCell::PositionToPoint(TCanvas& canvas, int position, int& x, int& y) {
-  for (const auto& section : Sections)
+  for (const auto& section : Arranged())
     if (section->PositionToPoint(canvas, position, x, y)) return true;
   return false;
 }
 
 bool TCell::CharAt(int position, char32_t& ch, TSectionBase*& section) {
   if (position < FirstPos || position > FirstPos + PosCount) return false;
-  for (const auto& each : Sections)
+  for (const auto& each : Arranged())
     if (each->CharAt(position, ch, section)) return true;
   return false;
 }
@@ -158,7 +179,7 @@ void TCell::CopySelection() {
   if (!Document || Document->SelectionStart >= Document->SelectionEnd) return;
   // A section overlaps the selection when the selection starts before its end; one that ends
   // where the selection starts has nothing selected, not even its line break.
-  for (const auto& section : Sections) {
+  for (const auto& section : Arranged()) {
     if (section->FirstPos >= Document->SelectionEnd) break;
     if (Document->SelectionStart < section->FirstPos + section->PosCount) section->CopySelection();
   }

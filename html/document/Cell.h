@@ -2,10 +2,12 @@
 // A cell: a vertical list of sections with its own indent manager. The document root extends
 // it, and every table cell holds one.
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -35,16 +37,25 @@ class TCell {
   // Appends a section (a null one is ignored), giving an empty preformatted section one
   // space, then tells it its document and lets it compute its spacing.
   void AddSection(std::unique_ptr<TSectionBase> section);
+  // Every section, also those no layout has reached yet.
   std::size_t Count() const { return Sections.size(); }
+  // The first sections, as many as the last layout has reached: the draw and the queries below
+  // see only these. A whole layout reaches them all; the document root, laid out while it is
+  // still being built, reaches a few more at each step (TSectionList::ArrangeNext).
+  std::size_t ArrangedCount() const { return FArranged; }
   TSectionBase& operator[](std::size_t index) const { return *Sections[index]; }
   auto begin() const { return Sections.begin(); }
   auto end() const { return Sections.end(); }
   // Frees all sections.
-  void ClearSections() { Sections.clear(); }
+  void ClearSections() {
+    Sections.clear();
+    FArranged = 0;
+  }
 
   // Lays the sections out from y for the width; returns the height (at least down to the
   // floats still registered). A section that fails with EProcessError (a table with too many
   // columns) is dropped (DropSection) and the others are laid out without it.
+  // It is BeginArrange, ArrangeSection until none is left, and ArrangedHeight.
   virtual int Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs);
   // The largest minimum and maximum widths of the sections. A section that fails with
   // EProcessError while measured is dropped here too, so that a table nested in a cell goes
@@ -75,9 +86,28 @@ class TCell {
   void CopySelection();
 
  protected:
+  // Called by AddSection with the section just appended.
+  virtual void SectionAdded() {}
+
+  // --- Layout a section at a time, each laid out as a whole Arrange lays it out.
+  // Starts a layout from y for the width with the cursor position curs; no section is laid
+  // out yet.
+  void BeginArrange(int y, int width, int curs);
+  // Lays out the first section not laid out yet, adding its flow height to height and keeping
+  // the widest in maxWidth; false when every section is laid out.
+  bool ArrangeSection(TCanvas& canvas, int& height, int& maxWidth);
+  // The height of the sections laid out, given their flow height: down to the floats still
+  // registered when they reach lower.
+  int ArrangedHeight(int flowHeight) const;
+  // The sections the last layout reached.
+  auto Arranged() const {
+    return std::span(Sections.data(), std::min(FArranged, Sections.size()));
+  }
+
   std::vector<std::unique_ptr<TSectionBase>> Sections;
 
  private:
+  std::size_t FArranged = 0;
   // The error is caught next to the section that raised it, in the cell that holds it: the
   // message goes to the document's OnProcessError, the section is announced to its
   // OnSectionDropped, then it is removed and freed with everything inside it, its form

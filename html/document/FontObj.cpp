@@ -25,8 +25,8 @@ std::size_t HashOf(const TMyFont& font) {
 
 }  // namespace
 
-TRunFont::TRunFont(const TMyFont& font, TGraphicsFactory& graphics)
-    : Font(font), Face(&graphics.Face(font.Desc())) {
+TRunFont::TRunFont(const TMyFont& font, TGraphicsFactory& graphics, const TFontTable& table)
+    : Font(font), Face(&graphics.Face(font.Desc())), Table(&table) {
   const TTextMetrics& metrics = Face->Metrics();
   Height = metrics.Height;
   LineHeight = metrics.Height + metrics.ExternalLeading;
@@ -38,12 +38,28 @@ TRunFont& TFontTable::Intern(const TMyFont& font) {
   const std::size_t hash = HashOf(font);
   for (auto [at, end] = ByHash.equal_range(hash); at != end; ++at)
     if (SameFont(at->second->Font, font)) return *at->second;
-  TRunFont* made = Fonts.emplace_back(std::make_unique<TRunFont>(font, Graphics)).get();
+  TRunFont* made = Fonts.emplace_back(std::make_unique<TRunFont>(font, Graphics, *this)).get();
   ByHash.emplace(hash, made);
   return *made;
 }
 
+std::uint32_t TFontTable::InternLink(const TUrlTarget* link) {
+  if (!link || link->Url.empty()) return 0;
+  const std::hash<std::u32string> hashText;
+  const std::size_t hash = hashText(link->Url) * 31 + hashText(link->Target);
+  for (auto [at, end] = LinksByHash.equal_range(hash); at != end; ++at) {
+    const TUrlTarget& known = Link(at->second);
+    if (known.Url == link->Url && known.Target == link->Target) return at->second;
+  }
+  Links.push_back(*link);
+  const auto number = std::uint32_t(Links.size());
+  LinksByHash.emplace(hash, number);
+  return number;
+}
+
 void TFontTable::Clear() {
+  LinksByHash.clear();
+  Links.clear();
   ByHash.clear();
   Fonts.clear();
   Previous.clear();
@@ -56,13 +72,6 @@ void TFontTable::BeginRefresh() {
 }
 
 const TUrlTarget TFontObj::NoLink;
-
-void TFontObj::SetUrlTarget(const TUrlTarget* link) {
-  if (link && !link->Url.empty())
-    FLink = std::make_shared<const TUrlTarget>(*link);
-  else
-    FLink.reset();
-}
 
 int TFontObj::ScriptOffset() const {
   switch (ScriptKind) {

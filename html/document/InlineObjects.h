@@ -72,7 +72,9 @@ class TInlineControl {
   int YValue = 0;           // y of the top of the line the control stands in, set by layout
   int LayoutX = 0;          // x of the window from the page's left edge: layout sets it within
                             // the control's cell, each draw as drawn
-  int LayoutTop = 0;        // y of the window's top in document coordinates, set by layout
+  // LayoutTop of a control that no layout has reached: far above any view.
+  static constexpr int NotLaidOut = -1000000000;
+  int LayoutTop = NotLaidOut;  // y of the window's top in document coordinates, set by layout
 
   virtual int Width() const = 0;
   virtual int Height() const = 0;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "html/document/SectionList.h"
+#include "platform/Font.h"
 #include "html/support/LetterCase.h"
 
 namespace {
@@ -18,7 +19,7 @@ TSection::TSection(TFontTable& fonts, int level, TJustify justify, const TUrlTar
     : Fonts(fonts), Level(std::max(level, 0)), Indent(Level * LevelIndent), Justify(justify) {
   TMyFont first = font;
   first.SetStyle(first.Style() | currentStyle);
-  Fonts.Add(first, 0).SetUrlTarget(link);
+  Fonts.SetLink(Fonts.Add(first, 0), link);
 }
 
 TSection::~TSection() = default;
@@ -66,7 +67,7 @@ void TSection::ChangeFont(TSectionList& document, const TMyFont& font, TFontStyl
 void TSection::SetLink(TSymbol symbol, TSectionList& document, const TMyFont& font,
                        const TUrlTarget* link, TFontStyles currentStyle, int currentScript) {
   ChangeFont(document, font, currentStyle, currentScript);
-  Fonts.Last().SetUrlTarget(symbol == symHref ? link : nullptr);
+  Fonts.SetLink(Fonts.Last(), symbol == symHref ? link : nullptr);
 }
 
 TJustify TSection::EnsureText() {
@@ -109,13 +110,25 @@ int TSection::PieceEnd(int start) const {
   return std::clamp(end, start, length);
 }
 
+int TSection::GlyphsWidth(TFontFace& face, int start, int count) const {
+  if (Scripts && Scripts->JoinedText.size() == Text.size())
+    return face.TextWidth(
+        std::u32string_view(Scripts->JoinedText).substr(std::size_t(start), std::size_t(count)));
+  return Text.Width(face, std::size_t(start), std::size_t(count));
+}
+
+std::u32string TSection::GlyphsAt(int start, int count) const {
+  if (Scripts && Scripts->JoinedText.size() == Text.size())
+    return Scripts->JoinedText.substr(std::size_t(start), std::size_t(count));
+  return Text.substr(std::size_t(start), std::size_t(count));
+}
+
 int TSection::TextWidth(int start, int count, bool trim) const {
   const int length = int(Text.size());
   start = std::clamp(start, 0, length);
   int end = std::clamp(start + std::max(count, 0), start, length);
   if (trim)
     while (end > start + 1 && Text[std::size_t(end - 1)] == U' ' && !ObjectAt(end - 1)) --end;
-  const std::u32string_view glyphs = Glyphs();
   int width = 0;
   for (int pos = start; pos < end;) {
     if (const TInlineImage* image = ImageAtPos(pos)) {
@@ -128,9 +141,7 @@ int TSection::TextWidth(int start, int count, bool trim) const {
       const int pieceEnd = std::min(PieceEnd(pos), end);
       int index = 0;
       const TFontObj& run = Fonts.RunAt(pos, index);
-      width += run.Face().TextWidth(
-                   glyphs.substr(std::size_t(pos), std::size_t(pieceEnd - pos))) -
-               run.Overhang();
+      width += GlyphsWidth(run.Face(), pos, pieceEnd - pos) - run.Overhang();
       pos = pieceEnd;
     }
   }

@@ -5,6 +5,7 @@
 // indent manager leaves free at each height; drawing paints the lines, the selection and the
 // embedded objects. Every line break and block boundary of the source starts a new section.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 #include "html/document/FontObj.h"
 #include "html/document/InlineObjects.h"
 #include "html/document/SectionBase.h"
+#include "html/document/SectionText.h"
 #include "html/parser/Attributes.h"
 #include "html/parser/Symbols.h"
 
@@ -37,9 +39,9 @@ struct LineRec {
 // How the lines of a section, or a table, stand across the room they have.
 enum TJustify { jLeft = 1, jCentre = 2, jRight = 3 };
 // The marker a section hangs before its first line.
-enum TListKind { lkNone, lkOrdered, lkUnordered, lkDefinition };
+enum TListKind : std::uint8_t { lkNone, lkOrdered, lkUnordered, lkDefinition };
 // The floats a line break waits for: the text after it starts below them.
-enum TClearKind { ckNone, ckLeft, ckRight, ckBoth };
+enum TClearKind : std::uint8_t { ckNone, ckLeft, ckRight, ckBoth };
 // A character of no width after which a line may break (the zero-width space; WBR in a page).
 inline constexpr char32_t BreakOpportunity = 0x200B;
 
@@ -53,19 +55,20 @@ class TSection : public TSectionBase {
            const TMyFont& font, TFontStyles currentStyle = 0);
   ~TSection() override;
 
-  std::u32string Text;  // PosCount is its length once laid out
+  TSectionText Text;    // PosCount is its length once laid out
   TFontList Fonts;      // at least one run
   TImageObjList Images;
   TFormControlList FormControls;
   int Level;            // list nesting level, 0 outside lists
   int Indent;           // Level * 35; added to the widths the section reports
   int ListNumber = 0;   // number of an ordered-list item
+  int MarkerX = 0;      // left indent at the section's top; list markers hang from it
   std::vector<LineRec> Lines;  // rebuilt by every layout
   std::unique_ptr<TMyFont> MarkerFont;  // ordered-list items only: draws the number
-  TListKind ListKind = lkNone;
+  // A page has many sections: the small fields go together.
   TJustify Justify;
+  TListKind ListKind = lkNone;
   TClearKind ClearKind = ckNone;
-  int MarkerX = 0;      // left indent at the section's top; list markers hang from it
   // The base direction of the text (DIR=RTL): lines are read from the right, and spaces at a
   // line's end stand at its left. The builder aligns such sections right unless told otherwise.
   bool RightToLeft = false;
@@ -209,13 +212,11 @@ class TSection : public TSectionBase {
   void AnalyseText() {
     if (AnalysedLength != int(Text.size())) FindScriptNeeds();
   }
-  // The characters measured and drawn for the text: Text, or its letters in their joined
-  // forms (JoinedForms.h).
-  std::u32string_view Glyphs() const {
-    return Scripts && Scripts->JoinedText.size() == Text.size()
-               ? std::u32string_view(Scripts->JoinedText)
-               : std::u32string_view(Text);
-  }
+  // The characters measured and drawn for the text are Text, or its letters in their joined
+  // forms (JoinedForms.h). The advances in face of count of them from start:
+  int GlyphsWidth(TFontFace& face, int start, int count) const;
+  // And count of them from start, to draw.
+  std::u32string GlyphsAt(int start, int count) const;
   // Whether a line may start at index pos by the Unicode line-breaking rules.
   bool RuleBreak(int pos) const {
     return Scripts && std::size_t(pos) < Scripts->RuleBreakAt.size() &&

@@ -95,8 +95,7 @@ void TSection::DrawLine(TCanvas& canvas, const IndentManager& indent, const Line
       drewBefore = true;
       return;
     }
-    std::u32string_view chunk = Glyphs().substr(std::size_t(pos), std::size_t(last - pos));
-    const int width = run.Face().TextWidth(chunk) - run.Overhang();
+    const int width = GlyphsWidth(run.Face(), pos, last - pos) - run.Overhang();
     const int textX = penX - run.Overhang() / 2;
     penX += width;
     drewBefore = true;
@@ -106,11 +105,10 @@ void TSection::DrawLine(TCanvas& canvas, const IndentManager& indent, const Line
     const int reach = run.LineHeight();
     if (textX + width + reach < visible.Left || textX - reach >= visible.Right) return;
     const bool selected = selection && pos >= selectStart && pos < selectEnd;
-    std::u32string mirrored;
+    std::u32string chunk = GlyphsAt(pos, last - pos);
     if (rightToLeft) {
-      mirrored.assign(chunk.rbegin(), chunk.rend());
-      for (char32_t& ch : mirrored) ch = MirroredChar(ch);
-      chunk = mirrored;
+      std::reverse(chunk.begin(), chunk.end());
+      for (char32_t& ch : chunk) ch = MirroredChar(ch);
     }
     canvas.SetFont(run.Font().Desc());
     if (selected) {

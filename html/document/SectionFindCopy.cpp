@@ -12,15 +12,19 @@ namespace {
 // Indentation survives a copy as this many spaces for every whole LevelIndent pixels.
 constexpr int SpacesPerIndent = 3;
 
-// The first index at or after from where text matches ignoring letter case, or npos.
-std::size_t FindFolded(std::u32string_view haystack, std::u32string_view text, std::size_t from) {
+// The first index at or after from where text matches, exactly or ignoring letter case, or
+// npos.
+std::size_t Find(const TSectionText& haystack, std::u32string_view text, std::size_t from,
+                 bool matchCase) {
   if (text.size() > haystack.size()) return std::u32string_view::npos;
-  const char32_t first = FoldCase(text.front());
+  const auto same = [matchCase](char32_t a, char32_t b) {
+    return a == b || (!matchCase && FoldCase(a) == FoldCase(b));
+  };
   const std::size_t last = haystack.size() - text.size();
   for (std::size_t i = from; i <= last; ++i) {
-    if (FoldCase(haystack[i]) != first) continue;
+    if (!same(haystack[i], text.front())) continue;
     std::size_t k = 1;
-    while (k < text.size() && FoldCase(haystack[i + k]) == FoldCase(text[k])) ++k;
+    while (k < text.size() && same(haystack[i + k], text[k])) ++k;
     if (k == text.size()) return i;
   }
   return std::u32string_view::npos;
@@ -32,9 +36,7 @@ int TSection::SearchText(int start, std::u32string_view text, bool matchCase) {
   const int length = int(Text.size());
   if (length == 0 || text.empty() || start >= FirstPos + length) return -1;
   const std::size_t from = std::size_t(std::max(start - FirstPos, 0));
-  const std::u32string_view haystack(Text);
-  const std::size_t found =
-      matchCase ? haystack.find(text, from) : FindFolded(haystack, text, from);
+  const std::size_t found = Find(Text, text, from, matchCase);
   return found == std::u32string_view::npos ? -1 : FirstPos + int(found);
 }
 
@@ -43,7 +45,6 @@ void TSection::CopySelection() {
   SelTextBuf& buffer = *Document->Clipboard;
   const int start = Document->SelectionStart - FirstPos;
   const int end = Document->SelectionEnd - FirstPos;
-  const std::u32string_view text(Text);
   for (const LineRec& line : Lines) {
     // Only lines that hold selected characters copy; a selection that starts at the start of
     // a line gets no line break from the line before. A line without characters (the space a
@@ -57,7 +58,7 @@ void TSection::CopySelection() {
       const int spaces = SpacesPerIndent * indents;
       buffer.AddText(std::u32string(std::size_t(spaces), U' '));
     }
-    buffer.AddText(text.substr(std::size_t(line.Start + from), std::size_t(to - from)));
+    buffer.AddText(Text.substr(std::size_t(line.Start + from), std::size_t(to - from)));
     if (to == line.Count) buffer.AddText(LineBreak);
   }
 }

@@ -18,26 +18,25 @@ struct TSection::TLineLayout {
 
 namespace {
 
-// The largest n in 0..count whose first n characters of text measure at most available,
-// measured width being the sum of the advances minus overhang. The search doubles a count
-// known to fit until one does not, then halves the gap between them, so finding the break of
-// a line measures about log2 of the line's length pieces and never walks the text beyond it.
-// When the whole text fits, fitWidth receives its advances, so it need not be measured again.
-int FitPrefix(TFontFace& face, std::u32string_view text, int overhang, int available,
-              int& fitWidth) {
-  const int count = int(text.size());
+// The largest n in 0..count whose first n characters measure at most available, measured
+// width being the sum of the advances minus overhang; advances (from, n) gives the advances
+// of n characters from from. The search doubles a count known to fit until one does not,
+// then halves the gap between them, so finding the break of a line measures about log2 of
+// the line's length pieces and never walks the text beyond it. When the whole text fits,
+// fitWidth receives its advances, so it need not be measured again.
+template <typename Advances>
+int FitPrefix(const Advances& advances, int count, int overhang, int available, int& fitWidth) {
   int fit = 0;
   fitWidth = 0;  // advances of the first fit characters
   for (int step = 1; fit < count; step *= 2) {
     const int probe = std::min(step, count - fit);
-    const int probeWidth = face.TextWidth(text.substr(std::size_t(fit), std::size_t(probe)));
+    const int probeWidth = advances(fit, probe);
     if (fitWidth + probeWidth - overhang > available) {
       // The answer lies in fit .. fit + probe - 1.
       int low = fit, high = fit + probe - 1;
       while (high >= low) {
         const int mid = (low + high) / 2;
-        const int width =
-            fitWidth + face.TextWidth(text.substr(std::size_t(fit), std::size_t(mid + 1 - fit)));
+        const int width = fitWidth + advances(fit, mid + 1 - fit);
         if (width - overhang > available)
           high = mid - 1;
         else
@@ -61,7 +60,6 @@ int TSection::FitChars(int width, int start, int limit) const {
 int TSection::FitLine(TLineLayout* line, int width, int start, int limit) const {
   const int length = int(Text.size());
   limit = std::min(limit, length - start);
-  const std::u32string_view glyphs = Glyphs();
   int used = 0, taken = 0;
   bool empty = true;
   while (taken < limit) {
@@ -95,12 +93,15 @@ int TSection::FitLine(TLineLayout* line, int width, int start, int limit) const 
       const int pieceEnd = std::min(PieceEnd(pos), start + limit);
       int index = 0;
       const TFontObj& run = Fonts.RunAt(pos, index);
-      const std::u32string_view piece =
-          glyphs.substr(std::size_t(pos), std::size_t(pieceEnd - pos));
+      const int pieceLength = pieceEnd - pos;
+      TFontFace& face = run.Face();
+      const auto advances = [&](int from, int count) {
+        return GlyphsWidth(face, pos + from, count);
+      };
       int pieceWidth = 0;
-      const int fit = FitPrefix(run.Face(), piece, run.Overhang(), width - used, pieceWidth);
+      const int fit = FitPrefix(advances, pieceLength, run.Overhang(), width - used, pieceWidth);
       taken += fit;
-      if (fit < int(piece.size())) break;
+      if (fit < pieceLength) break;
       used += pieceWidth - run.Overhang();
       empty = false;
     }
@@ -110,7 +111,13 @@ int TSection::FitLine(TLineLayout* line, int width, int start, int limit) const 
 
 void TSection::FindScriptNeeds() {
   AnalysedLength = int(Text.size());
-  const TScriptNeeds needs = ScriptNeedsOf(Text);
+  // No character of code page 1252 needs anything (SectionTextTest checks this).
+  if (Text.Form() == TSectionText::tfByte && !RightToLeft) {
+    Scripts.reset();
+    return;
+  }
+  const std::u32string text = Text.str();
+  const TScriptNeeds needs = ScriptNeedsOf(text);
   if (!needs.BreakRules && !needs.RightToLeft && !needs.Joining && !RightToLeft) {
     Scripts.reset();
     return;
@@ -119,9 +126,9 @@ void TSection::FindScriptNeeds() {
   if (needs.BreakRules) {
     // A section not yet in a document breaks its lines with an iterator of its own.
     TLineBreaker own;
-    Scripts->RuleBreakAt = (Document ? Document->LineBreaker : own).RuleBreaks(Text);
+    Scripts->RuleBreakAt = (Document ? Document->LineBreaker : own).RuleBreaks(text);
   }
-  if (needs.Joining) Scripts->JoinedText = JoinedForms(Text);
+  if (needs.Joining) Scripts->JoinedText = JoinedForms(text);
   Scripts->Reorders = needs.RightToLeft || RightToLeft;
 }
 
@@ -131,7 +138,7 @@ void TSection::ReorderLines() {
   std::vector<TLineSpan> spans;
   spans.reserve(Lines.size());
   for (const LineRec& line : Lines) spans.push_back({line.Start, line.Count});
-  Scripts->LineRuns = ::ReorderLines(Text, RightToLeft, spans);
+  Scripts->LineRuns = ::ReorderLines(Text.str(), RightToLeft, spans);
 }
 
 int TSection::FreeWidth(const IndentManager& indent, int y) const {
@@ -217,6 +224,9 @@ int TSection::Arrange(TCanvas& canvas, int y, IndentManager& indent, int& maxWid
     pos += count;
   }
   if (Scripts) ReorderLines();
+  // Lines are rebuilt by every layout, mostly to the same count; room left beyond a quarter
+  // of them is given back.
+  if (Lines.capacity() - Lines.size() > Lines.size() / 4) Lines.shrink_to_fit();
   curs = FirstPos + length;
   if (Level > 0) FlowHeight = std::max(FlowHeight, indent.LevelFloatBottom() - Top);
   PaintHeight = std::max(FlowHeight, indent.FloatBottom() - Top);

@@ -13,13 +13,6 @@
 #include "platform/Canvas.h"
 #include "platform/Graphics.h"
 
-namespace {
-
-// LayoutTop of a control that no layout reached: far above any view.
-constexpr int NotLaidOut = -1000000000;
-
-}  // namespace
-
 TSectionList::TSectionList(TGraphicsFactory& graphics, TriruRedu* viewer)
     : TCell(this), Graphics(graphics), RunFonts(graphics), Viewer(viewer) {}
 
@@ -42,6 +35,7 @@ void TSectionList::Clear() {
   }
   Forms.clear();
   RunFonts.Clear();
+  FControlsComplete = FControlsSized = FAnimationsStarted = 0;
   ++DocumentNumber;
 }
 
@@ -111,10 +105,11 @@ TMapItem* TSectionList::FindMap(std::u32string_view name) const {
 }
 
 int TSectionList::HeightAbove(int index) const {
-  if (Sections.empty()) return 0;
-  const std::size_t last = std::min(std::size_t(std::max(index, 0)), Sections.size() - 1);
+  const auto arranged = Arranged();
+  if (arranged.empty()) return 0;
+  const std::size_t last = std::min(std::size_t(std::max(index, 0)), arranged.size() - 1);
   int y = 0;
-  for (std::size_t i = 0; i < last; ++i) y += Sections[i]->FlowHeight;
+  for (std::size_t i = 0; i < last; ++i) y += arranged[i]->FlowHeight;
   return y;
 }
 
@@ -148,21 +143,61 @@ int TSectionList::Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int&
   for (const auto& form : Forms)
     for (const auto& control : form->ControlList) control->SetSize(canvas);
   // A control whose section is not laid out (a dropped table's) stays out of view.
-  for (TInlineControl* control : FormControls) control->LayoutTop = NotLaidOut;
+  for (TInlineControl* control : FormControls) control->LayoutTop = TInlineControl::NotLaidOut;
   ++LayoutGeneration;
   const int height = TCell::Arrange(canvas, y, width, maxWidth, curs);
   // Positions moved: an animation steps again once its picture is drawn where it now is.
-  for (TGIFImage* image : AnimatedImages) {
-    image->ShownInPaint = false;
-    image->SetCurrentFrame(1);
-    image->SetAnimate(false);
-    image->SetAnimate(true);
-  }
+  RestartAnimations(0);
   AnimationTimerEnabled = !AnimatedImages.empty();
   HideControls();
   // The windows have new places; the next draw puts them there unless PlaceControls does.
   ControlsMoved = true;
   return height;
+}
+
+void TSectionList::RestartAnimations(std::size_t from) {
+  for (std::size_t i = from; i < AnimatedImages.size(); ++i) {
+    TGIFImage* image = AnimatedImages[i];
+    image->ShownInPaint = false;
+    image->SetCurrentFrame(1);
+    image->SetAnimate(false);
+    image->SetAnimate(true);
+  }
+}
+
+void TSectionList::SectionAdded() { FControlsComplete = FormControls.size(); }
+
+void TSectionList::StartArrange(int y, int width) {
+  AnimationTimerEnabled = false;
+  for (TInlineControl* control : FormControls) control->LayoutTop = TInlineControl::NotLaidOut;
+  ++LayoutGeneration;
+  FFlowHeight = 0;
+  FMaxWidth = 0;
+  FControlsSized = 0;
+  FAnimationsStarted = 0;
+  BeginArrange(y, width, 0);
+  ControlsMoved = true;
+}
+
+bool TSectionList::ArrangeNext(TCanvas& canvas) {
+  if (!Waiting()) return false;
+  // A control is measured once complete (a list counts its options), before the section that
+  // holds it is laid out, as Arrange measures every control first.
+  for (; FControlsSized < std::min(FControlsComplete, FormControls.size()); ++FControlsSized)
+    if (auto* control = dynamic_cast<TFormControlObj*>(FormControls[FControlsSized]))
+      control->SetSize(canvas);
+  const std::size_t controls = FormControls.size();
+  ArrangeSection(canvas, FFlowHeight, FMaxWidth);
+  // A dropped section takes its controls, all measured already, and its animations with it.
+  const std::size_t dropped = controls - FormControls.size();
+  FControlsSized -= dropped;
+  FControlsComplete -= dropped;
+  FAnimationsStarted = std::min(FAnimationsStarted, AnimatedImages.size());
+  RestartAnimations(FAnimationsStarted);
+  FAnimationsStarted = AnimatedImages.size();
+  AnimationTimerEnabled = !AnimatedImages.empty();
+  ControlsMoved = true;
+  return true;
 }
 
 int TSectionList::Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y) {

@@ -159,17 +159,49 @@ class TSectionList : public TCell {
   // Lays out the whole page for the width; returns its height. Animated images start again
   // from their first frame.
   int Arrange(TCanvas& canvas, int y, int width, int& maxWidth, int& curs) override;
+
+  // --- Laying the page out while the builder still adds to it (ProgressiveLoad.h).
+  // StartArrange begins a layout of the page as Arrange does, but lays out nothing: each
+  // ArrangeNext lays out the next section not laid out yet. Sections are laid out once each,
+  // in order, with what a whole layout carries from one to the next (floats, indents, cursor
+  // positions), and a table is added to the page only once complete, so when every section is
+  // laid out the page is the one Arrange gives. The draw and the queries see the sections laid
+  // out (ArrangedCount).
+  void StartArrange(int y, int width);
+  // Lays out the next section, if one waits; false when none does. The form controls of the
+  // sections added so far are measured first, and animations fetched on the way start from
+  // their first frame.
+  bool ArrangeNext(TCanvas& canvas);
+  bool Waiting() const { return ArrangedCount() < Count(); }
+  // Height and widest line of the sections laid out since StartArrange, as Arrange answers
+  // them for the whole page.
+  int ArrangedHeight() const { return TCell::ArrangedHeight(FFlowHeight); }
+  int ArrangedWidth() const { return FMaxWidth; }
   // Draws the band of the page inside clip (panel coordinates) with the page's left edge at
   // document x: the canvas origin moves by ScrollLeft for the pass, so sections draw and
   // remember document x.
   int Render(TCanvas& canvas, const TRect& clip, int clipWidth, int x, int y) override;
 
+ protected:
+  void SectionAdded() override;
+
  private:
   // Lets the top-level sections copy their part of a non-empty selection into buffer, then
   // finishes it.
   void GatherSelection(SelTextBuf& buffer);
+  // Animations restart from their first frame once laid out, from this index of
+  // AnimatedImages on.
+  void RestartAnimations(std::size_t from);
   // Lets go of the background picture's cache entry.
   void ReleaseBackground();
 
   std::u32string BackgroundKey;  // the cache entry the background holds; empty for none
+  // The layout StartArrange began: its flow height and widest line so far; the form controls
+  // measured; the controls whose sections are complete (made before the last section added);
+  // the animations started.
+  int FFlowHeight = 0;
+  int FMaxWidth = 0;
+  std::size_t FControlsSized = 0;
+  std::size_t FControlsComplete = 0;
+  std::size_t FAnimationsStarted = 0;
 };

@@ -14,13 +14,12 @@ const std::vector<TVisualRun>* TSection::VisualRuns(const LineRec& line) const {
 }
 
 std::u32string TSection::VisualText(const LineRec& line) const {
-  const std::u32string_view text(Text);
   const std::vector<TVisualRun>* runs = VisualRuns(line);
-  if (!runs) return std::u32string(text.substr(std::size_t(line.Start), std::size_t(line.Count)));
+  if (!runs) return Text.substr(std::size_t(line.Start), std::size_t(line.Count));
   std::u32string shown;
   shown.reserve(std::size_t(line.Count));
   for (const TVisualRun& run : *runs) {
-    const std::u32string_view part = text.substr(std::size_t(run.Start), std::size_t(run.Count));
+    const std::u32string part = Text.substr(std::size_t(run.Start), std::size_t(run.Count));
     if (!run.RightToLeft) {
       shown += part;
       continue;

@@ -1,4 +1,5 @@
 #include "html/parser/SourceText.h"
+#include "html/parser/MemoryBytes.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -105,23 +106,6 @@ THeadChoice ChooseByHead(std::string_view head, TSourceKind kind) {
 bool NeedsConversion(const TCharset* charset) {
   return charset && !charset->Converter.empty();
 }
-
-// Whole bytes as a stream, for a conversion to read.
-class TMemoryBytes : public TByteSource {
- public:
-  explicit TMemoryBytes(std::string_view bytes) : Bytes(bytes) {}
-  std::size_t Read(char* into, std::size_t size) override {
-    const std::size_t count = std::min(size, Bytes.size() - Pos);
-    std::memcpy(into, Bytes.data() + Pos, count);
-    Pos += count;
-    return count;
-  }
-  void Rewind() override { Pos = 0; }
-
- private:
-  std::string_view Bytes;
-  std::size_t Pos = 0;
-};
 
 }  // namespace
 

@@ -1,9 +1,12 @@
 #include "html/parser/Tokenizer.h"
 
+#include <algorithm>
 #include <limits>
+#include <vector>
 
 #include "html/parser/Entities.h"
 #include "html/support/Errors.h"
+#include "html/support/Fiber.h"
 #include "html/support/Hex.h"
 #include "html/support/LetterCase.h"
 #include "html/support/Trim.h"
@@ -15,8 +18,10 @@ constexpr std::size_t MaxTagName = 150;
 constexpr std::size_t MaxTextRun = 100;
 constexpr std::size_t MaxNumericDigits = 6;
 
-// Only one parse at a time; the guard is held by the live tokenizer.
-bool ParseRunning = false;
+// One parse at a time on a stack: the handlers a parse calls run on its stack and cannot
+// start another there. A parse that waits on a stack of its own (Fiber.h) does not stop one
+// on another stack. The live tokenizers hold the stacks they run on.
+thread_local std::vector<const TFiber*> StacksParsing;
 
 bool IsUpperLetter(char32_t c) { return c >= U'A' && c <= U'Z'; }
 bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
@@ -51,12 +56,14 @@ std::int32_t NumberOfValue(std::u32string_view text) {
 }  // namespace
 
 TTokenizer::TTokenizer(TSourceText source) {
-  if (ParseRunning) throw EParseRefused("A document is already being read");
-  ParseRunning = true;
+  const TFiber* stack = TFiber::Current();
+  if (std::find(StacksParsing.begin(), StacksParsing.end(), stack) != StacksParsing.end())
+    throw EParseRefused("A document is already being read");
+  StacksParsing.push_back(stack);
   Source = std::move(source);
 }
 
-TTokenizer::~TTokenizer() { ParseRunning = false; }
+TTokenizer::~TTokenizer() { std::erase(StacksParsing, TFiber::Current()); }
 
 void TTokenizer::Start() {
   NextChar();
@@ -229,7 +236,9 @@ void TTokenizer::NextSymbol() {
   if (AfterParagraph) {
     static const TSymbolSet endsParagraphGap{symBr,  symHeading, symHr,      symImg,   symText,
                                              symTable, symInput,  symTextarea, symSelect};
-    if (endsParagraphGap.Contains(CurSym)) AfterParagraph = false;
+    // Collapsed white space between tags shows nothing, so the gap still stands after it.
+    const bool blank = CurSym == symText && !InPreformatted && TokenText == U" ";
+    if (endsParagraphGap.Contains(CurSym) && !blank) AfterParagraph = false;
   }
 }
 

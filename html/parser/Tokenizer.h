@@ -8,8 +8,9 @@
 // SVG comes whole, as one symbol. A start tag written self-closed ("<p/>") is followed by its
 // end tag's symbol when the element has an end form.
 //
-// One tokenizer is one parse. Only one parse runs at a time: making a tokenizer while
-// another exists (for instance from an include handler) throws EParseError.
+// One tokenizer is one parse. Only one parse runs at a time on a stack: making a tokenizer
+// while another lives on the same stack (for instance from an include handler) throws
+// EParseError. A parse suspended on a stack of its own (Fiber.h) lets others run meanwhile.
 
 #include <cstddef>
 #include <cstdint>

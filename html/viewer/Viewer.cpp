@@ -152,6 +152,9 @@ TriruRedu::TriruRedu(TWindowing& windowing, TWindow& host)
 }
 
 TriruRedu::~TriruRedu() {
+  // The builder lets go of the document before anything else goes; no host hears of it.
+  if (FLoad) FLoad->Cancel();
+  FLoad.reset();
   FAutoScrollTimer->SetEnabled(false);
   FAnimationTimer->SetEnabled(false);
   FHost.SetEvents(nullptr);
@@ -194,6 +197,12 @@ void TriruRedu::ChangeLayout(const std::function<void()>& change) {
 
 // The default fonts or colours changed: let the sections take them again.
 void TriruRedu::RefreshDefaults(bool relayout) {
+  // The builder's open sections would keep fonts that the refresh lets go of.
+  if (Building()) {
+    FDefaultsDue = true;
+    FRelayoutDue = FRelayoutDue || relayout;
+    return;
+  }
   FSections->RefreshFonts();
   if (relayout && FSections->Count() > 0) RelayoutKeepPosition();
   InvalidatePanel();
@@ -202,7 +211,9 @@ void TriruRedu::RefreshDefaults(bool relayout) {
 // --- Properties.
 
 void TriruRedu::SetViewImages(bool value) {
-  if (value == FViewImages || FProcessing) return;
+  if (value == FViewImages) return;
+  FinishLoadFirst();
+  if (FProcessing) return;
   // The relayout measures the images that are now shown or hidden, fetching those that were
   // never shown.
   ChangeLayout([&] {
@@ -219,6 +230,7 @@ void TriruRedu::SetUsePageStyles(bool value) {
 }
 
 void TriruRedu::SetDefBackground(TColor value) {
+  FinishLoadFirst();
   if (FProcessing) return;
   FDefBackground = value;
   FSections->Background = value;  // without the change handler: the panel is set right here
@@ -244,6 +256,7 @@ void TriruRedu::SetHistoryMaxCount(int value) {
 void TriruRedu::SetDefFontName(const std::string& value) {
   const std::string name = value.substr(0, MaxFontNameLength);
   if (EqualsIgnoringCase(name, FSections->FontName)) return;
+  FinishLoadFirst();
   FDefFontName = name;
   FSections->FontName = name;
   RefreshDefaults(true);
@@ -252,12 +265,14 @@ void TriruRedu::SetDefFontName(const std::string& value) {
 void TriruRedu::SetDefPreFontName(const std::string& value) {
   const std::string name = value.substr(0, MaxFontNameLength);
   if (EqualsIgnoringCase(name, FSections->PreFontName)) return;
+  FinishLoadFirst();
   FDefPreFontName = name;
   FSections->PreFontName = name;
   RefreshDefaults(true);
 }
 
 void TriruRedu::SetDefFontSize(int value) {
+  FinishLoadFirst();
   // Sizes past the upper bound would overflow the pixel arithmetic of the fonts.
   FDefFontSize = std::clamp(value, MinFontSize, MaxFontSize);
   FSections->FontSize = DocumentFontSize();
@@ -270,7 +285,9 @@ int TriruRedu::DocumentFontSize() const {
 
 void TriruRedu::SetZoom(int percent) {
   percent = std::clamp(percent, MinZoom, MaxZoom);
-  if (percent == FZoom || FProcessing) return;
+  if (percent == FZoom) return;
+  FinishLoadFirst();
+  if (FProcessing) return;
   TBusyCursor busy(FWindowing);
   TProcessingScope processing(*this);
   ChangeKeepingProportion([&] {
@@ -300,12 +317,14 @@ void TriruRedu::ChangeKeepingProportion(const std::function<void()>& change) {
 }
 
 void TriruRedu::SetDefFontColor(TColor value) {
+  FinishLoadFirst();
   FDefFontColor = value;
   FSections->FontColor = value;
   RefreshDefaults(false);
 }
 
 void TriruRedu::SetDefHotSpotColor(TColor value) {
+  FinishLoadFirst();
   FDefHotSpotColor = value;
   FSections->HotSpotColor = value;
   RefreshDefaults(false);
@@ -330,6 +349,7 @@ void TriruRedu::SetNoSelect(bool value) {
 
 void TriruRedu::SetScrollBars(TScrollStyle value) {
   if (value == FScroll.Bars) return;
+  FinishLoadFirst();
   FScroll.Bars = value;
   // A load under way lays the document out with the new style itself.
   if (FProcessing) return;
@@ -342,18 +362,23 @@ void TriruRedu::SetScrollBars(TScrollStyle value) {
 }
 
 void TriruRedu::SetCharSet(int value) {
+  FinishLoadFirst();
   FCharSet = value;
   FSections->CharSet = value;
   RefreshDefaults(true);
 }
 
 void TriruRedu::SetMarginHeight(int value) {
-  if (value == FScroll.MarginHeight || FProcessing || value < 0 || value > MaxMargin) return;
+  if (value == FScroll.MarginHeight || value < 0 || value > MaxMargin) return;
+  FinishLoadFirst();
+  if (FProcessing) return;
   ChangeLayout([&] { FScroll.MarginHeight = value; });
 }
 
 void TriruRedu::SetMarginWidth(int value) {
-  if (value == FScroll.MarginWidth || FProcessing || value < 0 || value > MaxMargin) return;
+  if (value == FScroll.MarginWidth || value < 0 || value > MaxMargin) return;
+  FinishLoadFirst();
+  if (FProcessing) return;
   ChangeLayout([&] { FScroll.MarginWidth = value; });
 }
 

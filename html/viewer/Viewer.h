@@ -14,8 +14,9 @@
 // link URLs, anchor names, META values) is Unicode (std::u32string).
 //
 // Everything runs on the GUI thread. Handlers receive the viewer as sender. While a load or
-// relayout is under way (Processing()), most setters and operations do nothing, so a handler
-// called during a load cannot start another one.
+// relayout is under way (Processing(); a load in slices is under way inside its slices only,
+// see "Loading in slices" below), most setters and operations do nothing, so a handler called
+// during a load cannot start another one.
 //
 // Host events: one rule for every event. A handler may call any of the viewer's operations,
 // opening another page or clearing this one included, and the viewer stays sound:
@@ -34,6 +35,36 @@
 //   it left) cannot change the page: the operations that would do nothing then. OnProcessing
 //   as it turns off comes after the load and its history entry are complete.
 // - A handler never destroys the viewer; a host that wants it gone posts that.
+//
+// Loading in slices. With ProgressiveLoading set, OpenHtmlFile and OpenTextFile (also when
+// ReloadDocument, the history or a link call them) return once the load has begun. The page is
+// then built and laid out in slices that the event loop runs one at a time (ProgressiveLoad.h),
+// each within the budget of SetSlicePacing, and in between the window scrolls, repaints and
+// takes input. For the host:
+// - Processing() is on, and OnProcessing has said so, from the start of the load until no slice
+//   remains; then OnProcessing reports false, and OnMetaRefresh follows when the page asks.
+// - The panel keeps what it showed until the page is laid out far enough to fill it at the place
+//   it opens at (its top, the anchor named, or the position ReloadDocument and the history give
+//   back); from then on it shows the part laid out, and the vertical range grows with it while
+//   the position stays where it is. DocumentHeight, DocPosition, the selection and the hit
+//   tests concern the part laid out.
+// - These cancel the load and go on: the open operations (OpenHtmlBuffer and OpenImageFile too),
+//   ReloadDocument, ClearDocument, and SetHistoryIndex to an entry of another document.
+// - These finish the load first, at once and with the busy cursor: SelectAllText, FindNextText
+//   when the part laid out holds no further match, ScrollToAnchor with a name the page has not
+//   named yet, the End key, PrintDocument, and the setters that lay the page out again or give it
+//   other defaults (ViewImages, DefBackground, the default faces, size and colours, CharSet,
+//   Zoom, ScrollBars, MarginHeight, MarginWidth).
+// - SetDocPosition and ScrollToAnchor to a place that is not laid out yet move the view there
+//   once it is. A change of width lays the page out again from its top in the slices that
+//   follow, keeping the reading position.
+// - Everything else works on the part laid out; CopySelectedText never needs more, since a
+//   selection lies in that part.
+// - Between slices the load holds nothing: input, and the handlers it calls, act as above. Inside
+//   a slice, that is in a handler the parse or the layout calls (OnMeta, OnInclude, OnScript,
+//   OnSoundRequest, OnImageRequest, a message box), Processing() is on as the host-event rule
+//   says and the operations that would change the page do nothing, as during a load in one go;
+//   new default faces, sizes, colours and character sets are taken when the load ends.
 
 #include <cstdint>
 #include <exception>
@@ -45,12 +76,15 @@
 #include <vector>
 
 #include "html/builder/AnchorList.h"
+#include "html/builder/Builder.h"
 #include "html/builder/PageStyleOptions.h"
 #include "html/builder/ParseHandlers.h"
 #include "html/images/ImageTypes.h"
 #include "html/parser/Tokenizer.h"
 #include "html/viewer/History.h"
 #include "html/viewer/MouseState.h"
+#include "html/viewer/PendingPlace.h"
+#include "html/viewer/ProgressiveLoad.h"
 #include "html/viewer/ScrollGeometry.h"
 #include "platform/Color.h"
 #include "platform/Input.h"
@@ -58,7 +92,6 @@
 #include "platform/Window.h"
 
 class TCanvas;
-struct TDocumentHead;
 class TFormControlFactory;
 class TFormControlObj;
 class TInlineControl;
@@ -204,6 +237,13 @@ class TriruRedu {
   int Zoom() const { return FZoom; }
   void SetZoom(int percent);
 
+  // [false] Loads pages and text files in slices from the event loop (see "Loading in slices"
+  // above); buffers and pictures load in one go.
+  bool ProgressiveLoading() const { return FProgressive; }
+  void SetProgressiveLoading(bool value) { FProgressive = value; }
+  // How the slices of a load are timed; the next load takes it.
+  void SetSlicePacing(TSlicePacing pacing) { FPacing = std::move(pacing); }
+
   static constexpr int MinFontSize = 6;
   static constexpr int MaxFontSize = 1000;
   static constexpr int MinZoom = 25;
@@ -220,6 +260,11 @@ class TriruRedu {
   const std::u32string& HotSpotUrl() const { return FMouse.HotSpotUrl(); }
   const std::u32string& HotSpotTarget() const { return FMouse.HotSpotTarget(); }
   bool Processing() const { return FProcessing; }
+  // Whether a load in slices is under way.
+  bool Loading() const { return FLoad != nullptr; }
+  // Whether the panel shows the document: false from the start of a load in slices until the
+  // page fills the panel at the place it opens at.
+  bool PageShown() const { return FPageShown; }
   const TAnchorList& AnchorList() const { return FAnchorList; }
   TSectionList& Sections() const { return *FSections; }
   int CaretPos() const { return FMouse.CaretPos(); }
@@ -244,6 +289,20 @@ class TriruRedu {
   void OpenHtmlBuffer(std::string_view html);
   // Reads the current file afresh, keeping the reading position.
   void ReloadDocument();
+  // Runs what remains of a load in slices at once, with the busy cursor; nothing inside a
+  // slice. A failure of the parse passes on from here once the page is laid out.
+  void FinishLoading();
+  // How the last load in slices went (for benchmarks): the longest time one of its slices, or
+  // the open operation that began it, held the event loop, in microseconds, and the number of
+  // slices. Loads finished at once by FinishLoading count until then. The longest slice is
+  // also given in processor time of the viewer's thread: on a busy machine the wall time of a
+  // slice counts the time others took meanwhile, which the processor time leaves out.
+  struct TLoadStatistics {
+    std::int64_t LongestSlice = 0;
+    std::int64_t LongestSliceProcessor = 0;
+    int Slices = 0;
+  };
+  const TLoadStatistics& LoadStatistics() const { return FLoadStatistics; }
   // Empties the document; the file name, kind and history stay.
   virtual void ClearDocument();
 
@@ -357,13 +416,14 @@ class TriruRedu {
     }
     // A failure of the host's handler goes on to the caller, except while another failure is
     // already on its way out: that one is kept, as two at once would end the program.
+    // A load in slices begun under it keeps Processing on until its last slice.
     ~TProcessingScope() noexcept(false) {
       if (std::uncaught_exceptions() == Unwinding) {
-        Viewer.SetProcessing(false);
+        Viewer.SetProcessing(Viewer.Loading());
         return;
       }
       try {
-        Viewer.SetProcessing(false);
+        Viewer.SetProcessing(Viewer.Loading());
       } catch (...) {
       }
     }
@@ -374,6 +434,11 @@ class TriruRedu {
     TriruRedu& Viewer;
     int Unwinding;  // failures on their way out when the scope began
   };
+  // Whether an operation that cancels a load in slices, or finishes it first, may go on: no
+  // load or relayout runs now, though a load in slices may wait between its slices.
+  bool MayInterrupt() const { return !FProcessing || (FLoad && !FLoad->Running()); }
+  // Whether the builder holds part of the document (a parse runs, or a load in slices waits).
+  bool Building() const { return FParsing || FLoad; }
   void RelayoutKeepPosition();
   // Lays the document out again, bringing the same content back into view.
   void LayoutKeepingPosition();
@@ -389,6 +454,41 @@ class TriruRedu {
   void ChangeKeepingProportion(const std::function<void()>& change);
   void StopSound();
   TMetaType MetaCallback();
+  // The title and base the parse has read so far.
+  void TakeHead(const TDocumentHead& head);
+
+  // Loading in slices (ViewerSlices.cpp).
+  // Begins the load of a file that exists and answers the page it makes. The caller holds
+  // Processing on; the load keeps it on until its last slice.
+  std::uint64_t LoadInSlices(const std::string& name, TDocKind kind,
+                             const std::u32string* anchor);
+  void PostSlice();
+  void RunLoadSlice();
+  // Brings the view up to what the slices have laid out: the ranges, the first screen once its
+  // place is laid out, a place asked for meanwhile, and what came into view.
+  void ShowLoadProgress(int heightBefore);
+  // Shows the page whole and ends the load; a failure of the parse passes on from here.
+  void EndLoad();
+  // Ends a load in slices where it stands (the document keeps what was built); Processing
+  // stays on when another load takes over.
+  void CancelLoad(bool keepProcessing);
+  // FinishLoading unless inside a slice; answers whether the page is still the one shown (a
+  // handler as the load ends may open another).
+  bool FinishLoadFirst();
+  // The page is laid out again from its top for a host this wide, the view going back to
+  // where it was once it can.
+  void RelayoutLoad(int hostWidth);
+  // Whether the pending place is laid out, and the panel's height below it too (or the load
+  // has nothing left to lay out).
+  bool PlaceReady();
+  void GoToPlace();
+  // A slice ends that began at these clock and processor times (NowMicros, ProcessorMicros).
+  void CountSlice(std::int64_t startMicros, std::int64_t startProcessorMicros);
+  std::int64_t NowMicros() const;
+  static std::int64_t ProcessorMicros();
+  // Refreshes the fonts when the defaults changed while the builder held part of the document;
+  // answers whether the change also needs a relayout.
+  bool ApplyPendingDefaults();
 
   // Navigation (ViewerNavigation.cpp).
   void AddHistoryEntry(const std::string& name, const std::u32string& title, TDocKind kind,
@@ -483,6 +583,20 @@ class TriruRedu {
   std::u32string FRefreshUrl;
   bool FProcessing = false;
   bool FFormatting = false;
+  bool FParsing = false;  // a load in one go runs the builder
+
+  // Loading in slices.
+  bool FProgressive = false;
+  TSlicePacing FPacing;
+  TDocumentHead FLoadHead;  // filled by the parse of the load
+  std::unique_ptr<TProgressiveLoad> FLoad;  // made after the document, gone before it
+  TPendingPlace FPlace;
+  bool FPageShown = true;
+  int FLoadNumber = 0;  // tells the slices posted for a load that has ended from the current
+  TLoadStatistics FLoadStatistics;
+  // A refresh of the defaults is due once the builder lets go of the document; with a relayout.
+  bool FDefaultsDue = false;
+  bool FRelayoutDue = false;
   TColor FPanelColor;
   int FHistoryIndex = 0;
 };

@@ -41,7 +41,8 @@ void TriruRedu::PanelMouseDown(TMouseButton button, TShiftState shift, int x, in
   FPanel->SetFocus();
   FMouse.ButtonPressed();
   // A press whose handler opened another page starts nothing there: its release is no click.
-  if (button != mbLeft || !StillShows(document)) return;
+  // Nor does one on a page that shows nothing yet.
+  if (button != mbLeft || !StillShows(document) || !FPageShown) return;
   int lineY = 0;
   bool inText = false;
   const int position = PositionAtPanel(x, y, lineY, inText);
@@ -54,7 +55,7 @@ void TriruRedu::PanelMouseDown(TMouseButton button, TShiftState shift, int x, in
 void TriruRedu::PanelMouseMove(TShiftState shift, int x, int y) {
   const std::uint64_t document = CurrentDocument();
   if (OnMouseMove) OnMouseMove(this, shift, x, y);
-  if (!StillShows(document)) return;
+  if (!StillShows(document) || !FPageShown) return;
   std::u32string url, target;
   const int documentX = PanelToDocumentX(x);
   const int documentY = PanelToDocumentY(y);
@@ -146,7 +147,7 @@ void TriruRedu::PanelMouseUp(TMouseButton button, TShiftState shift, int x, int 
     return clicked;
   };
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
-  if (!StillShows(document)) {
+  if (!StillShows(document) || !FPageShown) {
     release();
     return;
   }
@@ -200,7 +201,7 @@ void TriruRedu::PanelDoubleClick(TMouseButton button, int x, int y) {
 }
 
 void TriruRedu::WordSelect(int x, int y) {
-  if (FNoSelect || FProcessing || FMouse.LinkClicked()) return;
+  if (FNoSelect || !MayInterrupt() || !FPageShown || FMouse.LinkClicked()) return;
   int lineY = 0;
   bool inText = false;
   const int position = PositionAtPanel(x, y, lineY, inText);
@@ -249,6 +250,8 @@ bool TriruRedu::PanelKeyDown(TKey key, TShiftState shift) {
     // A key that opened another page does nothing more to it.
     if (key == 0 || !StillShows(document)) return true;
   }
+  // The end is the end of the whole page.
+  if (key == vkEnd && !FinishLoadFirst()) return true;
   const int old = VScrollPos();
   if (const std::optional<int> position = FScroll.VerticalKeyTarget(key, old)) {
     ScrollBy(old, *position);

@@ -2,6 +2,7 @@
 // submissions, and the selection, find and copy operations.
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "html/builder/Builder.h"
 #include "html/document/SectionList.h"
@@ -30,6 +31,18 @@ void ParseThenFinish(TParse parse, TFinish finish) {
   }
   finish();
 }
+
+// Keeps a flag set while the builder runs.
+class TParsing {
+ public:
+  explicit TParsing(bool& flag) : Flag(flag) { Flag = true; }
+  ~TParsing() { Flag = false; }
+  TParsing(const TParsing&) = delete;
+  TParsing& operator=(const TParsing&) = delete;
+
+ private:
+  bool& Flag;
+};
 
 // Longest anchor name taken from a file name, and longest search text.
 constexpr std::size_t MaxAnchorLength = 255;
@@ -85,7 +98,7 @@ void TriruRedu::OpenFile(const std::string& name, TDocKind kind) {
 }
 
 std::optional<std::uint64_t> TriruRedu::OpenAndRecord(const std::string& name, TDocKind kind) {
-  if (FProcessing || name.empty()) return std::nullopt;
+  if (!MayInterrupt() || name.empty()) return std::nullopt;
   const std::string oldName = FDocFileName;
   const std::u32string oldTitle = FDocTitle;
   const TDocKind oldKind = FDocKind;
@@ -114,9 +127,12 @@ std::uint64_t TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKin
     hasAnchor = true;
     name.erase(hash);
   }
-  FRefreshDelay = 0;
+  // Nothing changes for a missing file: a load under way goes on.
   if (!DocumentExists(name)) throw EInOutError("Can't locate file: " + name);
-
+  CancelLoad(true);
+  if (FProgressive && kind != dkImage)
+    return LoadInSlices(name, kind, hasAnchor ? &anchor : nullptr);
+  FRefreshDelay = 0;
   PrepareDocument();
   const std::uint64_t document = CurrentDocument();
   const std::string previousName = FDocFileName;
@@ -139,6 +155,7 @@ std::uint64_t TriruRedu::LoadDocument(const std::string& nameWithAnchor, TDocKin
   };
   ParseThenFinish(
       [&] {
+        TParsing parsing(FParsing);
         switch (kind) {
           case dkHtml:
             StopSound();
@@ -172,6 +189,8 @@ TPageStyleOptions TriruRedu::StyleOptions(const std::string& fileName) const {
 
 void TriruRedu::PrepareDocument() {
   FSections->Clear();
+  // The defaults go to the new document whole.
+  FDefaultsDue = FRelayoutDue = false;
   ImageCache().AgeAndPurge();
   FSections->SetDefaults(FDefFontName, FDefPreFontName, DocumentFontSize(), FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
@@ -180,15 +199,28 @@ void TriruRedu::PrepareDocument() {
 }
 
 void TriruRedu::FinishLoad(const TDocumentHead& head) {
-  FDocTitle = head.Title;
-  FDocBase = head.BaseUrl;
-  FDocBaseTarget = head.BaseTarget;
+  TakeHead(head);
+  ApplyPendingDefaults();  // the layout follows
   FSections->GetBackgroundImage();
   LayoutDocument();
 }
 
+void TriruRedu::TakeHead(const TDocumentHead& head) {
+  FDocTitle = head.Title;
+  FDocBase = head.BaseUrl;
+  FDocBaseTarget = head.BaseTarget;
+}
+
+bool TriruRedu::ApplyPendingDefaults() {
+  if (!FDefaultsDue) return false;
+  FDefaultsDue = false;
+  FSections->RefreshFonts();
+  return std::exchange(FRelayoutDue, false);
+}
+
 void TriruRedu::OpenHtmlBuffer(std::string_view html) {
-  if (FProcessing) return;
+  if (!MayInterrupt()) return;
+  CancelLoad(true);
   FRefreshDelay = 0;
   std::uint64_t document = 0;
   {
@@ -208,6 +240,7 @@ void TriruRedu::OpenHtmlBuffer(std::string_view html) {
     };
     ParseThenFinish(
         [&] {
+          TParsing parsing(FParsing);
           ParseHtmlBuffer(*FSections, FAnchorList, html, MetaCallback(), this, OnSoundRequest,
                           OnInclude, OnScript, head, StyleOptions(std::string()));
         },
@@ -217,8 +250,12 @@ void TriruRedu::OpenHtmlBuffer(std::string_view html) {
 }
 
 void TriruRedu::ClearDocument() {
-  if (FProcessing) return;
+  if (!MayInterrupt()) return;
+  // A load under way ends with the clearing, which its OnProcessing then follows.
+  const bool loading = Loading();
+  CancelLoad(true);
   FSections->Clear();
+  FDefaultsDue = FRelayoutDue = false;
   FollowAnimationTimer();
   FSections->SetDefaults(FDefFontName, FDefPreFontName, DocumentFontSize(), FDefFontColor,
                          FDefHotSpotColor, FDefBackground);
@@ -234,6 +271,7 @@ void TriruRedu::ClearDocument() {
   FMouse.Reset();
   StopSound();
   InvalidatePanel();
+  if (loading) SetProcessing(false);
 }
 
 void TriruRedu::StopSound() {
@@ -280,17 +318,21 @@ void TriruRedu::QueueFormSubmit(const std::u32string& action, const std::u32stri
 }
 
 void TriruRedu::SelectAllText() {
-  if (FSections->Count() == 0 || FNoSelect) return;
-  const TSectionBase& last = (*FSections)[FSections->Count() - 1];
+  if (!FinishLoadFirst() || FSections->Count() == 0 || FNoSelect) return;
+  // Every position laid out: all of them unless a handler inside a slice asks.
   FSections->SelectionStart = 0;
-  FSections->SelectionEnd = last.FirstPos + last.PosCount;
+  FSections->SelectionEnd = FSections->FirstPos + FSections->PosCount;
   InvalidatePanel();
 }
 
 bool TriruRedu::FindNextText(std::u32string_view text, bool matchCase) {
   if (text.empty()) return false;
   text = text.substr(0, MaxSearchLength);
-  const int found = FSections->SearchText(FMouse.CaretPos(), text, matchCase);
+  int found = FSections->SearchText(FMouse.CaretPos(), text, matchCase);
+  if (found < 0 && FLoad && MayInterrupt()) {
+    if (!FinishLoadFirst()) return false;
+    found = FSections->SearchText(FMouse.CaretPos(), text, matchCase);
+  }
   if (found < 0) return false;
   FSections->SelectionStart = found;
   FSections->SelectionEnd = found + int(text.size());

@@ -12,7 +12,8 @@
 #include "platform/Windowing.h"
 
 std::string TriruRedu::ExpandLink(std::u32string_view link) const {
-  return ExpandLinkPath(link, FServerRoot, FDocBase, FDocFileName);
+  // While a load runs in slices, pictures laid out right after a BASE go by it already.
+  return ExpandLinkPath(link, FServerRoot, FLoad ? FLoadHead.BaseUrl : FDocBase, FDocFileName);
 }
 
 bool TriruRedu::HotSpotClickHandled() {
@@ -70,13 +71,28 @@ bool TriruRedu::ScrollToAnchor(std::u32string_view name) {
   if (!name.empty() && name[0] == U'#') name.remove_prefix(1);
   if (name.empty()) return false;
   const TSectionBase* section = FAnchorList.Find(name);
+  if (!section && FLoad && MayInterrupt()) {
+    if (!FinishLoadFirst()) return false;
+    section = FAnchorList.Find(name);
+  }
   if (!section) return false;
+  if (FLoad) {
+    // The view goes there once the section is laid out.
+    FPlace.SetAnchor(std::u32string(name));
+    if (FPageShown && PlaceReady()) GoToPlace();
+    return true;
+  }
   ApplyVPos(section->Top);
   SetHScrollPos(0);
   return true;
 }
 
 std::int64_t TriruRedu::DocPosition() const {
+  // A page laid out again, or opened again, shows nothing until it reaches the reading
+  // position it keeps: that is still where the reader is.
+  if (FLoad) {
+    if (const std::optional<std::int64_t> position = FPlace.Position()) return *position;
+  }
   const int y = VScrollPos();
   int top = 0, index = 0;
   if (!FSections->SectionAtY(y, top, index)) return 0;
@@ -85,6 +101,11 @@ std::int64_t TriruRedu::DocPosition() const {
 
 void TriruRedu::SetDocPosition(std::int64_t position) {
   if (position < 0) return;
+  if (FLoad) {
+    FPlace.SetPosition(position);
+    if (FPageShown && PlaceReady()) GoToPlace();
+    return;
+  }
   const std::int64_t index = position >> 32;
   const std::int64_t offset = position & 0xFFFFFFFF;
   if (index >= std::int64_t(FSections->Count())) return;
@@ -110,7 +131,7 @@ void TriruRedu::AddHistoryEntry(const std::string& name, const std::u32string& t
 }
 
 void TriruRedu::SetHistoryIndex(int index) {
-  if (index == FHistoryIndex || index < 0 || index >= int(FHistory.Count()) || FProcessing)
+  if (index == FHistoryIndex || index < 0 || index >= int(FHistory.Count()) || !MayInterrupt())
     return;
   if (!FDocFileName.empty())
     FHistory.Set(std::size_t(FHistoryIndex), FDocFileName, FDocTitle, {DocPosition(), FDocKind});

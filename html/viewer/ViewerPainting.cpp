@@ -77,7 +77,10 @@ void TriruRedu::SetHScrollPos(int x) {
 
 void TriruRedu::Resized() {
   const int width = FHost.Width();
-  if (!FScroll.WidthChanged(width) || FProcessing) {
+  if (FLoad && MayInterrupt() && FScroll.WidthChanged(width)) {
+    RelayoutLoad(width);
+    ArrangeScrollBars();
+  } else if (!FScroll.WidthChanged(width) || FProcessing) {
     ArrangeScrollBars();
   } else {
     RelayoutKeepPosition();
@@ -107,7 +110,7 @@ void TriruRedu::HScroll(TScrollCode, int& position) {
 }
 
 void TriruRedu::PanelPaint(TCanvas& canvas, const TRect& area) {
-  if (FFormatting) return;
+  if (FFormatting || !FPageShown) return;
   // Preformatted lines are clipped to the document's real width, so the part of a long line
   // that is scrolled into view is drawn.
   const int clipWidth = std::max(FScroll.DocumentWidth(), FScroll.PanelWidth());

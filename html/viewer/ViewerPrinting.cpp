@@ -9,6 +9,7 @@
 #include "platform/Windowing.h"
 
 int TriruRedu::PrintDocument(int pageWidth, int pageHeight, const TPageCanvas& pageCanvas) {
+  FinishLoadFirst();
   if (FProcessing || pageWidth <= 0 || pageHeight <= 0) return 0;
   TBusyCursor busy(FWindowing);
   TProcessingScope processing(*this);

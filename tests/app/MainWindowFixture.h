@@ -37,6 +37,8 @@ class MainWindow : public testing::Test {
     Window->AskOpenFileName = [this] { return OpenAnswer; };
     Window->AskSaveFileName = [this] { return SaveAnswer; };
     Window->SetDrawsSvg(false);
+    // Loads finish inside the calls that start them, so each check sees the whole page.
+    Window->Viewer().SetProgressiveLoading(false);
     Window->resize(600, 400);
     Window->show();
   }

@@ -24,6 +24,7 @@ class ZoomPrint : public testing::Test {
  protected:
   void SetUp() override {
     Window = std::make_unique<TTamblinF>(Windowing, Shell, Folder.path());
+    Window->Viewer().SetProgressiveLoading(false);
     Window->ShowMessage = [this](const QString& text, const QString& kind) {
       Messages << kind + ": " + text;
     };

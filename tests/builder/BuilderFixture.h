@@ -42,7 +42,7 @@ class BuilderTest : public ::testing::Test {
     if (!section) throw std::logic_error("section " + std::to_string(index) + " is not of the kind");
     return *section;
   }
-  std::u32string TextAt(std::size_t index) const { return At(index).Text; }
+  std::u32string TextAt(std::size_t index) const { return At(index).Text.str(); }
 
   // The run of the index-th section that holds the character at pos.
   const TFontObj& RunAt(std::size_t index, int pos) const {

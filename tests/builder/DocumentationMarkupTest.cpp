@@ -34,13 +34,25 @@ TEST_F(BuilderTest, XmpIsPlainTextUpToItsEndTag) {
 TEST_F(BuilderTest, PreformattedTextDropsOnlyItsFirstLineEnd) {
   Build("<pre>\n\n\ta</pre>\n<p>b<listing>c\n</listing><p>d");
   ASSERT_EQ(Kinds(), "TSection TPreFormated TPreFormated TParagraphSpace TSection "
-                     "TPreFormated TPreFormated TParagraphSpace TSection");
+                     "TPreFormated TPreFormated TSection");
   EXPECT_EQ(TextAt(1), U" ");
   EXPECT_EQ(TextAt(2), U"        a");
   EXPECT_EQ(TextAt(4), U"b");  // the P after the PRE adds no second space
   EXPECT_EQ(TextAt(5), U"c");
-  EXPECT_EQ(TextAt(6), U" ");  // the blank last line is the space after this one
-  EXPECT_EQ(TextAt(8), U"d");
+  EXPECT_EQ(TextAt(6), U" ");  // the blank last line is the space after it: the P adds none
+  EXPECT_EQ(TextAt(7), U"d");
+}
+
+TEST_F(BuilderTest, WhiteSpaceBetweenBlocksAddsNoSecondParagraphSpace) {
+  Build("<div><p>one</p></div>\n<div> <p>two</p></div>\n<p>three");
+  // The kinds of the sections that show something: empty sections take no room.
+  std::string shown;
+  for (const auto& section : Document) {
+    auto* text = dynamic_cast<TSection*>(section.get());
+    if (text && text->Text.empty()) continue;
+    shown += text ? "text " : std::string(section->KindName()) + " ";
+  }
+  EXPECT_EQ(shown, "TParagraphSpace text TParagraphSpace text TParagraphSpace text ");
 }
 
 TEST_F(BuilderTest, BlocksAndListsInsideThemNestBoundedly) {

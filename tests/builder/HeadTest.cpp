@@ -120,7 +120,7 @@ TEST_F(BuilderTest, AFileReadsAsItsBytesDo) {
   const auto text = [](const TSectionList& document) {
     std::u32string all;
     for (const auto& section : document)
-      if (const auto* text = dynamic_cast<const TSection*>(section.get())) all += text->Text;
+      if (const auto* text = dynamic_cast<const TSection*>(section.get())) all += text->Text.str();
     return all;
   };
   for (const auto& [html, accent] : variants) {

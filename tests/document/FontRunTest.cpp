@@ -82,6 +82,29 @@ TEST_F(FontRunTest, RunsInsideALinkKeepTheLink) {
   EXPECT_TRUE(section.Fonts[3].UrlTarget().Url.empty());
 }
 
+TEST_F(FontRunTest, EqualLinksAreKeptOnceUntilTheDocumentIsCleared) {
+  const TUrlTarget link = Link(U"page.htm"), same = Link(U"page.htm");
+  TUrlTarget otherFrame = Link(U"page.htm");
+  otherFrame.Target = U"top";
+  TSection& first = AddText(U"a ");
+  first.SetLink(symHref, Document, BaseFont(), &link);
+  first.AppendText(U"b");
+  TSection& second = AddText(U"c ");
+  second.SetLink(symHref, Document, BaseFont(), &same);
+  second.AppendText(U"d ");
+  second.SetLink(symHref, Document, BaseFont(), &otherFrame);
+  second.AppendText(U"e");
+  TUrlTarget none;
+  second.SetLink(symHref, Document, BaseFont(), &none);  // an empty URL is no link
+  second.AppendText(U"f");
+  EXPECT_EQ(&first.Fonts[1].UrlTarget(), &second.Fonts[1].UrlTarget());
+  EXPECT_EQ(second.Fonts[2].UrlTarget().Target, U"top");
+  EXPECT_FALSE(second.Fonts[3].IsLink());
+  EXPECT_EQ(Document.RunFonts.LinkCount(), 2u);
+  Document.Clear();
+  EXPECT_EQ(Document.RunFonts.LinkCount(), 0u);
+}
+
 TEST_F(FontRunTest, ScriptsShrinkAndMove) {
   TSection& section = AddText(U"H");
   section.ChangeFont(Document, BaseFont(), 0, skSubscript);

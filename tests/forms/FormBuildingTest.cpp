@@ -66,7 +66,8 @@ TEST_F(FormsTest, TagsMakeTheirKindsAndWindowSizes) {
   EXPECT_EQ(section.FormControls.Count(), 11u);
   EXPECT_EQ(section.Images.Count(), 1u);
   EXPECT_EQ(Document.FormControls.size(), 11u);
-  EXPECT_EQ(std::count(section.Text.begin(), section.Text.end(), ControlMarker), 11);
+  const std::u32string text = section.Text.str();
+  EXPECT_EQ(std::count(text.begin(), text.end(), ControlMarker), 11);
 }
 
 TEST_F(FormsTest, ControlsGoWithTheSectionTheyStandIn) {

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# check-golden.sh DUMP CASE.html: compares the layout dump of CASE.html with CASE.json.
+# check-golden.sh DUMP CASE.html [OPTION...]: compares the layout dump of CASE.html, made
+# with the options given (--progressive, say) besides the case's own, with CASE.json.
 # With TAMBLIN_REGENERATE=1 it writes CASE.json instead.
 set -euo pipefail
 dump="$1"
 case_file="$2"
+shift 2
+extra=("$@")
 expected="${case_file%.html}.json"
 
 options=()
@@ -12,7 +15,7 @@ if [[ "$first_line" =~ \<!--\ dump:\ (.*)\ --\> ]]; then
   read -r -a options <<< "${BASH_REMATCH[1]}"
 fi
 
-actual="$("$dump" doc "${options[@]}" "$case_file")"
+actual="$("$dump" doc "${options[@]}" "${extra[@]}" "$case_file")"
 if [[ "${TAMBLIN_REGENERATE:-0}" == 1 ]]; then
   printf '%s\n' "$actual" > "$expected"
   echo "wrote $expected"

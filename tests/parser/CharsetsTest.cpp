@@ -86,7 +86,7 @@ TEST(Charsets, ConvertedTextFaults) {
     text += U"a\u65E5";
   }
   EXPECT_EQ(ReadAll(page).substr(21), text);
-  TPiecewiseBytes stream(page, 4097);
+  TMemoryBytes stream(page, 4097);
   TSourceText streamed(stream);
   EXPECT_EQ(ReadAll(streamed).substr(21), text);
 }

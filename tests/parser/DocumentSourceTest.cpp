@@ -11,6 +11,7 @@
 #include "html/parser/DocumentSource.h"
 #include "html/parser/FolderListing.h"
 #include "html/parser/GzipBytes.h"
+#include "html/parser/MemoryBytes.h"
 #include "html/support/Errors.h"
 
 namespace {
@@ -29,27 +30,9 @@ std::string Gzip(const std::string& bytes) {
   return out;
 }
 
-// Bytes handed out in pieces of at most Piece bytes, as a file read in small blocks would.
-class TPieces : public TByteSource {
- public:
-  TPieces(std::string bytes, std::size_t piece) : Bytes(std::move(bytes)), Piece(piece) {}
-  std::size_t Read(char* into, std::size_t size) override {
-    const std::size_t count = std::min({size, Piece, Bytes.size() - Position});
-    Bytes.copy(into, count, Position);
-    Position += count;
-    return count;
-  }
-  void Rewind() override { Position = 0; }
-
- private:
-  std::string Bytes;
-  std::size_t Piece;
-  std::size_t Position = 0;
-};
-
 std::string Inflated(const std::string& compressed, std::size_t piece = 65536,
                      std::size_t readSize = 4096) {
-  TGzipBytes gzip(std::make_unique<TPieces>(compressed, piece));
+  TGzipBytes gzip(std::make_unique<TMemoryBytes>(compressed, piece));
   std::string out, block(readSize, '\0');
   while (const std::size_t got = gzip.Read(block.data(), block.size())) out.append(block, 0, got);
   return out;
@@ -99,7 +82,7 @@ TEST(GzipBytes, InflatesWhateverThePiecesAndMembers) {
   EXPECT_EQ(Inflated(""), "");
 
   // A rewind (the source reader reads twice) starts from the first byte again.
-  TGzipBytes gzip(std::make_unique<TPieces>(compressed, 1000));
+  TGzipBytes gzip(std::make_unique<TMemoryBytes>(compressed, 1000));
   char block[1000];
   ASSERT_EQ(gzip.Read(block, sizeof block), sizeof block);
   gzip.Rewind();
@@ -142,7 +125,7 @@ TEST(GzipBytes, AFileMadeToInflateWithoutEndStopsAtTheBound) {
   }
   bomb.resize(stream.total_out);
   deflateEnd(&stream);
-  TGzipBytes gzip(std::make_unique<TPieces>(bomb, 65536));
+  TGzipBytes gzip(std::make_unique<TMemoryBytes>(bomb, 65536));
   std::uint64_t total = 0;
   std::string chunk(1 << 20, '\0');
   while (const std::size_t got = gzip.Read(chunk.data(), chunk.size())) total += got;

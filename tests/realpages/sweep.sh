@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # sweep.sh [--sample N] BUILD_DIR: every HTML page that a few Debian documentation packages
 # ship goes through BUILD_DIR's tamblin-dump doc and tamblin-render (Qt), each under a time
-# and memory bound (see ../hostile/guard.sh); BUILD_DIR is meant to be a sanitizer build.
+# and memory bound (see ../hostile/guard.sh), and is dumped again as loaded in slices, which
+# must give the same; BUILD_DIR is meant to be a sanitizer build.
 # Installs the packages that are missing, except with --sample, which takes N pages spread
 # over the packages that are present (and skips, status 77, when none is).
 #
@@ -48,12 +49,28 @@ else
   cp "$GuardDir/pages" "$GuardDir/chosen"
 fi
 
+# The page built and laid out in the smallest slices a load in slices takes comes out the same
+# as in one go, under the same bounds and with no sanitizer report.
+SameInSlices() {
+  local page="$1"
+  timeout 60 "$build/tools/tamblin-dump" doc "$page" >"$GuardDir/whole.json" 2>/dev/null
+  timeout 60 "$build/tools/tamblin-dump" doc --progressive "$page" >"$GuardDir/sliced.json" \
+    2>"$GuardDir/sliced.log"
+  if grep -q 'Sanitizer\|runtime error:' "$GuardDir/sliced.log" ||
+     ! cmp -s "$GuardDir/whole.json" "$GuardDir/sliced.json"; then
+    printf '%-10s %-40s %-15s\n' DIFFERS "$page" dump-sliced
+    head -c 300 "$GuardDir/sliced.log"
+    return 1
+  fi
+}
+
 failures=0
 count=0
 while read -r page; do
   [[ -f $page ]] || continue
   count=$((count + 1))
   GuardedRun "$page" dump "$build/tools/tamblin-dump" doc "$page" || failures=$((failures + 1))
+  SameInSlices "$page" || failures=$((failures + 1))
   GuardedRun "$page" render-qt "$build/tools/tamblin-render" "$page" "$GuardDir/out.png" ||
     failures=$((failures + 1))
 done <"$GuardDir/chosen"

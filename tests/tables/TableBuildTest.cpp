@@ -22,7 +22,7 @@ TEST_F(TableTest, TextBetweenCellsShowsBeforeTheTable) {
   ASSERT_EQ(kinds.back(), "ThtmlTable");
   std::u32string before;
   for (std::size_t i = 0; i + 1 < Document.Count(); ++i)
-    before += TextSection(Document, i).Text;
+    before += TextSection(Document, i).Text.str();
   EXPECT_EQ(before, U"before between ");
   EXPECT_EQ(TextOf(CellAt(Table(), 0, 0)), U"x");
 }

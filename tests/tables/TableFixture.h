@@ -75,7 +75,7 @@ class TableTest : public ::testing::Test {
   static std::u32string TextOf(const TCell& cell) {
     for (const auto& section : cell)
       if (auto* text = dynamic_cast<TSection*>(section.get()); text && !text->Text.empty())
-        return text->Text;
+        return text->Text.str();
     return {};
   }
 };

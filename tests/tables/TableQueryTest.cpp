@@ -133,6 +133,16 @@ TEST_F(ViewerTest, DraggingSelectsAcrossCells) {
   EXPECT_EQ(Windowing.Clipboard().Text(), std::optional<std::u32string>(U"ne\ntw"));
 }
 
+// Text after the body's end strays out of the open cell; the cell keeps what it holds, so a
+// refused table takes its controls with it and the page draws without them.
+TEST_F(ViewerTest, AControlInARefusedTableGoesWithItWhenTextStraysOut) {
+  Show("<table><td colspan=33><input type=radio name=r></body>\nafter");
+  ASSERT_EQ(Windowing.Messages().size(), 1u);
+  Viewer->SelectAllText();
+  Viewer->CopySelectedText();
+  EXPECT_EQ(Windowing.Clipboard().Text(), std::optional<std::u32string>(U"after\n"));
+}
+
 // The overflow goes through the viewer's message box, and the page shows the rest.
 TEST_F(ViewerTest, ATableWithTooManyColumnsIsReportedAndDropped) {
   std::string html = "<a name=keep>k</a><table><tr><td><a name=gone>g</a>";

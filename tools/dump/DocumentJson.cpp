@@ -28,7 +28,7 @@ TJson RunJson(const TFontObj& run) {
       .Set("underline", (font.Style() & fsUnderline) != 0)
       .Set("strike", (font.Style() & fsStrikeOut) != 0)
       .Set("color", ColorString(font.Color()))
-      .Set("script", run.ScriptKind)
+      .Set("script", int(run.ScriptKind))
       .Set("url", std::u32string_view(run.UrlTarget().Url))
       .Set("target", std::u32string_view(run.UrlTarget().Target))
       .Set("lineHeight", run.LineHeight())
@@ -52,7 +52,7 @@ void AddTextFields(TJson& json, const TSection& section) {
       .Set("justify", section.Justify)
       .Set("clear", section.ClearKind);
   if (section.RightToLeft) json.Set("rtl", true);
-  json.Set("text", std::u32string_view(section.Text));
+  json.Set("text", section.Text.str());
   TJson runs = TJson::MakeArray();
   for (const TFontObj& run : section.Fonts) runs.Push(RunJson(run));
   json.Set("runs", std::move(runs));

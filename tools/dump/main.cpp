@@ -1,9 +1,12 @@
 // tamblin-dump: prints what the engine makes of a document, as JSON.
 //   tamblin-dump tokens FILE
 //       the symbol stream, one object per line
-//   tamblin-dump doc [--width N] [--font-size N] [--text] [--no-styles] [--qt] FILE
+//   tamblin-dump doc [--width N] [--font-size N] [--text] [--no-styles] [--qt] [--progressive]
+//                    FILE
 //       the document laid out for width N (600) at font size N (12), on the headless
-//       platform or, with --qt, with real fonts; --no-styles leaves the page's styles out
+//       platform or, with --qt, with real fonts; --no-styles leaves the page's styles out;
+//       --progressive builds and lays it out in slices as small as they come, as a viewer
+//       loading in slices does
 //   tamblin-dump forms FILE
 //       the page's forms and what each submits with no button pressed
 //   tamblin-dump link [--width N] FILE X Y      what a click there follows (LinkDump.h)
@@ -36,7 +39,7 @@ namespace {
 int Usage() {
   std::cerr << "usage: tamblin-dump tokens FILE\n"
                "       tamblin-dump doc [--width N] [--font-size N] [--text] [--no-styles] [--qt] "
-               "FILE\n"
+               "[--progressive] FILE\n"
                "       tamblin-dump forms FILE\n"
 
                "       tamblin-dump link [--width N] FILE X Y\n"
@@ -68,6 +71,8 @@ bool ParseDocArguments(int argc, char** argv, TDocOptions& options) {
       options.Page.UsePageStyles = false;
     } else if (arg == "--qt") {
       options.Qt = true;
+    } else if (arg == "--progressive") {
+      options.Page.Progressive = true;
     } else if (options.File.empty()) {
       options.File = arg;
     } else {
