@@ -25,7 +25,7 @@ class PageStyleTest : public BuilderTest {
     std::u32string text;
     for (const auto& section : Document)
       if (auto* textSection = dynamic_cast<const TSection*>(section.get()))
-        text += textSection->Text + U"|";
+        text += textSection->Text.str() + U"|";
     return text;
   }
 
@@ -42,8 +42,9 @@ std::string Describe(const TSectionList& document) {
   for (const auto& section : document) {
     out += section->KindName();
     if (auto* text = dynamic_cast<const TSection*>(section.get())) {
+      const std::u32string chars = text->Text.str();
       out += " L" + std::to_string(text->Level) + " J" + std::to_string(int(text->Justify)) +
-             " [" + std::string(text->Text.begin(), text->Text.end()) + "]";
+             " [" + std::string(chars.begin(), chars.end()) + "]";
       for (const auto& run : text->Fonts) {
         const TFont& font = run.Font();
         out += " " + std::to_string(run.Pos) + ":" + font.Name() + "/" +

@@ -106,7 +106,7 @@ class ProgressiveLoadTest : public ::testing::Test {
     return std::make_unique<TProgressiveLoad>(
         Document, *Canvas, 0, 400,
         [this, file, include](const TReadPace& pace) {
-          ParseHtmlFile(Document, Anchors, file, {}, nullptr, {}, include, {}, Head, pace);
+          ParseHtmlFile(Document, Anchors, file, {}, nullptr, {}, include, {}, Head, {}, pace);
         },
         TSlicePacing{10, 64, [this] { return ++Clock; }});
   }
