@@ -15,7 +15,7 @@
 #include "bench/Timing.h"
 #include "html/style/ComputedStyle.h"
 #include "html/style/StyleCascade.h"
-#include "html/style/StyleElement.h"
+#include "html/style/PlainStyleElement.h"
 #include "html/style/StyleLimits.h"
 
 namespace {
@@ -25,27 +25,8 @@ constexpr int ElementCount = 50000;
 constexpr int ClassNames = 600;
 constexpr int Runs = 5;
 
-class TBenchElement : public TStyleElement {
- public:
-  std::string Tag;
-  std::u32string IdText, ClassText;
-  std::vector<std::pair<std::string, std::u32string>> Attributes;
-  const TBenchElement* Up = nullptr;
+struct TBenchElement : TPlainStyleElement {
   int ParentIndex = -1;
-  bool First = true;
-  bool Link = false;
-
-  std::string_view TagName() const override { return Tag; }
-  std::u32string_view Id() const override { return IdText; }
-  std::u32string_view ClassName() const override { return ClassText; }
-  std::optional<std::u32string_view> Attribute(std::string_view name) const override {
-    for (const auto& [key, value] : Attributes)
-      if (key == name) return std::u32string_view(value);
-    return std::nullopt;
-  }
-  const TStyleElement* Parent() const override { return Up; }
-  bool IsFirstChild() const override { return First; }
-  bool IsLink() const override { return Link; }
 };
 
 std::u32string U32(const std::string& ascii) { return std::u32string(ascii.begin(), ascii.end()); }

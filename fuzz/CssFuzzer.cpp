@@ -15,35 +15,12 @@
 #include "html/style/ComputedStyle.h"
 #include "html/style/MediaQueries.h"
 #include "html/style/StyleCascade.h"
-#include "html/style/StyleElement.h"
+#include "html/style/PlainStyleElement.h"
 #include "html/style/StyleSheet.h"
 
 namespace {
 
-class TPageElement : public TStyleElement {
- public:
-  TPageElement(std::string tag, const TPageElement* parent, bool first)
-      : Tag(std::move(tag)), Up(parent), First(first) {}
-
-  std::string Tag;
-  std::u32string IdText, ClassText;
-  std::vector<std::pair<std::string, std::u32string>> Attributes;
-  const TPageElement* Up;
-  bool First;
-  bool Link = false;
-
-  std::string_view TagName() const override { return Tag; }
-  std::u32string_view Id() const override { return IdText; }
-  std::u32string_view ClassName() const override { return ClassText; }
-  std::optional<std::u32string_view> Attribute(std::string_view name) const override {
-    for (const auto& [key, value] : Attributes)
-      if (key == name) return std::u32string_view(value);
-    return std::nullopt;
-  }
-  const TStyleElement* Parent() const override { return Up; }
-  bool IsFirstChild() const override { return First; }
-  bool IsLink() const override { return Link; }
-};
+using TPageElement = TPlainStyleElement;
 
 // html > body > div#main.content > (h1, ul > li > a:link, li.x, p.note[lang] > span, pre)
 std::deque<TPageElement> Page() {

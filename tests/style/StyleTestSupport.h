@@ -7,35 +7,12 @@
 #include <vector>
 
 #include "html/style/CssTokenizer.h"
-#include "html/style/StyleElement.h"
+#include "html/style/PlainStyleElement.h"
 #include "html/style/StyleSheet.h"
 #include "html/support/Utf8.h"
 
 // An element of a hand-made tree; the tree owns none of them.
-class TTestElement : public TStyleElement {
- public:
-  TTestElement(std::string tag, const TTestElement* parent = nullptr, bool first = true)
-      : Tag(std::move(tag)), Up(parent), First(first) {}
-
-  std::string Tag;
-  std::u32string IdText, ClassText;
-  std::vector<std::pair<std::string, std::u32string>> Attributes;
-  const TTestElement* Up;
-  bool First;
-  bool Link = false;
-
-  std::string_view TagName() const override { return Tag; }
-  std::u32string_view Id() const override { return IdText; }
-  std::u32string_view ClassName() const override { return ClassText; }
-  std::optional<std::u32string_view> Attribute(std::string_view name) const override {
-    for (const auto& [key, value] : Attributes)
-      if (key == name) return std::u32string_view(value);
-    return std::nullopt;
-  }
-  const TStyleElement* Parent() const override { return Up; }
-  bool IsFirstChild() const override { return First; }
-  bool IsLink() const override { return Link; }
-};
+using TTestElement = TPlainStyleElement;
 
 inline std::u32string U32(std::string_view ascii) {
   return std::u32string(ascii.begin(), ascii.end());
