@@ -2,32 +2,13 @@
 // among them), folders shown as listings, and the command line's file once the window has
 // painted.
 
-#include <zlib.h>
-
 #include <QClipboard>
 #include <QFileDialog>
 #include <QStatusBar>
 #include <QTimer>
 
 #include "MainWindowFixture.h"
-
-namespace {
-
-std::string Gzip(const std::string& bytes) {
-  z_stream stream{};
-  EXPECT_EQ(deflateInit2(&stream, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY), Z_OK);
-  std::string out(deflateBound(&stream, uLong(bytes.size())) + 32, '\0');
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
-  stream.avail_in = uInt(bytes.size());
-  stream.next_out = reinterpret_cast<Bytef*>(out.data());
-  stream.avail_out = uInt(out.size());
-  EXPECT_EQ(deflate(&stream, Z_FINISH), Z_STREAM_END);
-  out.resize(stream.total_out);
-  deflateEnd(&stream);
-  return out;
-}
-
-}  // namespace
+#include "tests/parser/Compressed.h"
 
 TEST_F(MainWindow, LinksOpenByKind) {
   const std::string notes = Write("notes.txt", "<b>line one</b>\nline two");

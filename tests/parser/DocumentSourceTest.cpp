@@ -13,22 +13,9 @@
 #include "html/parser/GzipBytes.h"
 #include "html/parser/MemoryBytes.h"
 #include "html/support/Errors.h"
+#include "tests/parser/Compressed.h"
 
 namespace {
-
-std::string Gzip(const std::string& bytes) {
-  z_stream stream{};
-  EXPECT_EQ(deflateInit2(&stream, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY), Z_OK);
-  std::string out(deflateBound(&stream, uLong(bytes.size())) + 32, '\0');
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
-  stream.avail_in = uInt(bytes.size());
-  stream.next_out = reinterpret_cast<Bytef*>(out.data());
-  stream.avail_out = uInt(out.size());
-  EXPECT_EQ(deflate(&stream, Z_FINISH), Z_STREAM_END);
-  out.resize(stream.total_out);
-  deflateEnd(&stream);
-  return out;
-}
 
 std::string Inflated(const std::string& compressed, std::size_t piece = 65536,
                      std::size_t readSize = 4096) {
