@@ -13,6 +13,7 @@
 #include "platform/qt/QtGraphics.h"
 #include "platform/qt/QtWindow.h"
 #include "tools/PictureFiles.h"
+#include "tests/images/QtPageShot.h"
 #include "tests/viewer/ViewerFixture.h"
 
 namespace {
@@ -45,17 +46,7 @@ TEST(QtImages, AGifAJpegAndAPngDrawTheirPixels) {
   const std::string page = folder.Write(
       "page.htm", "<body bgcolor=#FFFF00><img src=a.gif><br><img src=b.jpg><br><img src=c.png>");
 
-  TQtGraphics graphics;
-  TQtWindowing windowing(graphics);
-  TQtViewerHost host(windowing);
-  host.resize(300, 200);
-  host.show();
-  TriruRedu viewer(windowing, host.Window());
-  viewer.SetViewImages(true);
-  QCoreApplication::processEvents();
-  viewer.OpenHtmlFile(page);
-  QCoreApplication::processEvents();
-  const QImage image = static_cast<TQtWindow&>(viewer.Panel()).Widget()->grab().toImage();
+  const QImage image = ShownOnQt(page);
   ASSERT_FALSE(image.isNull());
   // Each picture stands alone on a line of its own, 20 pixels high, from the page margin
   // (10, 5).

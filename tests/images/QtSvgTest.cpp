@@ -15,6 +15,7 @@
 #include "platform/qt/QtGraphics.h"
 #include "platform/qt/QtSvgRenderer.h"
 #include "platform/qt/QtWindow.h"
+#include "tests/images/QtPageShot.h"
 #include "tests/viewer/ViewerFixture.h"
 #include "tools/PictureFiles.h"
 
@@ -157,17 +158,7 @@ TEST(QtSvg, APageShowsAnSvgPictureWithThePageBehindIt) {
                             "fill='lime'/></svg>");
   const std::string page = folder.Write("page.htm", "<body bgcolor=#FFFF00><img src=a.svg>");
 
-  TQtGraphics graphics;
-  TQtWindowing windowing(graphics);
-  TQtViewerHost host(windowing);
-  host.resize(300, 200);
-  host.show();
-  TriruRedu viewer(windowing, host.Window());
-  viewer.SetViewImages(true);
-  QCoreApplication::processEvents();
-  viewer.OpenHtmlFile(page);
-  QCoreApplication::processEvents();
-  const QImage image = static_cast<TQtWindow&>(viewer.Panel()).Widget()->grab().toImage();
+  const QImage image = ShownOnQt(page);
   ASSERT_FALSE(image.isNull());
   // The picture stands at the page margin (10, 5).
   EXPECT_EQ(image.pixelColor(15, 15), QColor(255, 255, 0));
